@@ -1,0 +1,7 @@
+#include "app/ContextMenu.h"
+
+int ShowContextMenu(HWND window, POINT pt) {
+    (void)window;
+    (void)pt;
+    return 0;
+}

@@ -1,0 +1,99 @@
+// Every value the user can configure, each field named by its key in
+// system.ini, plus the values derived from them. Plain data: the parts of
+// the program that need a field read and write it directly, and whoever
+// changes a source value recomputes the derived value itself.
+#pragma once
+
+#include <stdint.h>
+
+// Windows colour reference: red in the low byte, then green, then blue.
+typedef uint32_t ColorRef;
+
+inline ColorRef MakeColor(int r, int g, int b) {
+    return (ColorRef)((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
+}
+inline int ColorRed(ColorRef c) { return (int)(c & 0xFF); }
+inline int ColorGreen(ColorRef c) { return (int)((c >> 8) & 0xFF); }
+inline int ColorBlue(ColorRef c) { return (int)((c >> 16) & 0xFF); }
+
+enum {
+    CustomColorCount = 16,
+    HistoryCapacity = 20,
+    TextFieldSize = 256,  // 255 bytes and the terminator
+    InfoFontHeight = 12,
+};
+
+struct Settings {
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+    int WindowTop;
+    int WindowAlpha;
+    int Opacity;
+    int EndDispoption;
+    ColorRef CustomColor[CustomColorCount];
+    int BackColorMode;
+    ColorRef BackColor;
+    int FrameWidth;
+    int DispZoomImage;
+    int DispCursor;
+    int CursorMode;
+    int DispGrid;
+    int Zoom;
+    int TimerInterval;
+    int MouseMoveRedraw;
+    int DispMouseDownInfo;
+    int DispInfoUser;
+    char DispInfoUserFormat[TextFieldSize];
+    int DispInfoColor;
+    int DispInfoMouse;
+    int DispInfoHWND;
+    int DispInfoClass;
+    int DispInfoTitle;
+    int DispInfoArea;
+    int DispColorHistory;
+    int HistorySizeX;
+    int HistorySizeY;
+    int HistoryOrder;
+    ColorRef HistoryColor[HistoryCapacity];  // index 0 is the newest
+    int HistoryCount;
+    int FixMouse;
+    int FixMouseX;
+    int FixMouseY;
+    int ReversColor;
+    int ReversH;
+    int ReversV;
+    int HalfTone;
+    int WebSafeColor;
+    int InvalidHotkey;  // hotkeys are registered only while this is 0
+    int DoubleClickMin;
+
+    // Derived, never saved.
+    int InfoLineCount;
+    ColorRef HighlightColor;
+    ColorRef ShadowColor;
+    ColorRef ContrastTextColor;
+    int CopyKeyCount;
+};
+
+extern const char DefaultUserFormat[];
+
+// Fills every saved and derived field with its default.
+void SetDefaultSettings(Settings* s);
+
+// Highlight, shadow and contrast-text colours from BackColor.
+void RecomputeDerivedColors(Settings* s);
+
+// Number of information-line flags that are exactly 1.
+int CountInfoLines(const Settings* s);
+
+// Flags hold 0 or 1; a toggle stores 1 when the flag was 0 and 0 for
+// anything else (a hand-edited 2 therefore toggles to 0).
+inline int ToggleFlag(int v) { return v == 0 ? 1 : 0; }
+
+// The light and dark frame colours and the contrast text colour for a
+// background colour.
+ColorRef LighterColor(ColorRef c);
+ColorRef DarkerColor(ColorRef c);
+ColorRef ContrastTextFor(ColorRef c);

@@ -1,0 +1,3 @@
+list(APPEND MIRABO_SHELL_SOURCES
+    options/OptionsSheet.cpp
+)

@@ -1,0 +1,3 @@
+list(APPEND MIRABO_CORE_SOURCES
+    template/Template.cpp
+)

@@ -1,0 +1,64 @@
+#include "view/PointInfo.h"
+
+#include <string.h>
+
+#include "app/LeadByte.h"
+#include "app/TextUtil.h"
+
+void ResetPointInfoFields(PointInfo* info, const SysTime* now) {
+    if (!info)
+        return;
+    memset(info, 0, sizeof(*info));
+    info->Red = 255;
+    info->Green = 255;
+    info->Blue = 255;
+    info->Color = 0xFFFFFF;
+    strcpy(info->ClassName, "(classname)");
+    strcpy(info->Text, "(text)");
+    strcpy(info->ExeName, "(exename)");
+    strcpy(info->ExePath, "(exefolderpath)");
+    if (now)
+        info->Time = *now;
+}
+
+int WebSafeRound(int v) {
+    int q = v / 51;
+    int r = v % 51;
+    if (r == 0)
+        return v;
+    return r >= 25 ? (q + 1) * 51 : q * 51;
+}
+
+// Index just past the last path separator, stepping over double-byte
+// characters so that a trail byte of 0x5C is never taken for a backslash.
+static size_t NameStart(const char* path) {
+    size_t start = 0;
+    size_t i = 0;
+    while (path[i] != 0) {
+        unsigned char c = (unsigned char)path[i];
+        if (IsLeadByte(c) && path[i + 1] != 0) {
+            i += 2;
+            continue;
+        }
+        if (c == '\\' || c == '/' || (c == ':' && i == 1))
+            start = i + 1;
+        i++;
+    }
+    return start;
+}
+
+void SplitModulePath(const char* path, char* nameOut, char* folderOut) {
+    size_t start = NameStart(path);
+    CopyTextCut(nameOut, path + start, TextFieldSize - 1);
+
+    char folder[1024];
+    size_t n = start < sizeof(folder) - 1 ? start : sizeof(folder) - 1;
+    memcpy(folder, path, n);
+    folder[n] = 0;
+    // Drop the trailing separator of the directory part (NameStart only ever
+    // stops after a real one); a module in the root of a drive leaves the
+    // drive letter and colon alone.
+    if (n > 0 && (folder[n - 1] == '\\' || folder[n - 1] == '/'))
+        folder[n - 1] = 0;
+    CopyTextCut(folderOut, folder, TextFieldSize - 1);
+}

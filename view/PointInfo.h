@@ -1,0 +1,62 @@
+// Everything sampled at one screen point: the pixel colour, the window there
+// and the time of the sampling. Plain data, copied and passed by address.
+#pragma once
+
+#include <stdint.h>
+
+#include "app/Settings.h"
+
+// Same layout as the Win32 SYSTEMTIME.
+struct SysTime {
+    uint16_t Year;
+    uint16_t Month;
+    uint16_t DayOfWeek;  // 0 = Sunday
+    uint16_t Day;
+    uint16_t Hour;
+    uint16_t Minute;
+    uint16_t Second;
+    uint16_t Milliseconds;
+};
+
+struct Rect32 {
+    int32_t Left;
+    int32_t Top;
+    int32_t Right;
+    int32_t Bottom;
+};
+
+struct PointInfo {
+    int32_t MouseX;
+    int32_t MouseY;
+    ColorRef Color;
+    int32_t Red;
+    int32_t Green;
+    int32_t Blue;
+    uint32_t Hwnd;
+    uint32_t WindowId;
+    uint32_t ParentHwnd;
+    uint32_t HInst;
+    char ClassName[TextFieldSize];
+    char Text[TextFieldSize];
+    Rect32 Rect;
+    uint32_t Pid;
+    uint32_t Tid;
+    uint32_t Style;
+    uint32_t ExStyle;
+    char ExeName[TextFieldSize];
+    char ExePath[TextFieldSize];
+    SysTime Time;
+};
+
+// Fills info with the placeholder values that template previews show:
+// white, zero handles, "(classname)", "(text)" and so on; the time is the
+// given one (the shell passes the current UTC time). A null info does nothing.
+void ResetPointInfoFields(PointInfo* info, const SysTime* now);
+
+// Rounds one colour component (0 to 255) to the nearest web-safe value, a
+// multiple of 51; a remainder of exactly 25 rounds up.
+int WebSafeRound(int v);
+
+// Splits a module path into its name form ("name.ext") and its folder form
+// ("C:\dir", no trailing backslash), each cut to 255 bytes.
+void SplitModulePath(const char* path, char* nameOut, char* folderOut);

@@ -1,0 +1,123 @@
+#include "view/SamplePoint.h"
+
+#include <string.h>
+
+#include "app/AppState.h"
+#include "app/TextUtil.h"
+
+static void ToSysTime(const SYSTEMTIME& st, SysTime* out) {
+    static_assert(sizeof(SYSTEMTIME) == sizeof(SysTime), "same layout");
+    memcpy(out, &st, sizeof(*out));
+}
+
+void ResetPointInfo(PointInfo* info) {
+    if (!info)
+        return;
+    SYSTEMTIME st;
+    GetSystemTime(&st);
+    SysTime now;
+    ToSysTime(st, &now);
+    ResetPointInfoFields(info, &now);
+}
+
+void ReadWindowText(HWND window, char* buffer, int limit) {
+    buffer[0] = 0;
+    GetWindowTextA(window, buffer, limit + 1);
+    buffer[limit] = 0;
+    DropTrailingLeadByte(buffer);
+}
+
+void ModuleNameOf(HWND window, char* out, int form) {
+    strcpy(out, "-");
+    if (!window)
+        return;
+    HINSTANCE h = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
+    if (!h)
+        return;
+    char path[MAX_PATH + 1];
+    if (GetModuleFileNameA(h, path, MAX_PATH) == 0)
+        return;
+    path[MAX_PATH] = 0;
+    char name[TextFieldSize];
+    char folder[TextFieldSize];
+    SplitModulePath(path, name, folder);
+    strcpy(out, form == ModuleFolderForm ? folder : name);
+}
+
+static void ClearWindowFields(PointInfo* info) {
+    strcpy(info->ClassName, "-");
+    strcpy(info->Text, "-");
+    strcpy(info->ExeName, "-");
+    strcpy(info->ExePath, "-");
+    memset(&info->Rect, 0, sizeof(info->Rect));
+    info->WindowId = 0;
+    info->Pid = 0;
+    info->Tid = 0;
+    info->ParentHwnd = 0;
+    info->HInst = 0;
+    info->Style = 0;
+    info->ExStyle = 0;
+}
+
+void SamplePoint(POINT pt, PointInfo* info) {
+    if (!info)
+        return;
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    ToSysTime(st, &info->Time);
+    info->MouseX = pt.x;
+    info->MouseY = pt.y;
+
+    if (gApp.ScreenDC)
+        DeleteDC(gApp.ScreenDC);
+    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+
+    HWND hwnd = nullptr;
+    if (gApp.ScreenDC) {
+        COLORREF pixel = GetPixel(gApp.ScreenDC, pt.x, pt.y);
+        info->Color = pixel;
+        info->Red = pixel & 0xFF;
+        info->Green = (pixel >> 8) & 0xFF;
+        info->Blue = (pixel >> 16) & 0xFF;
+        if (gSettings.WebSafeColor == 1) {
+            info->Red = WebSafeRound(info->Red);
+            info->Green = WebSafeRound(info->Green);
+            info->Blue = WebSafeRound(info->Blue);
+            info->Color = MakeColor(info->Red, info->Green, info->Blue);
+        }
+        hwnd = WindowFromPoint(pt);
+    }
+    info->Hwnd = HandleValue(hwnd);
+    if (!hwnd) {
+        ClearWindowFields(info);
+        return;
+    }
+
+    if (GetClassNameA(hwnd, info->ClassName, TextFieldSize - 1) == 0)
+        strcpy(info->ClassName, "-");
+    ReadWindowText(hwnd, info->Text, TextFieldSize - 1);
+    if (info->Text[0] == 0)
+        strcpy(info->Text, "-");
+    RECT rc;
+    if (GetWindowRect(hwnd, &rc)) {
+        info->Rect.Left = rc.left;
+        info->Rect.Top = rc.top;
+        info->Rect.Right = rc.right;
+        info->Rect.Bottom = rc.bottom;
+    } else {
+        memset(&info->Rect, 0, sizeof(info->Rect));
+    }
+    DWORD pid = 0;
+    info->Tid = GetWindowThreadProcessId(hwnd, &pid);
+    info->Pid = pid;
+    info->ParentHwnd = (uint32_t)GetWindowLongPtrA(hwnd, GWLP_HWNDPARENT);
+    info->HInst = (uint32_t)GetWindowLongPtrA(hwnd, GWLP_HINSTANCE);
+    info->Style = (uint32_t)GetWindowLongA(hwnd, GWL_STYLE);
+    info->ExStyle = (uint32_t)GetWindowLongA(hwnd, GWL_EXSTYLE);
+    // The window identifier is a child window's control ID, what a dialog
+    // programmer looks the control up by; a top-level window keeps its menu
+    // handle in that slot, so it has none (0, printed as "-").
+    info->WindowId = (info->Style & WS_CHILD) ? (uint32_t)GetWindowLongPtrA(hwnd, GWLP_ID) : 0;
+    ModuleNameOf(hwnd, info->ExeName, ModuleNameForm);
+    ModuleNameOf(hwnd, info->ExePath, ModuleFolderForm);
+}

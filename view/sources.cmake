@@ -1,0 +1,7 @@
+list(APPEND MIRABO_CORE_SOURCES
+    view/PointInfo.cpp
+)
+list(APPEND MIRABO_SHELL_SOURCES
+    view/RedrawView.cpp
+    view/SamplePoint.cpp
+)
