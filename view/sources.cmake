@@ -1,4 +1,5 @@
 list(APPEND MIRABO_CORE_SOURCES
+    view/ColorHistory.cpp
     view/PointInfo.cpp
 )
 list(APPEND MIRABO_SHELL_SOURCES
