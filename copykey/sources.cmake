@@ -1,3 +1,4 @@
 list(APPEND MIRABO_CORE_SOURCES
     copykey/CopyKeyList.cpp
+    copykey/KeyCombo.cpp
 )

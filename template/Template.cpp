@@ -1,9 +1,357 @@
 #include "template/Template.h"
 
+#include <stdint.h>
+#include <stdio.h>
+#include <string.h>
+
+#include "app/LeadByte.h"
+#include "template/ColorModel.h"
+#include "template/DateEscape.h"
+
+namespace {
+
+// Where a token's value comes from.
+enum Source : uint8_t {
+    SrcRed, SrcGreen, SrcBlue,
+    SrcHsvH, SrcHsvS, SrcHsvV,
+    SrcHlsH, SrcHlsL, SrcHlsS,
+    SrcYmcY, SrcYmcM, SrcYmcC,
+    SrcColorRef, SrcMouseX, SrcMouseY,
+    SrcHwnd, SrcWindowId, SrcParentHwnd, SrcHInst,
+    SrcClassName, SrcText, SrcExeName, SrcExePath,
+    SrcLeft, SrcTop, SrcRight, SrcBottom, SrcWidth, SrcHeight,
+    SrcPid, SrcTid, SrcStyle, SrcExStyle,
+};
+
+// How the value is spelled.
+enum Form : uint8_t {
+    FormHex02Lower,   // "%02x"
+    FormHexLower,     // "%x"
+    FormHighNibble2,  // low four bits cleared, "%02X": 0xAB gives A0
+    FormHex02Upper,   // "%02X"
+    FormHexUpper,     // "%X"
+    FormHighDigit,    // shifted right by 4, "%X": 0xAB gives A
+    FormDec,          // "%d"
+    FormDec3,         // "%3d"
+    FormPercent,      // percent, "%d"
+    FormPercent3,     // percent, "%3d"
+    FormHandle,       // "%08X", "-" for 0
+    FormFlags,        // "%08x", also for 0
+    FormText,         // the text unchanged
+};
+
+struct Token {
+    const char* name;
+    uint8_t length;
+    uint8_t source;
+    uint8_t form;
+};
+
+#define TOKEN(name, source, form) {name, (uint8_t)(sizeof(name) - 1), source, form}
+#define TOKEN_RGB(lr, lg, lb, form) TOKEN(lr, SrcRed, form), TOKEN(lg, SrcGreen, form), TOKEN(lb, SrcBlue, form)
+#define TOKEN_3(a, b, c, sa, sb, sc, form) TOKEN(a, sa, form), TOKEN(b, sb, form), TOKEN(c, sc, form)
+
+// The whole vocabulary. Names compare exactly and case-sensitively: the
+// lower-case hex family and the upper-case HEX family are different tokens.
+const Token kTokens[] = {
+    TOKEN_RGB("hex02r", "hex02g", "hex02b", FormHex02Lower),
+    TOKEN_RGB("hexr", "hexg", "hexb", FormHexLower),
+    TOKEN_RGB("hex1r", "hex1g", "hex1b", FormHighNibble2),
+    TOKEN_RGB("HEX02R", "HEX02G", "HEX02B", FormHex02Upper),
+    TOKEN_RGB("HEXR", "HEXG", "HEXB", FormHexUpper),
+    TOKEN_RGB("HEX1R", "HEX1G", "HEX1B", FormHighDigit),
+    TOKEN_RGB("DECR", "DECG", "DECB", FormDec),
+    TOKEN_RGB("DEC3R", "DEC3G", "DEC3B", FormDec3),
+    TOKEN_RGB("%DECR", "%DECG", "%DECB", FormPercent),
+    TOKEN_RGB("%DEC3R", "%DEC3G", "%DEC3B", FormPercent3),
+    TOKEN("COLORREF", SrcColorRef, FormDec),
+    TOKEN_3("HSVH", "HSVS", "HSVV", SrcHsvH, SrcHsvS, SrcHsvV, FormDec),
+    TOKEN_3("HSV3H", "HSV3S", "HSV3V", SrcHsvH, SrcHsvS, SrcHsvV, FormDec3),
+    TOKEN_3("%HSVH", "%HSVS", "%HSVV", SrcHsvH, SrcHsvS, SrcHsvV, FormPercent),
+    TOKEN_3("%HSV3H", "%HSV3S", "%HSV3V", SrcHsvH, SrcHsvS, SrcHsvV, FormPercent3),
+    TOKEN_3("HLSH", "HLSL", "HLSS", SrcHlsH, SrcHlsL, SrcHlsS, FormDec),
+    TOKEN_3("HLS3H", "HLS3L", "HLS3S", SrcHlsH, SrcHlsL, SrcHlsS, FormDec3),
+    TOKEN_3("%HLSH", "%HLSL", "%HLSS", SrcHlsH, SrcHlsL, SrcHlsS, FormPercent),
+    TOKEN_3("%HLS3H", "%HLS3L", "%HLS3S", SrcHlsH, SrcHlsL, SrcHlsS, FormPercent3),
+    TOKEN_3("YMCY", "YMCM", "YMCC", SrcYmcY, SrcYmcM, SrcYmcC, FormDec),
+    TOKEN_3("YMC3Y", "YMC3M", "YMC3C", SrcYmcY, SrcYmcM, SrcYmcC, FormDec3),
+    TOKEN_3("%YMCY", "%YMCM", "%YMCC", SrcYmcY, SrcYmcM, SrcYmcC, FormPercent),
+    TOKEN_3("%YMC3Y", "%YMC3M", "%YMC3C", SrcYmcY, SrcYmcM, SrcYmcC, FormPercent3),
+    TOKEN("MOUSEX", SrcMouseX, FormDec),
+    TOKEN("MOUSEY", SrcMouseY, FormDec),
+    TOKEN("HWND", SrcHwnd, FormHandle),
+    TOKEN("WINDOWID", SrcWindowId, FormHandle),
+    TOKEN("PARENTHWND", SrcParentHwnd, FormHandle),
+    TOKEN("HINST", SrcHInst, FormHandle),
+    TOKEN("CLASSNAME", SrcClassName, FormText),
+    TOKEN("TEXT", SrcText, FormText),
+    TOKEN("LEFT", SrcLeft, FormDec),
+    TOKEN("TOP", SrcTop, FormDec),
+    TOKEN("RIGHT", SrcRight, FormDec),
+    TOKEN("BOTTOM", SrcBottom, FormDec),
+    TOKEN("WIDTH", SrcWidth, FormDec),
+    TOKEN("HEIGHT", SrcHeight, FormDec),
+    TOKEN("PID", SrcPid, FormDec),
+    TOKEN("TID", SrcTid, FormDec),
+    TOKEN("STYLE", SrcStyle, FormFlags),
+    TOKEN("EXSTYLE", SrcExStyle, FormFlags),
+    TOKEN("EXENAME", SrcExeName, FormText),
+    TOKEN("EXEPATH", SrcExePath, FormText),
+};
+
+static_assert(sizeof(kTokens) / sizeof(kTokens[0]) == 87, "the template vocabulary has 87 tokens");
+
+enum { FragmentSize = 256, NameLimit = 255 };
+
+// The colour-model values of one record, computed once per expansion.
+struct ModelValues {
+    int hsvH, hsvS, hsvV;
+    int hlsH, hlsL, hlsS;
+};
+
+const Token* FindToken(const char* name, size_t length) {
+    for (const Token& t : kTokens) {
+        if (t.length == length && memcmp(t.name, name, length) == 0)
+            return &t;
+    }
+    return nullptr;
+}
+
+// A record's text field: at most 255 bytes even when its terminator is
+// missing.
+size_t FieldLength(const char* field) {
+    const void* end = memchr(field, 0, TextFieldSize - 1);
+    return end ? (size_t)((const char*)end - field) : TextFieldSize - 1;
+}
+
+const char* TextOf(int source, const PointInfo* info) {
+    switch (source) {
+    case SrcClassName:
+        return info->ClassName;
+    case SrcText:
+        return info->Text;
+    case SrcExeName:
+        return info->ExeName;
+    default:
+        return info->ExePath;
+    }
+}
+
+// The numeric value of a source. Differences wrap the way 32-bit Windows
+// arithmetic does, without overflowing a signed int.
+int32_t NumberOf(int source, const PointInfo* info, const ModelValues& m) {
+    switch (source) {
+    case SrcRed:
+        return info->Red;
+    case SrcGreen:
+        return info->Green;
+    case SrcBlue:
+        return info->Blue;
+    case SrcHsvH:
+        return m.hsvH;
+    case SrcHsvS:
+        return m.hsvS;
+    case SrcHsvV:
+        return m.hsvV;
+    case SrcHlsH:
+        return m.hlsH;
+    case SrcHlsL:
+        return m.hlsL;
+    case SrcHlsS:
+        return m.hlsS;
+    case SrcYmcY:
+        return (int32_t)(255u - (uint32_t)info->Red);
+    case SrcYmcM:
+        return (int32_t)(255u - (uint32_t)info->Green);
+    case SrcYmcC:
+        return (int32_t)(255u - (uint32_t)info->Blue);
+    case SrcColorRef:
+        return (int32_t)info->Color;
+    case SrcMouseX:
+        return info->MouseX;
+    case SrcMouseY:
+        return info->MouseY;
+    case SrcHwnd:
+        return (int32_t)info->Hwnd;
+    case SrcWindowId:
+        return (int32_t)info->WindowId;
+    case SrcParentHwnd:
+        return (int32_t)info->ParentHwnd;
+    case SrcHInst:
+        return (int32_t)info->HInst;
+    case SrcLeft:
+        return info->Rect.Left;
+    case SrcTop:
+        return info->Rect.Top;
+    case SrcRight:
+        return info->Rect.Right;
+    case SrcBottom:
+        return info->Rect.Bottom;
+    case SrcWidth:
+        return (int32_t)((uint32_t)info->Rect.Right - (uint32_t)info->Rect.Left);
+    case SrcHeight:
+        return (int32_t)((uint32_t)info->Rect.Bottom - (uint32_t)info->Rect.Top);
+    case SrcPid:
+        return (int32_t)info->Pid;
+    case SrcTid:
+        return (int32_t)info->Tid;
+    case SrcStyle:
+        return (int32_t)info->Style;
+    default:
+        return (int32_t)info->ExStyle;
+    }
+}
+
+int Percent(int source, int32_t v) {
+    return (source == SrcHsvH || source == SrcHlsH) ? PercentOfHue(v) : PercentOfByte(v);
+}
+
+// Writes a numeric token's text into frag; returns its length.
+int FormatNumber(const Token& t, int32_t v, char* frag) {
+    uint32_t u = (uint32_t)v;
+    int n;
+    switch (t.form) {
+    case FormHex02Lower:
+        n = snprintf(frag, FragmentSize, "%02x", u);
+        break;
+    case FormHexLower:
+        n = snprintf(frag, FragmentSize, "%x", u);
+        break;
+    case FormHighNibble2:
+        n = snprintf(frag, FragmentSize, "%02X", u & ~0xFu);
+        break;
+    case FormHex02Upper:
+        n = snprintf(frag, FragmentSize, "%02X", u);
+        break;
+    case FormHexUpper:
+        n = snprintf(frag, FragmentSize, "%X", u);
+        break;
+    case FormHighDigit:
+        n = snprintf(frag, FragmentSize, "%X", u >> 4);
+        break;
+    case FormDec3:
+        n = snprintf(frag, FragmentSize, "%3d", (int)v);
+        break;
+    case FormPercent:
+        n = snprintf(frag, FragmentSize, "%d", Percent(t.source, v));
+        break;
+    case FormPercent3:
+        n = snprintf(frag, FragmentSize, "%3d", Percent(t.source, v));
+        break;
+    case FormHandle:
+        if (u == 0) {
+            frag[0] = '-';
+            frag[1] = 0;
+            return 1;
+        }
+        n = snprintf(frag, FragmentSize, "%08X", u);
+        break;
+    case FormFlags:
+        n = snprintf(frag, FragmentSize, "%08x", u);
+        break;
+    default:
+        n = snprintf(frag, FragmentSize, "%d", (int)v);
+        break;
+    }
+    return n > 0 ? n : 0;
+}
+
+}  // namespace
+
 int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* info) {
-    (void)tmpl;
-    (void)info;
     if (out && capacity > 0)
         out[0] = 0;
-    return 0;
+    if (!out || !tmpl || !info || capacity <= 3)
+        return 0;
+
+    ModelValues m;
+    RgbToHsv(info->Red, info->Green, info->Blue, &m.hsvH, &m.hsvS, &m.hsvV);
+    RgbToHls(info->Red, info->Green, info->Blue, &m.hlsH, &m.hlsL, &m.hlsS);
+
+    size_t n = strlen(tmpl);
+    if (n == 0)
+        return 1;
+
+    // Everything stays in these fixed buffers: the information panel expands
+    // its user line on every redraw.
+    char frag[FragmentSize];
+    int count = 0;
+    for (size_t i = 0; i < n; i++) {
+        unsigned char c = (unsigned char)tmpl[i];
+        const char* piece = tmpl + i;
+        int length = 1;
+        if (IsLeadByte(c)) {
+            // A double-byte character is never taken apart, so its second
+            // byte is never read as [ or \. A final lone lead byte goes alone.
+            if (i + 1 < n) {
+                length = 2;
+                i++;
+            }
+        } else if (c == '[') {
+            // The name runs byte by byte to the first ], with no double-byte
+            // test: a trail byte of 0x5D closes it.
+            size_t start = i + 1;
+            size_t j = 0;
+            bool closed = false;
+            for (;;) {
+                if (start + j >= n)
+                    break;
+                if (tmpl[start + j] == ']') {
+                    closed = true;
+                    break;
+                }
+                j++;
+                if (j == NameLimit)
+                    break;
+            }
+            length = 0;
+            if (closed) {
+                i = start + j;
+                const Token* t = FindToken(tmpl + start, j);
+                if (t && t->form == FormText) {
+                    piece = TextOf(t->source, info);
+                    length = (int)FieldLength(piece);
+                } else if (t) {
+                    piece = frag;
+                    length = FormatNumber(*t, NumberOf(t->source, info, m), frag);
+                }
+            } else if (start + j >= n) {
+                // Unclosed at the end: nothing from the [ on.
+                i = n;
+            } else {
+                // A name too long for any token: drop what was collected and
+                // go on after it.
+                i = start + j - 1;
+            }
+        } else if (c == '\\') {
+            if (i + 1 < n) {
+                i++;
+                unsigned char e = (unsigned char)tmpl[i];
+                piece = tmpl + i;
+                if (IsLeadByte(e)) {
+                    // The backslash goes; the character stays whole.
+                    if (i + 1 < n) {
+                        length = 2;
+                        i++;
+                    }
+                } else {
+                    piece = frag;
+                    length = FormatEscape(e, &info->Time, frag, FragmentSize);
+                }
+            }
+        }
+        if (length <= 0)
+            continue;
+        // The text before the marker stays within capacity - 4 bytes, so
+        // "..." and the terminator always fit; a piece goes in whole or not
+        // at all.
+        if ((long long)count + length >= (long long)capacity - 3) {
+            memcpy(out + count, "...", 4);
+            return 0;
+        }
+        memcpy(out + count, piece, (size_t)length);
+        count += length;
+    }
+    out[count] = 0;
+    return 1;
 }

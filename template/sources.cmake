@@ -1,3 +1,5 @@
 list(APPEND MIRABO_CORE_SOURCES
+    template/ColorModel.cpp
+    template/DateEscape.cpp
     template/Template.cpp
 )
