@@ -427,12 +427,12 @@ size_t EscapeCopyKeyFormat(const char* format, char* out) {
     while (i < limit && format[i] != 0) {
         unsigned char c = (unsigned char)format[i];
         if (IsLeadByte(c)) {
-            unsigned char next = i + 1 < limit ? (unsigned char)format[i + 1] : 0;
-            // Half a character (a lead byte at the end, or before a control
-            // byte, which is never a trail byte) is dropped: written out it
-            // would swallow the field's comma or the CR of the line end
-            // when read back.
-            if (next < 0x20) {
+            char next = i + 1 < limit ? format[i + 1] : 0;
+            // Half a character (a lead byte at the end, or before a line
+            // break or a tab, which are never trail bytes) is dropped:
+            // written out it would swallow the field's comma or the line
+            // end when read back.
+            if (next == 0 || next == '\r' || next == '\n' || next == '\t') {
                 i++;
                 continue;
             }
