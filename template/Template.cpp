@@ -1,7 +1,6 @@
 #include "template/Template.h"
 
 #include <stdint.h>
-#include <stdio.h>
 #include <string.h>
 
 #include "app/LeadByte.h"
@@ -53,7 +52,7 @@ struct Token {
 
 // The whole vocabulary. Names compare exactly and case-sensitively: the
 // lower-case hex family and the upper-case HEX family are different tokens.
-const Token kTokens[] = {
+constexpr Token kTokens[] = {
     TOKEN_RGB("hex02r", "hex02g", "hex02b", FormHex02Lower),
     TOKEN_RGB("hexr", "hexg", "hexb", FormHexLower),
     TOKEN_RGB("hex1r", "hex1g", "hex1b", FormHighNibble2),
@@ -99,7 +98,44 @@ const Token kTokens[] = {
     TOKEN("EXEPATH", SrcExePath, FormText),
 };
 
-static_assert(sizeof(kTokens) / sizeof(kTokens[0]) == 87, "the template vocabulary has 87 tokens");
+constexpr int kTokenCount = (int)(sizeof(kTokens) / sizeof(kTokens[0]));
+static_assert(kTokenCount == 87, "the template vocabulary has 87 tokens");
+
+// Names ordered by length, then byte by byte: the lookup runs on every
+// token of every redraw, so it bisects instead of walking all 87.
+constexpr int CompareName(const char* a, size_t aLength, const char* b, size_t bLength) {
+    if (aLength != bLength)
+        return aLength < bLength ? -1 : 1;
+    for (size_t i = 0; i < aLength; i++) {
+        unsigned char x = (unsigned char)a[i];
+        unsigned char y = (unsigned char)b[i];
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return 0;
+}
+
+struct TokenOrder {
+    uint8_t index[kTokenCount];
+};
+
+constexpr TokenOrder SortTokens() {
+    TokenOrder order = {};
+    for (int i = 0; i < kTokenCount; i++) {
+        int j = i;
+        while (j > 0) {
+            const Token& prev = kTokens[order.index[j - 1]];
+            if (CompareName(prev.name, prev.length, kTokens[i].name, kTokens[i].length) <= 0)
+                break;
+            order.index[j] = order.index[j - 1];
+            j--;
+        }
+        order.index[j] = (uint8_t)i;
+    }
+    return order;
+}
+
+constexpr TokenOrder kTokenOrder = SortTokens();
 
 enum { FragmentSize = 256, NameLimit = 255 };
 
@@ -110,9 +146,18 @@ struct ModelValues {
 };
 
 const Token* FindToken(const char* name, size_t length) {
-    for (const Token& t : kTokens) {
-        if (t.length == length && memcmp(t.name, name, length) == 0)
+    int low = 0;
+    int high = kTokenCount;
+    while (low < high) {
+        int mid = (low + high) / 2;
+        const Token& t = kTokens[kTokenOrder.index[mid]];
+        int c = CompareName(t.name, t.length, name, length);
+        if (c == 0)
             return &t;
+        if (c < 0)
+            low = mid + 1;
+        else
+            high = mid;
     }
     return nullptr;
 }
@@ -206,54 +251,94 @@ int Percent(int source, int32_t v) {
     return (source == SrcHsvH || source == SrcHlsH) ? PercentOfHue(v) : PercentOfByte(v);
 }
 
+// Digits by hand rather than through snprintf: the user line is expanded on
+// every redraw and a format string costs more than the rest of the token.
+// The base is a constant of each caller, so the divisions become shifts and
+// multiplications.
+template <unsigned Base>
+int FormatUnsigned(char* out, uint32_t v, int minDigits, bool upper) {
+    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    char reversed[12];
+    int n = 0;
+    do {
+        reversed[n++] = digits[v % Base];
+        v /= Base;
+    } while (v != 0);
+    while (n < minDigits)
+        reversed[n++] = '0';
+    for (int i = 0; i < n; i++)
+        out[i] = reversed[n - 1 - i];
+    out[n] = 0;
+    return n;
+}
+
+int FormatHex(char* out, uint32_t v, int minDigits, bool upper) {
+    return FormatUnsigned<16>(out, v, minDigits, upper);
+}
+
+// "%d" with width 0, "%3d" with width 3: right-aligned, padded with spaces.
+int FormatDecimal(char* out, int32_t v, int width) {
+    char digits[12];
+    uint32_t magnitude = v < 0 ? 0u - (uint32_t)v : (uint32_t)v;
+    int n = FormatUnsigned<10>(v < 0 ? digits + 1 : digits, magnitude, 1, false);
+    if (v < 0) {
+        digits[0] = '-';
+        n++;
+    }
+    int pad = width > n ? width - n : 0;
+    memset(out, ' ', (size_t)pad);
+    memcpy(out + pad, digits, (size_t)n + 1);
+    return pad + n;
+}
+
 // Writes a numeric token's text into frag; returns its length.
 int FormatNumber(const Token& t, int32_t v, char* frag) {
     uint32_t u = (uint32_t)v;
-    int n;
     switch (t.form) {
     case FormHex02Lower:
-        n = snprintf(frag, FragmentSize, "%02x", u);
-        break;
+        return FormatHex(frag, u, 2, false);
     case FormHexLower:
-        n = snprintf(frag, FragmentSize, "%x", u);
-        break;
+        return FormatHex(frag, u, 1, false);
     case FormHighNibble2:
-        n = snprintf(frag, FragmentSize, "%02X", u & ~0xFu);
-        break;
+        return FormatHex(frag, u & ~0xFu, 2, true);
     case FormHex02Upper:
-        n = snprintf(frag, FragmentSize, "%02X", u);
-        break;
+        return FormatHex(frag, u, 2, true);
     case FormHexUpper:
-        n = snprintf(frag, FragmentSize, "%X", u);
-        break;
+        return FormatHex(frag, u, 1, true);
     case FormHighDigit:
-        n = snprintf(frag, FragmentSize, "%X", u >> 4);
-        break;
+        return FormatHex(frag, u >> 4, 1, true);
     case FormDec3:
-        n = snprintf(frag, FragmentSize, "%3d", (int)v);
-        break;
+        return FormatDecimal(frag, v, 3);
     case FormPercent:
-        n = snprintf(frag, FragmentSize, "%d", Percent(t.source, v));
-        break;
+        return FormatDecimal(frag, Percent(t.source, v), 0);
     case FormPercent3:
-        n = snprintf(frag, FragmentSize, "%3d", Percent(t.source, v));
-        break;
+        return FormatDecimal(frag, Percent(t.source, v), 3);
     case FormHandle:
         if (u == 0) {
             frag[0] = '-';
             frag[1] = 0;
             return 1;
         }
-        n = snprintf(frag, FragmentSize, "%08X", u);
-        break;
+        return FormatHex(frag, u, 8, true);
     case FormFlags:
-        n = snprintf(frag, FragmentSize, "%08x", u);
-        break;
+        return FormatHex(frag, u, 8, false);
     default:
-        n = snprintf(frag, FragmentSize, "%d", (int)v);
-        break;
+        return FormatDecimal(frag, v, 0);
     }
-    return n > 0 ? n : 0;
+}
+
+// Length of the run of ordinary bytes from p: no token, no escape, no
+// double-byte character. Bytes below 0x80 are never lead bytes in any
+// Windows code page, so most text needs no lead-byte test.
+size_t PlainRun(const unsigned char* p, size_t max) {
+    size_t n = 0;
+    while (n < max) {
+        unsigned char c = p[n];
+        if (c == '[' || c == '\\' || (c >= 0x80 && IsLeadByte(c)))
+            break;
+        n++;
+    }
+    return n;
 }
 
 }  // namespace
@@ -280,6 +365,21 @@ int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* i
         unsigned char c = (unsigned char)tmpl[i];
         const char* piece = tmpl + i;
         int length = 1;
+        size_t run = PlainRun((const unsigned char*)tmpl + i, n - i);
+        if (run > 0) {
+            // Plain bytes are pieces of one byte each; a run of them is
+            // copied at once, up to where the limit would cut.
+            long long room = (long long)capacity - 4 - count;
+            if ((long long)run > room) {
+                memcpy(out + count, tmpl + i, (size_t)room);
+                memcpy(out + count + room, "...", 4);
+                return 0;
+            }
+            memcpy(out + count, tmpl + i, run);
+            count += (int)run;
+            i += run - 1;
+            continue;
+        }
         if (IsLeadByte(c)) {
             // A double-byte character is never taken apart, so its second
             // byte is never read as [ or \. A final lone lead byte goes alone.
