@@ -2,8 +2,6 @@
 
 #include <limits.h>
 
-#include <algorithm>
-
 #include "template/ColorModel.h"
 
 namespace {
@@ -61,45 +59,6 @@ TEST(ColorModel, EveryGreyHasNoHueAndNoSaturation) {
         EXPECT_EQ(0, h);
         EXPECT_EQ(0, s);
         EXPECT_EQ(g, v);
-    }
-}
-
-// Against the floating-point formulas truncated toward zero, over a coarse
-// grid of the whole cube.
-TEST(ColorModel, MatchesDoublePrecisionTruncated) {
-    for (int r = 0; r <= 255; r += 15) {
-        for (int g = 0; g <= 255; g += 17) {
-            for (int b = 0; b <= 255; b += 5) {
-                int mx = std::max(r, std::max(g, b));
-                int mn = std::min(r, std::min(g, b));
-                double d = mx - mn;
-                double hue = 0;
-                if (d > 0) {
-                    if (r == mx)
-                        hue = (int)((g - b) * 60.0 / d);
-                    else if (g == mx)
-                        hue = 120 + (int)((b - r) * 60.0 / d);
-                    else
-                        hue = 240 + (int)((r - g) * 60.0 / d);
-                    if (hue < 0)
-                        hue += 360;
-                }
-                int h, s, v;
-                RgbToHsv(r, g, b, &h, &s, &v);
-                ASSERT_EQ(mx == 0 ? 0 : (int)(255.0 * d / mx), s) << r << "," << g << "," << b;
-                ASSERT_EQ(s == 0 ? 0 : (int)hue, h) << r << "," << g << "," << b;
-                ASSERT_GE(h, 0);
-                ASSERT_LE(h, 359);
-                int lh, l, ls;
-                RgbToHls(r, g, b, &lh, &l, &ls);
-                ASSERT_EQ((mx + mn) / 2, l);
-                int expectS = 0;
-                if (d > 0)
-                    expectS = (int)(255.0 * d / (l >= 128 ? 510 - mx - mn : mx + mn));
-                ASSERT_EQ(expectS, ls) << r << "," << g << "," << b;
-                ASSERT_EQ(d > 0 ? (int)hue : 0, lh);
-            }
-        }
     }
 }
 

@@ -93,24 +93,6 @@ TEST(DateEscape, TwoDigitYear) {
     EXPECT_EQ("100", Escape('y', t));
 }
 
-TEST(DateEscape, NameTablesByIndex) {
-    const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int m = 1; m <= 12; m++) {
-        EXPECT_STREQ(months[m - 1], MonthShortName(m));
-        EXPECT_EQ(0, strncmp(MonthName(m), months[m - 1], 3)) << m;
-    }
-    EXPECT_STREQ("September", MonthName(9));
-    const char* days[] = {"日", "月", "火", "水", "木", "金", "土"};
-    const char* longDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                              "Thursday", "Friday", "Saturday"};
-    for (int d = 0; d <= 6; d++) {
-        EXPECT_STREQ(days[d], WeekdayJapaneseName(d));
-        EXPECT_STREQ(longDays[d], WeekdayName(d));
-        EXPECT_EQ(0, strncmp(WeekdayShortName(d), longDays[d], 3));
-    }
-}
-
 // A damaged time stamp (month 0 or 13, weekday 7) must not read past the
 // name tables; the names are left empty.
 TEST(DateEscape, OutOfRangeIndexesGiveEmptyNames) {
