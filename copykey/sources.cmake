@@ -1,3 +1,13 @@
 list(APPEND MIRABO_CORE_SOURCES
+    copykey/CaptureImage.cpp
+    copykey/CaptureMenuLabel.cpp
     copykey/CopyKeyList.cpp
+    copykey/KeyBindings.cpp
+)
+list(APPEND MIRABO_SHELL_SOURCES
+    copykey/AccelTable.cpp
+    copykey/CaptureMenu.cpp
+    copykey/CaptureOutput.cpp
+    copykey/Hotkey.cpp
+    copykey/KeyName.cpp
 )
