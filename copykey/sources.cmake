@@ -10,4 +10,5 @@ list(APPEND MIRABO_SHELL_SOURCES
     copykey/CaptureOutput.cpp
     copykey/Hotkey.cpp
     copykey/KeyName.cpp
+    copykey/LayoutKeyName.cpp
 )
