@@ -48,7 +48,7 @@ TEST_F(CaptureOutput, TextOfASampledPointGoesOnTheClipboard) {
     ASSERT_EQ(1, PutCaptureOnClipboard(1, &key));
     char cls[64];
     GetClassNameA(swatch, cls, sizeof(cls));
-    EXPECT_EQ(std::string("#12ABEF ") + cls, ClipboardTextNow());
+    EXPECT_EQ(std::string("#12ABEF ") + cls, ClipboardText());
     EXPECT_EQ(1, gSettings.HistoryCount);
     EXPECT_EQ(RGB(0x12, 0xAB, 0xEF), gSettings.HistoryColor[0]);
 }
@@ -62,18 +62,18 @@ TEST_F(CaptureOutput, LongTextIsCutByTheExpander) {
     for (int i = 0; i < 16; i++)
         strcat(key.Format, "[TEXT]");
     ASSERT_EQ(1, PutCaptureOnClipboard(1, &key));
-    std::string text = ClipboardTextNow();
+    std::string text = ClipboardText();
     EXPECT_LE(text.size(), 4094u);
     EXPECT_EQ(std::string(15 * 255, 'w') + "...", text);
 }
 
 TEST_F(CaptureOutput, TextKeyPlacesCfTextEvenWhenItIsEmpty) {
-    PutMarkerText("marker");
+    PutClipboardText("marker");
     CopyKey key = TextKey("");
     ASSERT_EQ(1, PutCaptureOnClipboard(1, &key));
     EXPECT_TRUE(ClipboardHasFormat(CF_TEXT));
     EXPECT_FALSE(ClipboardHasFormat(CF_DIB));
-    EXPECT_EQ("", ClipboardTextNow());
+    EXPECT_EQ("", ClipboardText());
     EXPECT_EQ(1, gSettings.HistoryCount);
 }
 
@@ -81,7 +81,7 @@ TEST_F(CaptureOutput, ImageIsAThirtyTwoBitDibOfTheSampledColour) {
     SetSample(0x12, 0x34, 0x56);
     CopyKey key = ImageKey(3, 2);
     ASSERT_EQ(1, PutCaptureOnClipboard(0, &key));
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u + 3 * 2 * 4);
     EXPECT_EQ(40, dib[0]);
     EXPECT_EQ(3, dib[4]);
@@ -91,7 +91,7 @@ TEST_F(CaptureOutput, ImageIsAThirtyTwoBitDibOfTheSampledColour) {
     EXPECT_EQ(0, dib[16]);  // uncompressed
     for (int r = 0; r < 2; r++)
         for (int x = 0; x < 3; x++)
-            EXPECT_EQ(0x123456u, DibPixel(dib, x, r));
+            EXPECT_EQ(0x123456u, DibPixelAt(dib, x, r));
     EXPECT_EQ(RGB(0x12, 0x34, 0x56), gSettings.HistoryColor[0]);
 }
 
@@ -102,20 +102,20 @@ TEST_F(CaptureOutput, GradientRunsToThePreviousCaptureAndHistoryKeepsTheRealColo
     SetSample(0, 0, 0);
     CopyKey key = ImageKey(4, 1, 0, 1);
     ASSERT_EQ(1, PutCaptureOnClipboard(0, &key));
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u + 16);
-    EXPECT_EQ(0x3F3F3Fu, DibPixel(dib, 0, 0));
-    EXPECT_EQ(0x7F7F7Fu, DibPixel(dib, 1, 0));
-    EXPECT_EQ(0xBFBFBFu, DibPixel(dib, 2, 0));
-    EXPECT_EQ(0xFFFFFFu, DibPixel(dib, 3, 0));
+    EXPECT_EQ(0x3F3F3Fu, DibPixelAt(dib, 0, 0));
+    EXPECT_EQ(0x7F7F7Fu, DibPixelAt(dib, 1, 0));
+    EXPECT_EQ(0xBFBFBFu, DibPixelAt(dib, 2, 0));
+    EXPECT_EQ(0xFFFFFFu, DibPixelAt(dib, 3, 0));
 
     // Inverted: RGB(255, 0, 16) becomes RGB(0, 255, 239) in the image only.
     SetSample(255, 0, 16);
     CopyKey inverted = ImageKey(2, 2, 1, 0);
     ASSERT_EQ(1, PutCaptureOnClipboard(0, &inverted));
-    dib = ClipboardDib();
+    dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u + 16);
-    EXPECT_EQ(0x00FFEFu, DibPixel(dib, 1, 1));
+    EXPECT_EQ(0x00FFEFu, DibPixelAt(dib, 1, 1));
     EXPECT_EQ(3, gSettings.HistoryCount);
     EXPECT_EQ(RGB(255, 0, 16), gSettings.HistoryColor[0]);
     EXPECT_EQ(RGB(0, 0, 0), gSettings.HistoryColor[1]);
@@ -125,7 +125,7 @@ TEST_F(CaptureOutput, ZeroAndNegativeSizesGiveAHeaderOnly) {
     SetSample(1, 2, 3);
     CopyKey zero = ImageKey(0, 0);
     ASSERT_EQ(1, PutCaptureOnClipboard(0, &zero));
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u);
     EXPECT_EQ(0, dib[4]);
     EXPECT_EQ(1, gSettings.HistoryCount);
@@ -133,7 +133,7 @@ TEST_F(CaptureOutput, ZeroAndNegativeSizesGiveAHeaderOnly) {
     // A hand-edited negative width counts as 0, in the header as well.
     CopyKey negative = ImageKey(-7, 5);
     ASSERT_EQ(1, PutCaptureOnClipboard(0, &negative));
-    dib = ClipboardDib();
+    dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u);
     EXPECT_EQ(0u, (unsigned)(dib[4] | (dib[5] << 8) | (dib[6] << 16) | (dib[7] << 24)));
     EXPECT_EQ(5, dib[8]);
@@ -141,18 +141,18 @@ TEST_F(CaptureOutput, ZeroAndNegativeSizesGiveAHeaderOnly) {
 }
 
 TEST_F(CaptureOutput, OversizedImageIsRefusedWithoutTouchingAnything) {
-    ASSERT_TRUE(PutMarkerText("before"));
+    ASSERT_TRUE(PutClipboardText("before"));
     SetSample(9, 9, 9);
     for (CopyKey key : {ImageKey(8192, 8192), ImageKey(65536, 65536), ImageKey(0x7FFFFFFF, 3)}) {
         EXPECT_EQ(0, PutCaptureOnClipboard(0, &key)) << key.Width;
-        EXPECT_EQ("before", ClipboardTextNow());
+        EXPECT_EQ("before", ClipboardText());
         EXPECT_FALSE(ClipboardHasFormat(CF_DIB));
         EXPECT_EQ(0, gSettings.HistoryCount);
     }
 }
 
 TEST_F(CaptureOutput, HeldClipboardFailsTheCaptureButKeepsTheColour) {
-    ASSERT_TRUE(PutMarkerText("before"));
+    ASSERT_TRUE(PutClipboardText("before"));
     SetSample(0x44, 0x55, 0x66);
     {
         ClipboardHolder holder;
@@ -162,7 +162,7 @@ TEST_F(CaptureOutput, HeldClipboardFailsTheCaptureButKeepsTheColour) {
         CopyKey text = TextKey("abc");
         EXPECT_EQ(0, PutCaptureOnClipboard(1, &text));
     }
-    EXPECT_EQ("before", ClipboardTextNow());
+    EXPECT_EQ("before", ClipboardText());
     EXPECT_FALSE(ClipboardHasFormat(CF_DIB));
     EXPECT_EQ(2, gSettings.HistoryCount);
     EXPECT_EQ(RGB(0x44, 0x55, 0x66), gSettings.HistoryColor[0]);

@@ -23,7 +23,7 @@ void AddImageKey(int w, int h) {
 }
 
 int ClipboardDibWidth() {
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     return dib.size() >= 40 ? dib[4] | (dib[5] << 8) : -1;
 }
 
@@ -154,9 +154,9 @@ TEST_F(Commands, CopyKeyCommandsRunTheirKeyAndNothingBeyondTheList) {
     Command(owner, 45000 + 2);
     EXPECT_EQ(7, ClipboardDibWidth());
     EXPECT_EQ(1, gSettings.HistoryCount);
-    PutMarkerText("before");
+    PutClipboardText("before");
     Command(owner, 45000 + 3);
-    EXPECT_EQ("before", ClipboardTextNow());
+    EXPECT_EQ("before", ClipboardText());
     EXPECT_EQ(1, gSettings.HistoryCount);
     Command(owner, 45000);
     EXPECT_EQ(5, ClipboardDibWidth());
@@ -168,10 +168,10 @@ TEST_F(Commands, HotkeyIdentifiersRunTheirKeyAndNothingElse) {
     ApplyCopyKeyBindings();
     HandleHotkey(owner, 0x8004 + 1);
     EXPECT_EQ(6, ClipboardDibWidth());
-    PutMarkerText("before");
+    PutClipboardText("before");
     for (int id : {0x8003, 0x8004 + 2, 0, -1, 0x8004 + 1000})
         HandleHotkey(owner, id);
-    EXPECT_EQ("before", ClipboardTextNow());
+    EXPECT_EQ("before", ClipboardText());
     EXPECT_EQ(1, gSettings.HistoryCount);
 }
 
@@ -179,7 +179,7 @@ TEST_F(Commands, CommandsBeyondTheListAreIgnored) {
     AddImageKey(5, 1);
     ApplyCopyKeyBindings();
     gApp.BackBufferDC = nullptr;
-    PutMarkerText("before");
+    PutClipboardText("before");
     Settings before = gSettings;
     AppState appBefore = gApp;
     gOwnerMessages.clear();
@@ -190,7 +190,7 @@ TEST_F(Commands, CommandsBeyondTheListAreIgnored) {
     EXPECT_EQ(0, memcmp(&before, &gSettings, sizeof(gSettings)));
     EXPECT_EQ(0, memcmp(&appBefore, &gApp, sizeof(gApp)));
     EXPECT_TRUE(gOwnerMessages.empty());
-    EXPECT_EQ("before", ClipboardTextNow());
+    EXPECT_EQ("before", ClipboardText());
 }
 
 TEST_F(Commands, CopyKeySamplesTheRealPointerEvenWhenTheViewIsFixed) {
@@ -206,9 +206,9 @@ TEST_F(Commands, CopyKeySamplesTheRealPointerEvenWhenTheViewIsFixed) {
     EXPECT_EQ(560, gApp.PointerPos.y);
     EXPECT_EQ(750, gApp.CapturePointInfo.MouseX);
     EXPECT_EQ(RGB(0x20, 0x40, 0x60), gApp.CapturePointInfo.Color);
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 44u);
-    EXPECT_EQ(0x204060u, DibPixel(dib, 0, 0));
+    EXPECT_EQ(0x204060u, DibPixelAt(dib, 0, 0));
     EXPECT_EQ(RGB(0x20, 0x40, 0x60), gSettings.HistoryColor[0]);
 }
 
@@ -219,11 +219,11 @@ TEST_F(Commands, SeparatorsAndMissingKeysCaptureNothing) {
     sep.ShortcutKey = 0x0031;  // possible in a hand-edited file
     InsertCopyKey(&gCopyKeys, -1, &sep);
     ApplyCopyKeyBindings();
-    PutMarkerText("before");
+    PutClipboardText("before");
     EXPECT_EQ(0, RunCopyKey(owner, 0));
     EXPECT_EQ(0, RunCopyKey(owner, 1));
     EXPECT_EQ(0, RunCopyKey(owner, -1));
-    EXPECT_EQ("before", ClipboardTextNow());
+    EXPECT_EQ("before", ClipboardText());
     EXPECT_EQ(0, gSettings.HistoryCount);
 }
 

@@ -148,7 +148,7 @@ TEST_F(KeyBindingsWin, AShortcutTakesThePlaceOfABuiltInKey) {
     EXPECT_EQ(1, CountMessages(WM_COMMAND, MAKEWPARAM(45000, 1)));
     EXPECT_EQ(0, CountMessages(WM_CLOSE));
     // The capture ran: a 2 x 2 image is on the clipboard.
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u);
     EXPECT_EQ(2, dib[4]);
 }
@@ -198,7 +198,7 @@ TEST_F(KeyBindingsWin, PressedHotkeyRunsItsCopyKey) {
     AddKey(CopyKindImage, 0, 0x0379);  // Shift+Ctrl+F10
     gSettings.InvalidHotkey = 0;
     ApplyCopyKeyBindings();
-    PutMarkerText("before");
+    PutClipboardText("before");
     SendKeys({VK_SHIFT, VK_CONTROL, VK_F10});
     Pump(300);
     EXPECT_EQ(1, CountMessages(WM_HOTKEY, 0x8005));

@@ -204,9 +204,9 @@ TEST_F(Menus, EmptyListGivesAnEmptyMenu) {
     DestroyMenu(menu);
     TrackWithKeys({VK_ESCAPE});
     POINT pt = {200, 200};
-    PutMarkerText("before");
+    PutClipboardText("before");
     EXPECT_EQ(0, ShowCaptureMenu(owner, pt));
-    EXPECT_EQ("before", ClipboardTextNow());
+    EXPECT_EQ("before", ClipboardText());
     EXPECT_EQ(0, gSettings.HistoryCount);
 }
 
@@ -221,10 +221,10 @@ TEST_F(Menus, ChosenEntryCapturesTheMenusSample) {
     EXPECT_EQ(0, gSettings.HistoryCount);
     // Entry 10 is index 9, the inverted 32 x 32 image.
     ASSERT_EQ(1, RunCaptureMenuChoice(owner, 10));
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u + 32 * 32 * 4);
     EXPECT_EQ(32, dib[4]);
-    EXPECT_EQ(0x00FFEFu, DibPixel(dib, 31, 31));
+    EXPECT_EQ(0x00FFEFu, DibPixelAt(dib, 31, 31));
     EXPECT_EQ(RGB(255, 0, 16), gSettings.HistoryColor[0]);
 }
 
@@ -238,7 +238,7 @@ TEST_F(Menus, CaptureMenuTrackedWithKeys) {
     TrackWithKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
     POINT pt = {100, 100};
     ASSERT_EQ(1, ShowCaptureMenu(owner, pt));
-    std::vector<unsigned char> dib = ClipboardDib();
+    std::vector<unsigned char> dib = ClipboardDibBytes();
     ASSERT_GE(dib.size(), 40u);
     EXPECT_EQ(0, dib[4]);
     EXPECT_EQ(1, dib[5]);  // 256 wide

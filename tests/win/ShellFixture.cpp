@@ -31,10 +31,6 @@ static LRESULT CALLBACK OwnerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-static LRESULT CALLBACK SwatchProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
 void ShellFixture::SetUp() {
     InitDefaults(GetModuleHandleA(nullptr));
     WNDCLASSA wc = {};
@@ -74,28 +70,7 @@ void ShellFixture::TearDown() {
 HWND ShellFixture::ShowSwatch(COLORREF colour, int x, int y) {
     if (swatch)
         DestroyWindow(swatch);
-    static int serial = 0;
-    char cls[64];
-    wsprintfA(cls, "ShellFixtureSwatch%d", ++serial);
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = SwatchProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = CreateSolidBrush(colour);
-    wc.lpszClassName = cls;
-    RegisterClassA(&wc);
-    swatch = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, cls, "swatch", WS_POPUP, x, y, 100,
-                             100, nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(swatch, SW_SHOWNOACTIVATE);
-    UpdateWindow(swatch);
-    // Wait until the screen shows the colour.
-    HDC screen = GetDC(nullptr);
-    for (int i = 0; i < 100 && GetPixel(screen, x + 50, y + 50) != colour; i++) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(10);
-    }
-    ReleaseDC(nullptr, screen);
+    swatch = ShowColourWindow(colour, x, y);
     return swatch;
 }
 
@@ -105,74 +80,6 @@ int ShellFixture::CountMessages(UINT msg, WPARAM wParam) const {
         if (m.msg == msg && (wParam == (WPARAM)-1 || m.wParam == wParam))
             n++;
     return n;
-}
-
-static bool OpenClipboardRetrying() {
-    for (int i = 0; i < 50; i++) {
-        if (OpenClipboard(nullptr))
-            return true;
-        Sleep(10);
-    }
-    return false;
-}
-
-std::string ClipboardTextNow() {
-    std::string text;
-    if (!OpenClipboardRetrying())
-        return text;
-    HANDLE h = GetClipboardData(CF_TEXT);
-    if (h) {
-        const char* p = (const char*)GlobalLock(h);
-        if (p)
-            text = p;
-        GlobalUnlock(h);
-    }
-    CloseClipboard();
-    return text;
-}
-
-bool PutMarkerText(const char* text) {
-    if (!OpenClipboardRetrying())
-        return false;
-    EmptyClipboard();
-    size_t n = strlen(text) + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
-    memcpy(GlobalLock(block), text, n);
-    GlobalUnlock(block);
-    bool ok = SetClipboardData(CF_TEXT, block) != nullptr;
-    CloseClipboard();
-    return ok;
-}
-
-std::vector<unsigned char> ClipboardDib() {
-    std::vector<unsigned char> bytes;
-    if (!OpenClipboardRetrying())
-        return bytes;
-    HANDLE h = GetClipboardData(CF_DIB);
-    if (h) {
-        const unsigned char* p = (const unsigned char*)GlobalLock(h);
-        if (p)
-            bytes.assign(p, p + GlobalSize(h));
-        GlobalUnlock(h);
-    }
-    CloseClipboard();
-    return bytes;
-}
-
-bool ClipboardHasFormat(UINT format) {
-    if (!OpenClipboardRetrying())
-        return false;
-    bool has = IsClipboardFormatAvailable(format) != 0;
-    CloseClipboard();
-    return has;
-}
-
-unsigned DibPixel(const std::vector<unsigned char>& dib, int x, int rowFromBottom) {
-    int width = (int)(dib[4] | (dib[5] << 8) | (dib[6] << 16) | ((unsigned)dib[7] << 24));
-    size_t at = 40 + ((size_t)rowFromBottom * width + x) * 4;
-    if (at + 4 > dib.size())
-        return 0xFFFFFFFFu;
-    return dib[at] | (dib[at + 1] << 8) | (dib[at + 2] << 16) | ((unsigned)dib[at + 3] << 24);
 }
 
 bool TemplatesExpand() {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "../support/CaptureSupport.h"
+#include "../support/WineHarness.h"
 #include "app/AppState.h"
 
 struct RecordedMessage {
@@ -39,16 +41,6 @@ protected:
     // Number of recorded messages msg (with wParam when given).
     int CountMessages(UINT msg, WPARAM wParam = (WPARAM)-1) const;
 };
-
-// Clipboard helpers (open with no owner, retried a little).
-std::string ClipboardTextNow();
-bool PutMarkerText(const char* text);
-// The CF_DIB block's bytes; empty when there is none.
-std::vector<unsigned char> ClipboardDib();
-bool ClipboardHasFormat(UINT format);
-
-// Pixel (x, row from the bottom) of a 32-bit DIB block as 0x00RRGGBB.
-unsigned DibPixel(const std::vector<unsigned char>& dib, int x, int rowFromBottom);
 
 // True when the template expander is the real one (not the empty stand-in
 // of a tree that lacks it).
