@@ -8,25 +8,15 @@
 
 namespace {
 
-struct ViewCommandFixture : ::testing::Test {
+TEST(ViewCommands, ZoomPresetsAndSteps) {
     Settings s;
-    void SetUp() override { SetDefaultSettings(&s); }
-};
-
-TEST_F(ViewCommandFixture, ZoomPresetsSetTheirFactors) {
-    const int commands[] = {CmdZoom1, CmdZoom2, CmdZoom3, CmdZoom4,  CmdZoom5,
-                            CmdZoom6, CmdZoom7, CmdZoom8, CmdZoom16, CmdZoom32};
+    SetDefaultSettings(&s);
     const int zooms[] = {1, 2, 3, 4, 5, 6, 7, 8, 16, 32};
     for (int i = 0; i < 10; i++) {
         s.Zoom = 13;
-        EXPECT_EQ(ViewCommandChanged, ApplyViewCommand(&s, commands[i]));
+        EXPECT_EQ(ViewCommandChanged, ApplyViewCommand(&s, CmdZoom1 + i));
         EXPECT_EQ(zooms[i], s.Zoom);
     }
-    EXPECT_EQ(0, ZoomOfPreset(CmdZoomIn));
-    EXPECT_EQ(0, ZoomOfPreset(CmdGrid));
-}
-
-TEST_F(ViewCommandFixture, ZoomStepsStopAtOneAndThirtyTwo) {
     s.Zoom = 8;
     EXPECT_EQ(ViewCommandChanged, ApplyViewCommand(&s, CmdZoomIn));
     EXPECT_EQ(9, s.Zoom);
@@ -40,19 +30,19 @@ TEST_F(ViewCommandFixture, ZoomStepsStopAtOneAndThirtyTwo) {
     EXPECT_EQ(1, s.Zoom);
 }
 
-TEST_F(ViewCommandFixture, TogglesFlipTheirOwnFlagOnly) {
-    struct Case {
+TEST(ViewCommands, TogglesFlipTheirOwnFlagOnly) {
+    const struct {
         int command;
         int Settings::*flag;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {CmdZoomImage, &Settings::DispZoomImage}, {CmdCursor, &Settings::DispCursor},
         {CmdGrid, &Settings::DispGrid},           {CmdInfo, &Settings::DispMouseDownInfo},
         {CmdInvertColor, &Settings::ReversColor}, {CmdFlipH, &Settings::ReversH},
         {CmdFlipV, &Settings::ReversV},           {CmdHalfTone, &Settings::HalfTone},
         {CmdWebSafe, &Settings::WebSafeColor},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        Settings s;
         SetDefaultSettings(&s);
         Settings before = s;
         int was = s.*c.flag;
@@ -60,18 +50,18 @@ TEST_F(ViewCommandFixture, TogglesFlipTheirOwnFlagOnly) {
         EXPECT_EQ(was == 0 ? 1 : 0, s.*c.flag) << c.command;
         s.*c.flag = was;
         EXPECT_EQ(0, memcmp(&before, &s, sizeof(s))) << c.command << " touched another field";
-        // A hand-edited 2 toggles to 0.
-        s.*c.flag = 2;
+        s.*c.flag = 2;  // hand-edited: toggles to 0
         ApplyViewCommand(&s, c.command);
         EXPECT_EQ(0, s.*c.flag) << c.command;
     }
 }
 
-TEST_F(ViewCommandFixture, OtherCommandsAreNotViewCommands) {
+TEST(ViewCommands, OtherCommandsAreLeftAlone) {
+    Settings s;
+    SetDefaultSettings(&s);
     Settings before = s;
-    const int others[] = {0,           CmdExit,        CmdAlwaysOnTop, CmdTranslucent,
-                          CmdOptions,  CmdContextMenu, CmdCaptureMenu, CmdFixPoint,
-                          CmdShowWindow, 42000,        42013,          45000};
+    const int others[] = {0, CmdExit, CmdAlwaysOnTop, CmdTranslucent, CmdOptions, CmdContextMenu,
+                          CmdCaptureMenu, CmdFixPoint, CmdShowWindow, 42000, 42013, 45000};
     for (int c : others)
         EXPECT_EQ(ViewCommandUnknown, ApplyViewCommand(&s, c)) << c;
     EXPECT_EQ(0, memcmp(&before, &s, sizeof(s)));

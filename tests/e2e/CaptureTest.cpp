@@ -198,18 +198,4 @@ TEST_F(CaptureE2E, NumKeysZoomAndEscapeSavesZoomAndHistory) {
     EXPECT_NE(std::string::npos, ini.find("HistoryColor=#F01000,#2080C0\r\n")) << ini;
 }
 
-TEST_F(CaptureE2E, NumZeroAndMinusReachTheEnds) {
-    Start("capture-zoom-ends");
-    ASSERT_TRUE(Focus(p.hwnd));
-    PressKeys({VK_NUMPAD0});  // 32x
-    PressKeys({VK_ADD});      // stays 32
-    PressKeys({VK_NUMPAD1});  // 1x
-    PressKeys({VK_SUBTRACT});  // stays 1
-    PressKeys({VK_NUMPAD0});
-    PressKeys({VK_SUBTRACT});  // 31
-    PumpMessages(200);
-    ASSERT_EQ(0, CloseMirabo(&p));
-    EXPECT_NE(std::string::npos, SavedSettings().find("Zoom=31\r\n")) << SavedSettings();
-}
-
 }  // namespace

@@ -1,6 +1,5 @@
-// The main context menu and the capture menu as built for the system:
-// items, identifiers, check marks and grey state read back, and choices
-// made in a tracked menu.
+// The main context menu and the capture menu as built for the system, read
+// back item by item, and choices made in tracked menus.
 #include <string.h>
 
 #include <string>
@@ -13,36 +12,30 @@
 
 namespace {
 
-struct Item {
-    std::string text;
-    UINT id = 0;
-    UINT type = 0;
-    UINT state = 0;
-    HMENU sub = nullptr;
-};
-
-Item ReadItem(HMENU menu, int pos) {
-    char text[256] = {};
-    MENUITEMINFOA mi = {};
-    mi.cbSize = sizeof(mi);
-    mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
-    mi.dwTypeData = text;
-    mi.cch = sizeof(text);
-    Item it;
-    EXPECT_TRUE(GetMenuItemInfoA(menu, pos, TRUE, &mi)) << pos;
-    it.text = text;
-    it.id = mi.wID;
-    it.type = mi.fType;
-    it.state = mi.fState;
-    it.sub = mi.hSubMenu;
-    return it;
-}
-
-bool Checked(const Item& it) {
-    return (it.state & MFS_CHECKED) != 0;
-}
-bool Grayed(const Item& it) {
-    return (it.state & MFS_GRAYED) != 0;
+// "text=id" per item ("-" for a separator, ">" and no id for a submenu),
+// "*" when checked, "~" when grey, each followed by "|".
+std::string Describe(HMENU menu) {
+    std::string out;
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        char text[256] = {};
+        MENUITEMINFOA mi = {};
+        mi.cbSize = sizeof(mi);
+        mi.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        mi.dwTypeData = text;
+        mi.cch = sizeof(text);
+        if (!GetMenuItemInfoA(menu, i, TRUE, &mi))
+            return out + "?";
+        // The system reports separators as grey; only items carry a state.
+        if (mi.fType & MFT_SEPARATOR) {
+            out += "-|";
+            continue;
+        }
+        out += std::string(mi.hSubMenu ? ">" : "") + text + (mi.hSubMenu ? "" : "=" + std::to_string(mi.wID));
+        out += (mi.fState & MFS_CHECKED) ? "*" : "";
+        out += (mi.fState & MFS_GRAYED) ? "~" : "";
+        out += "|";
+    }
+    return out;
 }
 
 // Keys for a tracked menu, posted once the menu waits for input.
@@ -55,194 +48,110 @@ void PressMenuKeys(HWND menuWindow) {
 }
 
 struct Menus : ShellFixture {
+    POINT pt = {200, 200};
     void TrackWithKeys(std::initializer_list<WPARAM> keys) {
         gMenuKeys.assign(keys);
         gOwnerMenuIdle = PressMenuKeys;
     }
+    void SetSample(int r, int g, int b) {
+        gApp.CapturePointInfo.Red = r, gApp.CapturePointInfo.Green = g, gApp.CapturePointInfo.Blue = b;
+        gApp.CapturePointInfo.Color = RGB(r, g, b);
+    }
 };
 
-TEST_F(Menus, ContextMenuHasItsItemsInOrder) {
+TEST_F(Menus, ContextMenuShowsItemsChecksAndGreyState) {
     gApp.OsVersionCode = 6;
     HMENU menu = CreateContextMenu();
     ASSERT_NE(nullptr, menu);
-    ASSERT_EQ(11, GetMenuItemCount(menu));
-    const char* texts[] = {"拡大率(&Z)", "", "カーソル(&C)\tAlt+C", "グリッド(&G)\tAlt+G",
-                           "座標情報 (&I)\tAlt+I", "", "常に手前に表示(&T)\tAlt+T",
-                           "半透明表示 (&A)\tAlt+A", "", "オプション(&O)...\tAlt+O", "終了(&X)\tEsc"};
-    const UINT ids[] = {0, 0, CmdCursor, CmdGrid, CmdInfo, 0, CmdAlwaysOnTop, CmdTranslucent, 0,
-                        CmdOptions, CmdExit};
-    for (int i = 0; i < 11; i++) {
-        Item it = ReadItem(menu, i);
-        if (texts[i][0] == 0) {
-            EXPECT_TRUE(it.type & MFT_SEPARATOR) << i;
-            continue;
-        }
-        EXPECT_EQ(texts[i], it.text) << i;
-        if (i > 0)
-            EXPECT_EQ(ids[i], it.id) << i;
-        EXPECT_FALSE(Grayed(it)) << i;
-    }
-    HMENU zoom = GetSubMenu(menu, 0);
-    ASSERT_NE(nullptr, zoom);
-    ASSERT_EQ(13, GetMenuItemCount(zoom));
-    EXPECT_EQ("16倍(&9)\tNum 9", ReadItem(zoom, 8).text);
-    EXPECT_EQ((UINT)CmdZoom16, ReadItem(zoom, 8).id);
-    EXPECT_TRUE(ReadItem(zoom, 10).type & MFT_SEPARATOR);
-    EXPECT_EQ("縮小(&D)\tNum -", ReadItem(zoom, 12).text);
-    EXPECT_EQ((UINT)CmdZoomOut, ReadItem(zoom, 12).id);
-    DestroyMenu(menu);
-}
-
-TEST_F(Menus, ContextMenuChecksTheCurrentState) {
-    gApp.OsVersionCode = 6;
-    gSettings.Zoom = 32;
-    gSettings.DispCursor = 0;
-    gSettings.DispGrid = 1;
-    gSettings.DispMouseDownInfo = 1;
-    gSettings.WindowTop = 0;
-    gSettings.WindowAlpha = 1;
-    HMENU menu = CreateContextMenu();
-    ASSERT_NE(nullptr, menu);
-    EXPECT_FALSE(Checked(ReadItem(menu, 2)));
-    EXPECT_TRUE(Checked(ReadItem(menu, 3)));
-    EXPECT_TRUE(Checked(ReadItem(menu, 4)));
-    EXPECT_FALSE(Checked(ReadItem(menu, 6)));
-    EXPECT_TRUE(Checked(ReadItem(menu, 7)));
-    EXPECT_FALSE(Checked(ReadItem(menu, 9)));
-    HMENU zoom = GetSubMenu(menu, 0);
-    for (int i = 0; i < 13; i++)
-        EXPECT_EQ(i == 9, Checked(ReadItem(zoom, i))) << i;
+    EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005*|グリッド(&G)\tAlt+G=41006|"
+              "座標情報 (&I)\tAlt+I=41007|-|常に手前に表示(&T)\tAlt+T=41002*|半透明表示 (&A)\tAlt+A=41003|-|"
+              "オプション(&O)...\tAlt+O=41008|終了(&X)\tEsc=41001|",
+              Describe(menu));
+    EXPECT_EQ("1倍(&1)\tNum 1=42001|2倍(&2)\tNum 2=42002*|3倍(&3)\tNum 3=42003|4倍(&4)\tNum 4=42004|"
+              "5倍(&5)\tNum 5=42005|6倍(&6)\tNum 6=42006|7倍(&7)\tNum 7=42007|8倍(&8)\tNum 8=42008|"
+              "16倍(&9)\tNum 9=42009|32倍(&0)\tNum 0=42010|-|拡大(&U)\tNum +=42011|縮小(&D)\tNum -=42012|",
+              Describe(GetSubMenu(menu, 0)));
     DestroyMenu(menu);
 
-    gSettings.Zoom = 9;
-    menu = CreateContextMenu();
-    zoom = GetSubMenu(menu, 0);
-    for (int i = 0; i < 13; i++)
-        EXPECT_FALSE(Checked(ReadItem(zoom, i))) << i;
-    DestroyMenu(menu);
-}
-
-TEST_F(Menus, OptionsGreyedWhileOpenAndNoTranslucencyOnOldSystems) {
     gApp.OsVersionCode = 4;
     gApp.OptionsOpen = 1;
-    HMENU menu = CreateContextMenu();
-    ASSERT_NE(nullptr, menu);
-    ASSERT_EQ(10, GetMenuItemCount(menu));
-    EXPECT_TRUE(ReadItem(menu, 5).type & MFT_SEPARATOR);
-    EXPECT_EQ((UINT)CmdAlwaysOnTop, ReadItem(menu, 6).id);
-    EXPECT_TRUE(ReadItem(menu, 7).type & MFT_SEPARATOR);
-    Item options = ReadItem(menu, 8);
-    EXPECT_EQ((UINT)CmdOptions, options.id);
-    EXPECT_TRUE(Grayed(options));
-    EXPECT_FALSE(Grayed(ReadItem(menu, 9)));
+    gSettings.Zoom = 9;
+    gSettings.DispCursor = 0;
+    gSettings.DispGrid = 1;
+    gSettings.WindowTop = 0;
+    menu = CreateContextMenu();
+    EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005|グリッド(&G)\tAlt+G=41006*|"
+              "座標情報 (&I)\tAlt+I=41007|-|常に手前に表示(&T)\tAlt+T=41002|-|"
+              "オプション(&O)...\tAlt+O=41008~|終了(&X)\tEsc=41001|",
+              Describe(menu));
+    EXPECT_EQ(std::string::npos, Describe(GetSubMenu(menu, 0)).find('*'));
     DestroyMenu(menu);
 }
 
-TEST_F(Menus, ChoosingAContextMenuItemRunsItsCommand) {
+TEST_F(Menus, ContextMenuRunsTheChosenCommandOrNothing) {
     gApp.OsVersionCode = 6;
-    ASSERT_EQ(0, gSettings.DispGrid);
-    // Submenu, separator skipped, cursor, grid.
-    TrackWithKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
-    POINT pt = {200, 200};
-    EXPECT_EQ(1, ShowContextMenu(owner, pt));
-    EXPECT_EQ(1, CountMessages(WM_COMMAND, CmdGrid));
-    EXPECT_EQ(1, gSettings.DispGrid);
-}
-
-TEST_F(Menus, DismissedContextMenuRunsNothing) {
     TrackWithKeys({VK_ESCAPE});
-    POINT pt = {200, 200};
     EXPECT_EQ(0, ShowContextMenu(owner, pt));
     EXPECT_EQ(0, CountMessages(WM_COMMAND));
+    // Submenu, (separator), cursor, grid.
+    TrackWithKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+    EXPECT_EQ(1, ShowContextMenu(owner, pt));
+    EXPECT_EQ(1, CountMessages(WM_COMMAND, CmdGrid));
+    EXPECT_EQ(1, gSettings.DispGrid);  // already run when the call returns
 }
 
-TEST_F(Menus, CaptureMenuListsTheKeysWithTheirIdentifiers) {
+TEST_F(Menus, CaptureMenuListsEveryKeyWithItsIndexPlusOne) {
     AddBuiltinCopyKeys(&gCopyKeys);
-    HMENU menu = CreateCaptureMenu();
-    ASSERT_NE(nullptr, menu);
-    EXPECT_EQ(12, gSettings.CopyKeyCount);
-    ASSERT_EQ(12, GetMenuItemCount(menu));
-    for (int i = 0; i < 12; i++) {
-        Item it = ReadItem(menu, i);
-        if (i == 5 || i == 10) {
-            EXPECT_TRUE(it.type & MFT_SEPARATOR) << i;
-            continue;
-        }
-        EXPECT_EQ((UINT)(i + 1), it.id) << i;
-        EXPECT_EQ(0u, it.state & (MFS_CHECKED | MFS_GRAYED)) << i;
-        EXPECT_EQ(i < 5 || i == 11 ? "テキスト\t" : "画像\t", it.text.substr(0, it.text.find('\t') + 1))
-            << i;
-    }
-    EXPECT_EQ("画像\t0*0", ReadItem(menu, 6).text);
-    EXPECT_EQ("画像\t256*256 →グラデーション", ReadItem(menu, 7).text);
-    EXPECT_EQ("画像\t256*256 ↓グラデーション", ReadItem(menu, 8).text);
-    EXPECT_EQ("画像\t32*32 色反転", ReadItem(menu, 9).text);
-    DestroyMenu(menu);
-}
-
-TEST_F(Menus, CaptureMenuPreviewsTextOverTheSample) {
-    if (!TemplatesExpand())
-        GTEST_SKIP() << "template expansion is not built in this tree";
-    AddBuiltinCopyKeys(&gCopyKeys);
-    gApp.CapturePointInfo.Red = 255;
-    gApp.CapturePointInfo.Green = 128;
-    gApp.CapturePointInfo.Blue = 0;
-    gApp.CapturePointInfo.Color = RGB(255, 128, 0);
+    SetSample(255, 128, 0);
     strcpy(gApp.CapturePointInfo.Text, "A&B");
     HMENU menu = CreateCaptureMenu();
     ASSERT_NE(nullptr, menu);
-    EXPECT_EQ("テキスト\t#FF8000", ReadItem(menu, 0).text);
-    EXPECT_EQ("テキスト\tRGB(255,128,0)", ReadItem(menu, 1).text);
-    EXPECT_EQ("テキスト\tA&B", ReadItem(menu, 11).text);
+    EXPECT_EQ(12, gSettings.CopyKeyCount);
+    std::string d = Describe(menu);
+    EXPECT_NE(std::string::npos, d.find("|-|画像\t0*0=7|画像\t256*256 →グラデーション=8|"
+                                        "画像\t256*256 ↓グラデーション=9|画像\t32*32 色反転=10|-|"))
+        << d;
+    EXPECT_NE(std::string::npos, d.find("=12|")) << d;
+    if (TemplatesExpand()) {
+        EXPECT_EQ(0u, d.find("テキスト\t#FF8000=1|テキスト\tRGB(255,128,0)=2|")) << d;
+        // The menu takes the ampersand as a mnemonic marker, as everywhere.
+        EXPECT_NE(std::string::npos, d.find("|テキスト\tA&B=12|")) << d;
+    }
     DestroyMenu(menu);
-}
 
-TEST_F(Menus, EmptyListGivesAnEmptyMenu) {
-    HMENU menu = CreateCaptureMenu();
+    ClearCopyKeys(&gCopyKeys);
+    menu = CreateCaptureMenu();
     ASSERT_NE(nullptr, menu);
     EXPECT_EQ(0, GetMenuItemCount(menu));
     DestroyMenu(menu);
-    TrackWithKeys({VK_ESCAPE});
-    POINT pt = {200, 200};
-    PutClipboardText("before");
-    EXPECT_EQ(0, ShowCaptureMenu(owner, pt));
-    EXPECT_EQ("before", ClipboardText());
-    EXPECT_EQ(0, gSettings.HistoryCount);
 }
 
-TEST_F(Menus, ChosenEntryCapturesTheMenusSample) {
+TEST_F(Menus, CaptureMenuChoiceCapturesTheMenusSample) {
     AddBuiltinCopyKeys(&gCopyKeys);
-    gApp.CapturePointInfo.Red = 255;
-    gApp.CapturePointInfo.Green = 0;
-    gApp.CapturePointInfo.Blue = 16;
-    gApp.CapturePointInfo.Color = RGB(255, 0, 16);
+    SetSample(255, 0, 16);
     EXPECT_EQ(0, RunCaptureMenuChoice(owner, 0));   // dismissed
     EXPECT_EQ(0, RunCaptureMenuChoice(owner, 13));  // past the list
     EXPECT_EQ(0, gSettings.HistoryCount);
-    // Entry 10 is index 9, the inverted 32 x 32 image.
-    ASSERT_EQ(1, RunCaptureMenuChoice(owner, 10));
+    ASSERT_EQ(1, RunCaptureMenuChoice(owner, 10));  // index 9: inverted 32 x 32
     std::vector<unsigned char> dib = ClipboardDibBytes();
-    ASSERT_GE(dib.size(), 40u + 32 * 32 * 4);
-    EXPECT_EQ(32, dib[4]);
+    EXPECT_EQ(32, DibWidth(dib));
     EXPECT_EQ(0x00FFEFu, DibPixelAt(dib, 31, 31));
     EXPECT_EQ(RGB(255, 0, 16), gSettings.HistoryColor[0]);
-}
 
-TEST_F(Menus, CaptureMenuTrackedWithKeys) {
-    AddBuiltinCopyKeys(&gCopyKeys);
-    gApp.CapturePointInfo.Red = 1;
-    gApp.CapturePointInfo.Green = 2;
-    gApp.CapturePointInfo.Blue = 3;
-    gApp.CapturePointInfo.Color = RGB(1, 2, 3);
-    // Down to index 7 (the separator at 5 is skipped): the 256 x 256 gradient.
+    // Tracked: down to index 7 (the separator is skipped), the 256 x 256 image.
+    SetSample(1, 2, 3);
     TrackWithKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
-    POINT pt = {100, 100};
     ASSERT_EQ(1, ShowCaptureMenu(owner, pt));
-    std::vector<unsigned char> dib = ClipboardDibBytes();
-    ASSERT_GE(dib.size(), 40u);
-    EXPECT_EQ(0, dib[4]);
-    EXPECT_EQ(1, dib[5]);  // 256 wide
+    EXPECT_EQ(256, DibWidth(ClipboardDibBytes()));
     EXPECT_EQ(RGB(1, 2, 3), gSettings.HistoryColor[0]);
+
+    // An empty list tracks an empty menu and captures nothing.
+    ClearCopyKeys(&gCopyKeys);
+    PutClipboardText("before");
+    TrackWithKeys({VK_ESCAPE});
+    EXPECT_EQ(0, ShowCaptureMenu(owner, pt));
+    EXPECT_EQ("before", ClipboardText());
+    EXPECT_EQ(2, gSettings.HistoryCount);
 }
 
 }  // namespace
