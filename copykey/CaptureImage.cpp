@@ -2,16 +2,16 @@
 
 #include <string.h>
 
-void MakeCaptureImageSpec(const CopyKey* key, const PointInfo* info, const Settings* s,
-                          CaptureImageSpec* spec) {
-    spec->Width = key->Width > 0 ? key->Width : 0;
-    spec->Height = key->Height > 0 ? key->Height : 0;
-    spec->Invert = key->Invert;
-    spec->Gradient = key->Gradient;
-    spec->Current = MakeColor(info->Red, info->Green, info->Blue);
-    spec->Previous = s->HistoryColor[0];
-    spec->HasPrevious = s->HistoryCount > 0;
-    spec->WebSafe = s->WebSafeColor == 1;
+void MakeCaptureImageParams(const CopyKey* key, const PointInfo* info, const Settings* s,
+                          CaptureImageParams* params) {
+    params->Width = key->Width > 0 ? key->Width : 0;
+    params->Height = key->Height > 0 ? key->Height : 0;
+    params->Invert = key->Invert;
+    params->Gradient = key->Gradient;
+    params->Current = MakeColor(info->Red, info->Green, info->Blue);
+    params->Previous = s->HistoryColor[0];
+    params->HasPrevious = s->HistoryCount > 0;
+    params->WebSafe = s->WebSafeColor == 1;
 }
 
 int CaptureDibSize(int width, int height, size_t* size) {
@@ -79,35 +79,35 @@ static ColorRef WebSafeColorOf(ColorRef c) {
                      WebSafeRound(ColorBlue(c)));
 }
 
-void FillCaptureDib(uint8_t* block, const CaptureImageSpec* spec) {
-    int width = spec->Width;
-    int height = spec->Height;
+void FillCaptureDib(uint8_t* block, const CaptureImageParams* params) {
+    int width = params->Width;
+    int height = params->Height;
     WriteHeader(block, width, height);
     uint8_t* pixels = block + DibHeaderSize;
     if (width == 0 || height == 0)
         return;
 
-    ColorRef current = spec->Current;
-    ColorRef previous = spec->Previous;
-    if (spec->Invert == 1) {
+    ColorRef current = params->Current;
+    ColorRef previous = params->Previous;
+    if (params->Invert == 1) {
         current = InvertColor(current);
         previous = InvertColor(previous);
     }
-    if (spec->Gradient <= 0 || !spec->HasPrevious) {
+    if (params->Gradient <= 0 || !params->HasPrevious) {
         FillPlain(pixels, width, height, current);
         return;
     }
 
     // Gradients 1 and 2 run over the columns, the others over the rows
     // (stored bottom row first); 2 and 3 start at the previous colour.
-    bool columns = spec->Gradient == 1 || spec->Gradient == 2;
-    bool fromPrevious = spec->Gradient == 2 || (spec->Gradient != 1 && spec->Gradient != 4);
+    bool columns = params->Gradient == 1 || params->Gradient == 2;
+    bool fromPrevious = params->Gradient == 2 || (params->Gradient != 1 && params->Gradient != 4);
     ColorRef start = fromPrevious ? previous : current;
     ColorRef end = fromPrevious ? current : previous;
     int n = columns ? width : height;
     for (int k = 0; k < n; k++) {
         ColorRef c = GradientLineColor(start, end, k, n);
-        if (spec->WebSafe)
+        if (params->WebSafe)
             c = WebSafeColorOf(c);
         uint32_t v = DibPixel(c);
         if (columns) {

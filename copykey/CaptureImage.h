@@ -17,7 +17,7 @@ enum {
     MaxCaptureBlockSize = 256 * 1024 * 1024,
 };
 
-struct CaptureImageSpec {
+struct CaptureImageParams {
     int Width;   // never negative
     int Height;  // never negative
     int Invert;
@@ -30,8 +30,8 @@ struct CaptureImageSpec {
 
 // The inputs of an image capture: the key's size and options (a negative
 // size counts as 0), the sampled colour and the history's newest colour.
-void MakeCaptureImageSpec(const CopyKey* key, const PointInfo* info, const Settings* s,
-                          CaptureImageSpec* spec);
+void MakeCaptureImageParams(const CopyKey* key, const PointInfo* info, const Settings* s,
+                          CaptureImageParams* params);
 
 // Bytes of the block for width x height pixels (header included) into
 // *size. 0 when the block would exceed MaxCaptureBlockSize or a size is
@@ -39,7 +39,7 @@ void MakeCaptureImageSpec(const CopyKey* key, const PointInfo* info, const Setti
 int CaptureDibSize(int width, int height, size_t* size);
 
 // Writes header and pixels into block, which holds CaptureDibSize bytes.
-void FillCaptureDib(uint8_t* block, const CaptureImageSpec* spec);
+void FillCaptureDib(uint8_t* block, const CaptureImageParams* params);
 
 // The colour of gradient line k of n from start to end, each component
 // start + (end - start) * (k + 1) / n truncated toward zero.

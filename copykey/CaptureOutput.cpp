@@ -45,10 +45,10 @@ static HGLOBAL BuildTextBlock(const CopyKey* key) {
 }
 
 static HGLOBAL BuildImageBlock(const CopyKey* key) {
-    CaptureImageSpec spec;
-    MakeCaptureImageSpec(key, &gApp.CapturePointInfo, &gSettings, &spec);
+    CaptureImageParams params;
+    MakeCaptureImageParams(key, &gApp.CapturePointInfo, &gSettings, &params);
     size_t size;
-    if (!CaptureDibSize(spec.Width, spec.Height, &size))
+    if (!CaptureDibSize(params.Width, params.Height, &size))
         return nullptr;
     HGLOBAL block = GlobalAlloc(kClipboardAllocFlags, size);
     if (!block)
@@ -58,7 +58,7 @@ static HGLOBAL BuildImageBlock(const CopyKey* key) {
         GlobalFree(block);
         return nullptr;
     }
-    FillCaptureDib(p, &spec);
+    FillCaptureDib(p, &params);
     GlobalUnlock(block);
     return block;
 }

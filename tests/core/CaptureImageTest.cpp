@@ -21,7 +21,7 @@ const ColorRef White = MakeColor(255, 255, 255);
 // the computed size shows.
 std::vector<uint8_t> Build(int w, int h, ColorRef current, ColorRef previous, int gradient,
                            int invert = 0, int webSafe = 0, int hasPrevious = 1) {
-    CaptureImageSpec s = {w, h, invert, gradient, current, previous, hasPrevious, webSafe};
+    CaptureImageParams s = {w, h, invert, gradient, current, previous, hasPrevious, webSafe};
     size_t size = 0;
     EXPECT_EQ(1, CaptureDibSize(w, h, &size));
     std::vector<uint8_t> d(size + 16, 0xA5);
@@ -132,7 +132,7 @@ TEST(CaptureDibSize, CountsHeaderAndPixelsAndRefusesHugeOrNegativeSizes) {
     }
 }
 
-TEST(CaptureImageSpecFromKey, TakesSizeOptionsColourAndHistory) {
+TEST(CaptureImageParamsFromKey, TakesSizeOptionsColourAndHistory) {
     Settings s;
     SetDefaultSettings(&s);
     PointInfo info;
@@ -144,23 +144,23 @@ TEST(CaptureImageSpecFromKey, TakesSizeOptionsColourAndHistory) {
     key.Height = 7;
     key.Invert = 1;
     key.Gradient = 4;
-    CaptureImageSpec spec;
-    MakeCaptureImageSpec(&key, &info, &s, &spec);
-    EXPECT_EQ(0, spec.Width);  // a negative size counts as none
-    EXPECT_EQ(7, spec.Height);
-    EXPECT_EQ(1, spec.Invert);
-    EXPECT_EQ(4, spec.Gradient);
-    EXPECT_EQ(MakeColor(1, 2, 3), spec.Current);
-    EXPECT_EQ(0, spec.HasPrevious);
-    EXPECT_EQ(0, spec.WebSafe);
+    CaptureImageParams params;
+    MakeCaptureImageParams(&key, &info, &s, &params);
+    EXPECT_EQ(0, params.Width);  // a negative size counts as none
+    EXPECT_EQ(7, params.Height);
+    EXPECT_EQ(1, params.Invert);
+    EXPECT_EQ(4, params.Gradient);
+    EXPECT_EQ(MakeColor(1, 2, 3), params.Current);
+    EXPECT_EQ(0, params.HasPrevious);
+    EXPECT_EQ(0, params.WebSafe);
 
     s.HistoryColor[0] = MakeColor(9, 8, 7);
     s.HistoryCount = 3;
     s.WebSafeColor = 1;
-    MakeCaptureImageSpec(&key, &info, &s, &spec);
-    EXPECT_EQ(MakeColor(9, 8, 7), spec.Previous);
-    EXPECT_EQ(1, spec.HasPrevious);
-    EXPECT_EQ(1, spec.WebSafe);
+    MakeCaptureImageParams(&key, &info, &s, &params);
+    EXPECT_EQ(MakeColor(9, 8, 7), params.Previous);
+    EXPECT_EQ(1, params.HasPrevious);
+    EXPECT_EQ(1, params.WebSafe);
 }
 
 }  // namespace
