@@ -7,3 +7,7 @@
 // Opens the menu with its top-left corner at pt (screen coordinates) and
 // runs the chosen command. 1 when an item was chosen.
 int ShowContextMenu(HWND window, POINT pt);
+
+// The menu as it stands for the current settings, with its zoom submenu;
+// null when it cannot be built. Destroying it destroys the submenu too.
+HMENU CreateContextMenu();

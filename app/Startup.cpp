@@ -4,6 +4,7 @@
 #include "app/BuiltinCopyKeys.h"
 #include "app/Commands.h"
 #include "app/MainWnd.h"
+#include "copykey/AccelTable.h"
 #include "settings/SettingsFile.h"
 
 int CheckSingleInstance() {
@@ -59,9 +60,6 @@ int RunMirabo(HINSTANCE instance, int showCmd) {
     ApplyCopyKeyBindings();
     int code = RunMessageLoop(gApp.MainWindow);
     ClearCopyKeys(&gCopyKeys);
-    if (gApp.AccelTable) {
-        DestroyAcceleratorTable(gApp.AccelTable);
-        gApp.AccelTable = nullptr;
-    }
+    DestroyAcceleratorTableAtExit();
     return code;
 }

@@ -41,11 +41,19 @@ target_link_options(mirabo PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
 add_test(NAME ${MIRABO_WINE_ARCH}.pe_check
          COMMAND ${CMAKE_SOURCE_DIR}/tests/pe_check.sh $<TARGET_FILE:mirabo> ${MIRABO_WINE_ARCH})
 
+mirabo_add_gtest()
+
 if(NOT MIRABO_WINE_TESTS)
+    # The shipped build runs its own core tests and the program itself once.
+    add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
+    target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
+    target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
+    target_link_options(core_tests PRIVATE ${MIRABO_STATIC_LINK})
+    add_test(NAME ${MIRABO_WINE_ARCH}.smoke
+             COMMAND ${CMAKE_SOURCE_DIR}/tests/smoke32.sh $<TARGET_FILE:mirabo> $<TARGET_FILE:core_tests>)
+    set_tests_properties(${MIRABO_WINE_ARCH}.smoke PROPERTIES RESOURCE_LOCK wine TIMEOUT 2400 SKIP_RETURN_CODE 77)
     return()
 endif()
-
-mirabo_add_gtest()
 
 # Every Wine test shares one prefix, one display and one clipboard.
 function(mirabo_wine_test name)

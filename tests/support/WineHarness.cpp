@@ -162,26 +162,33 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Wine starts a Unix program from CreateProcess but cannot wait on it (the
+// handle it returns is not waitable), so the program runs inside a shell
+// that leaves its exit status in a file, renamed into place when complete.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
-    std::string cmd = ToWindowsPath(commandLine);
-    // Only the program path is converted; keep the arguments as given.
-    size_t space = commandLine.find(' ');
-    if (space != std::string::npos)
-        cmd = ToWindowsPath(commandLine.substr(0, space)) + commandLine.substr(space);
+    static int serial = 0;
+    char name[96];
+    wsprintfA(name, "/tmp/mirabo-unix-%lu-%d", GetCurrentProcessId(), ++serial);
+    std::string status = name;
+    std::string cmd = "Z:\\bin\\sh -c \"" + commandLine + "; echo $? >" + status + ".part && mv " +
+                      status + ".part " + status + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi;
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    int code = -1;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        DWORD c = 0;
-        GetExitCodeProcess(pi.hProcess, &c);
-        code = (int)c;
-    }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return code;
+    std::string windowsStatus = ToWindowsPath(status);
+    std::string text;
+    DWORD start = GetTickCount();
+    while (!ReadWholeFile(windowsStatus, &text)) {
+        if (GetTickCount() - start > timeoutMs)
+            return -1;
+        Sleep(5);
+    }
+    DeleteFileA(windowsStatus.c_str());
+    return atoi(text.c_str());
 }
 
 std::string ClipboardText() {

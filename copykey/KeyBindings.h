@@ -1,0 +1,71 @@
+// What the capture keys and the built-in keys turn into: accelerator
+// entries for the message loop and modifier flags for system-wide hotkeys.
+// Plain data here; the shell hands it to CreateAcceleratorTableA and
+// RegisterHotKey.
+#pragma once
+
+#include <stdint.h>
+
+#include "copykey/CopyKeyList.h"
+
+// Flags of an accelerator entry, as the platform's ACCEL record spells them.
+enum {
+    AccelVirtKey = 0x01,
+    AccelShift = 0x04,
+    AccelControl = 0x08,
+    AccelAlt = 0x10,
+};
+
+// Modifier flags of RegisterHotKey.
+enum {
+    HotkeyModAlt = 0x0001,
+    HotkeyModControl = 0x0002,
+    HotkeyModShift = 0x0004,
+    HotkeyModWin = 0x0008,
+};
+
+enum {
+    FixedAccelCount = 28,
+    // Commands are 16-bit: the key at this index would wrap around onto
+    // small command numbers.
+    MaxAccelCopyKeys = 0x10000 - CopyKeyCommandBase,
+};
+
+// One built-in accelerator: the high byte of KeyCode holds the accelerator
+// flags themselves, the low byte the virtual key.
+struct FixedAccel {
+    int Command;
+    int KeyCode;
+};
+
+extern const FixedAccel FixedAccelTable[FixedAccelCount];
+
+// Entry index's key code when which is nonzero, its command when which is
+// 0; -1 for an index outside the table.
+int FixedAccelEntry(int index, int which);
+
+// Same fields as the platform's ACCEL record.
+struct AccelEntry {
+    uint8_t Flags;
+    uint16_t Key;
+    uint16_t Command;
+};
+
+// Accelerator flags for a shortcut KeyCombo; the Windows-key bit has no
+// accelerator flag and is ignored.
+int AccelFlagsFromCombo(int combo);
+
+// RegisterHotKey modifiers for a hotkey KeyCombo.
+int HotkeyModifiersFromCombo(int combo);
+
+// Number of entries BuildAccelEntries writes for count capture keys.
+int AccelEntryCount(int count);
+
+// One entry per capture key (indexes 0 to count - 1, in list order, those
+// without a shortcut with key 0) followed by the built-in entries. Keys
+// past MaxAccelCopyKeys get no entry. out holds AccelEntryCount(count)
+// entries; returns how many were written.
+int BuildAccelEntries(CopyKeyList* list, int count, AccelEntry* out);
+
+// The built-in entries alone; out holds FixedAccelCount entries.
+void BuildFixedAccelEntries(AccelEntry* out);
