@@ -1,6 +1,7 @@
 # Pure code: no <windows.h>, built natively and for Windows.
 list(APPEND MIRABO_CORE_SOURCES
     app/BuiltinCopyKeys.cpp
+    app/MainWndRules.cpp
     app/OsVersion.cpp
     app/Settings.cpp
     app/TextUtil.cpp

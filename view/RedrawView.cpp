@@ -1,14 +1,169 @@
 #include "view/RedrawView.h"
 
 #include "app/AppState.h"
+#include "view/DrawPrimitives.h"
+#include "view/InfoPanel.h"
+#include "view/ViewLayout.h"
+
+static const COLORREF GridColor = RGB(136, 136, 136);
+static const COLORREF MarkColor = RGB(255, 0, 0);
+
+// The window under the pointer as the previous read left it; the panel
+// lines and the arrow mark need it.
+static HWND FindTargetWindow(PanelTarget* target) {
+    ZeroMemory(target, sizeof(*target));
+    int wanted = (gSettings.DispCursor == 1 && gSettings.CursorMode == 0) ||
+                 (gSettings.InfoLineCount > 0 && gSettings.DispMouseDownInfo == 1);
+    if (!wanted)
+        return nullptr;
+    HWND hwnd = WindowFromPoint(gApp.PointerPos);
+    if (hwnd) {
+        DWORD pid = 0;
+        target->Tid = GetWindowThreadProcessId(hwnd, &pid);
+        target->Pid = pid;
+        target->Found = 1;
+        target->Handle = HandleValue(hwnd);
+    }
+    return hwnd;
+}
+
+static void FillLayoutInput(ViewLayoutInput* in) {
+    const Settings& s = gSettings;
+    in->Width = s.Width;
+    in->Height = s.Height;
+    in->FrameWidth = s.FrameWidth;
+    in->Zoom = s.Zoom;
+    in->DispZoomImage = s.DispZoomImage;
+    in->DispMouseDownInfo = s.DispMouseDownInfo;
+    in->DispColorHistory = s.DispColorHistory;
+    in->InfoLineCount = s.InfoLineCount;
+    in->InfoFontHeight = InfoFontHeight;
+    in->ViewOriginLeft = gApp.ViewOrigin.left;
+    in->ViewOriginTop = gApp.ViewOrigin.top;
+    in->HistorySizeX = s.HistorySizeX;
+    in->HistorySizeY = s.HistorySizeY;
+    in->HistoryCount = s.HistoryCount;
+    in->ReversH = s.ReversH;
+    in->ReversV = s.ReversV;
+    in->FixMouse = s.FixMouse;
+    in->FixMouseX = s.FixMouseX;
+    in->FixMouseY = s.FixMouseY;
+    in->PointerX = gApp.PointerPos.x;
+    in->PointerY = gApp.PointerPos.y;
+    in->ScreenWidth = gApp.ScreenWidth;
+    in->ScreenHeight = gApp.ScreenHeight;
+    in->HaveScreen = gApp.ScreenDC != nullptr;
+}
+
+static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
+    int mode = gSettings.CursorMode;
+    if (mode == 0) {
+        if (!target || !gApp.ArrowCursor)
+            return;
+        IconPlacement p = PlaceCursorIcon(&l, gSettings.ReversH, gSettings.ReversV,
+                                          gApp.CursorHotspotX, gApp.CursorHotspotY,
+                                          gApp.CursorWidth, gApp.CursorHeight);
+        DrawIconEx(dc, p.X, p.Y, gApp.ArrowCursor, p.W, p.H, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    int rects[3][4];
+    int n = CrossMarkRects(&l, mode, rects);
+    if (n > 0) {
+        for (int i = 0; i < n; i++)
+            InvertBox(dc, rects[i][0], rects[i][1], rects[i][2], rects[i][3]);
+        return;
+    }
+    // The pixel frame; with the grid on it is drawn over the grid instead.
+    if (gSettings.DispGrid != 1 || l.Z == 1)
+        OutlineBox(dc, l.MarkX - 1, l.MarkY - 1, l.Z + 2, l.Z + 2, MarkColor);
+}
+
+// Every cell gets a line along its top and its left side. One pen serves
+// all lines: there are hundreds of them at small zooms.
+static void DrawGrid(HDC dc, const ViewLayout& l) {
+    int left = l.F + l.GX;
+    int top = l.F + l.GY;
+    HPEN pen = CreatePen(PS_SOLID, 1, GridColor);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    for (int i = 0; i < l.GH / l.Z; i++) {
+        int y = top + l.Z * i;
+        MoveToEx(dc, left, y, nullptr);
+        LineTo(dc, left + l.GW, y);
+    }
+    for (int i = 0; i < l.GW / l.Z; i++) {
+        int x = left + l.Z * i;
+        MoveToEx(dc, x, top, nullptr);
+        LineTo(dc, x, top + l.GH);
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+static void DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target) {
+    if (!l.ImageShown)
+        return;
+    // Whatever the screen cannot supply stays black.
+    FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
+    if (l.Copied) {
+        DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
+        StretchBlt(dc, l.F + l.DX, l.F + l.DY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW, l.SH,
+                   rop);
+    }
+    if (gSettings.DispCursor == 1)
+        DrawCursorMark(dc, l, target);
+    if (gSettings.DispGrid == 1 && l.Z > 1) {
+        DrawGrid(dc, l);
+        if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
+            OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
+    }
+}
+
+static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
+    if (l.F <= 0)
+        return;
+    FillBox(dc, 0, 0, l.W, l.F, background);
+    FillBox(dc, 0, l.F, l.F, l.H, background);
+    FillBox(dc, l.W - l.F, 0, l.F, l.H, background);
+    FillBox(dc, l.F, l.H - l.F, l.W - 2 * l.F, l.F, background);
+}
+
+static void DrawFrameEdges(HDC dc, const ViewLayout& l, COLORREF light, COLORREF dark) {
+    if (l.F <= 0)
+        return;
+    DrawLineTo(dc, l.W, 0, 0, 0, light);
+    DrawLineTo(dc, 0, 0, 0, l.H, light);
+    DrawLineTo(dc, 0, l.H - 1, l.W, l.H - 1, dark);
+    DrawLineTo(dc, l.W - 1, 0, l.W - 1, l.H, dark);
+}
 
 int RedrawView(HWND window) {
-    if (!window || !gApp.BackBufferDC)
+    if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
         return 1;
-    RECT rc = {0, 0, gSettings.Width, gSettings.Height};
-    HBRUSH brush = CreateSolidBrush(gSettings.BackColor);
-    FillRect(gApp.BackBufferDC, &rc, brush);
-    DeleteObject(brush);
+    HDC dc = gApp.BackBufferDC;
+
+    PanelTarget target;
+    HWND targetWindow = FindTargetWindow(&target);
+    GetCursorPos(&gApp.PointerPos);
+
+    ViewLayoutInput in;
+    FillLayoutInput(&in);
+    ViewLayout l;
+    ComputeViewLayout(&in, &l);
+
+    if (gSettings.DispZoomImage == 1)
+        DrawZoomedImage(dc, l, targetWindow);
+
+    // Without a display context the pointer colour reads as pure red.
+    uint32_t pixel = 255;
+    if (gApp.ScreenDC)
+        pixel = GetPixel(gApp.ScreenDC, gApp.PointerPos.x, gApp.PointerPos.y);
+    ColorRef pointerColor = PointerColorOf(pixel, gSettings.WebSafeColor);
+    ViewColors colors = ComputeViewColors(&gSettings, pointerColor);
+
+    DrawFrameBands(dc, l, colors.Background);
+    DrawInfoPanel(dc, l, colors, pointerColor, targetWindow, &target);
+    DrawFrameEdges(dc, l, colors.Light, colors.Dark);
+
     InvalidateRect(window, nullptr, FALSE);
     return 1;
 }
