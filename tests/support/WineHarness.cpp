@@ -162,26 +162,41 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Wine cannot wait on the handle of a Unix process (the wait fails at
+// once), so the command runs under /bin/sh, which leaves its exit code in a
+// file that appears whole (written, then renamed) when the command ends.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
-    std::string cmd = ToWindowsPath(commandLine);
-    // Only the program path is converted; keep the arguments as given.
-    size_t space = commandLine.find(' ');
-    if (space != std::string::npos)
-        cmd = ToWindowsPath(commandLine.substr(0, space)) + commandLine.substr(space);
+    static int counter = 0;
+    char name[64];
+    snprintf(name, sizeof(name), "mirabo-unix-%lu-%d", GetCurrentProcessId(), counter++);
+    std::string unixDone = std::string("/tmp/") + name;
+    std::string windowsDone = ToWindowsPath(unixDone);
+    DeleteFileA(windowsDone.c_str());
+    std::string quoted;
+    for (char c : commandLine) {
+        if (c == '"')
+            quoted += '\\';
+        quoted += c;
+    }
+    std::string cmd = "Z:\\bin\\sh -c \"" + quoted + "; echo $? > " + unixDone + ".part && mv " +
+                      unixDone + ".part " + unixDone + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi;
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    int code = -1;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        DWORD c = 0;
-        GetExitCodeProcess(pi.hProcess, &c);
-        code = (int)c;
-    }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return code;
+    DWORD start = GetTickCount();
+    while (!FileExists(windowsDone)) {
+        if (GetTickCount() - start > timeoutMs)
+            return -1;
+        Sleep(10);
+    }
+    std::string text;
+    ReadWholeFile(windowsDone, &text);
+    DeleteFileA(windowsDone.c_str());
+    return text.empty() ? -1 : atoi(text.c_str());
 }
 
 std::string ClipboardText() {
