@@ -306,10 +306,14 @@ static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
     }
 }
 
-// The renderer keeps its copy inside the screen, so it needs the new size.
+// The renderer keeps its copy inside the screen, so it needs the new size
+// (the whole screen, as at start-up), and a display context of the new mode.
 static LRESULT MainWnd_OnDisplayChange(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     gApp.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     gApp.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (gApp.ScreenDC)
+        DeleteDC(gApp.ScreenDC);
+    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     return DefWindowProcA(hwnd, WM_DISPLAYCHANGE, wParam, lParam);
 }
 

@@ -99,15 +99,40 @@ static void DrawGrid(HDC dc, const ViewLayout& l) {
     DeleteObject(pen);
 }
 
-static void DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target) {
+// Right after the copy, the pointer's cell holds the pointer's own pixel
+// whenever the pointer is the centre point and the copy was exact; reading
+// it there spares a second read of the screen, which is slow on some
+// systems. 0 when the screen must be asked.
+static int PointerPixelFromCopy(HDC dc, const ViewLayout& l, uint32_t* pixel) {
+    POINT p = gApp.PointerPos;
+    int x = l.F + l.CX, y = l.F + l.CY;
+    if (gSettings.FixMouse == 1 || GetStretchBltMode(dc) != COLORONCOLOR)
+        return 0;
+    if (p.x < 0 || p.y < 0 || p.x >= gApp.ScreenWidth || p.y >= gApp.ScreenHeight)
+        return 0;
+    BITMAP bm;
+    if (!GetObjectA(gApp.BackBufferBitmap, sizeof(bm), &bm) || bm.bmBitsPixel < 24 ||
+        x < 0 || y < 0 || x >= bm.bmWidth || y >= bm.bmHeight)
+        return 0;
+    COLORREF c = GetPixel(dc, x, y);
+    if (c == CLR_INVALID)
+        return 0;
+    *pixel = gSettings.ReversColor == 1 ? (~c & 0xFFFFFF) : c;
+    return 1;
+}
+
+// Returns 1 when it left the pointer's pixel in *pointerPixel.
+static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* pointerPixel) {
     if (!l.ImageShown)
-        return;
+        return 0;
     // Whatever the screen cannot supply stays black.
     FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
+    int havePixel = 0;
     if (l.Copied) {
         DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
-        StretchBlt(dc, l.F + l.DX, l.F + l.DY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW, l.SH,
-                   rop);
+        if (StretchBlt(dc, l.F + l.DX, l.F + l.DY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW,
+                       l.SH, rop))
+            havePixel = PointerPixelFromCopy(dc, l, pointerPixel);
     }
     if (gSettings.DispCursor == 1)
         DrawCursorMark(dc, l, target);
@@ -116,6 +141,7 @@ static void DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target) {
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
             OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
     }
+    return havePixel;
 }
 
 static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
@@ -150,13 +176,14 @@ int RedrawView(HWND window) {
     ViewLayout l;
     ComputeViewLayout(&in, &l);
 
+    uint32_t pixel = 0;
+    int havePixel = 0;
     if (gSettings.DispZoomImage == 1)
-        DrawZoomedImage(dc, l, targetWindow);
+        havePixel = DrawZoomedImage(dc, l, targetWindow, &pixel);
 
     // Without a display context the pointer colour reads as pure red.
-    uint32_t pixel = 255;
-    if (gApp.ScreenDC)
-        pixel = GetPixel(gApp.ScreenDC, gApp.PointerPos.x, gApp.PointerPos.y);
+    if (!havePixel)
+        pixel = gApp.ScreenDC ? GetPixel(gApp.ScreenDC, gApp.PointerPos.x, gApp.PointerPos.y) : 255;
     ColorRef pointerColor = PointerColorOf(pixel, gSettings.WebSafeColor);
     ViewColors colors = ComputeViewColors(&gSettings, pointerColor);
 
@@ -164,6 +191,12 @@ int RedrawView(HWND window) {
     DrawInfoPanel(dc, l, colors, pointerColor, targetWindow, &target);
     DrawFrameEdges(dc, l, colors.Light, colors.Dark);
 
-    InvalidateRect(window, nullptr, FALSE);
+    // The finished picture goes to the window at once: a copy costs far
+    // less than a round through WM_PAINT, which remains for exposures.
+    HDC windowDC = GetDC(window);
+    if (windowDC) {
+        BitBlt(windowDC, 0, 0, l.W, l.H, dc, 0, 0, SRCCOPY);
+        ReleaseDC(window, windowDC);
+    }
     return 1;
 }

@@ -183,6 +183,34 @@ TEST_F(InfoPanelTest, SwatchesShowThePointerColourThenTheHistory) {
     EXPECT_EQ(RGB(238, 238, 238), img.At(3 + 15 * 18 + 8, rowY + 8));
 }
 
+TEST_F(InfoPanelTest, PointerColourIsTheScreenPixelInEveryMode) {
+    const int rowY = 2 + (260 - 4 - 18 - 75) + 2 + 6 * 12 + 2;
+    const COLORREF want = PatternColor(PtrX, PtrY);
+    struct Case {
+        int zoom, invert, mirror, halftone, fixed, image;
+    } cases[] = {
+        {2, 0, 0, 0, 0, 1}, {1, 1, 0, 0, 0, 1}, {32, 0, 1, 0, 0, 1}, {3, 1, 1, 0, 0, 1},
+        {4, 0, 0, 1, 0, 1}, {2, 0, 0, 0, 1, 1}, {2, 1, 0, 0, 1, 1}, {2, 0, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        gSettings.Zoom = c.zoom;
+        gSettings.ReversColor = c.invert;
+        gSettings.ReversH = gSettings.ReversV = c.mirror;
+        gSettings.HalfTone = c.halftone;
+        SetStretchBltMode(gApp.BackBufferDC, c.halftone ? HALFTONE : COLORONCOLOR);
+        gSettings.FixMouse = c.fixed;
+        gSettings.FixMouseX = PtrX - 40;  // the view elsewhere, the colour still the pointer's
+        gSettings.FixMouseY = PtrY + 25;
+        gSettings.DispZoomImage = c.image;
+        int y = c.image ? rowY : 2 + 2 + 6 * 12 + 2;
+        PixelImage img = Redraw();
+        EXPECT_EQ(want, img.At(3, y)) << c.zoom << c.invert << c.mirror << c.halftone << c.fixed
+                                      << c.image;
+        EXPECT_EQ(want, img.At(18, y + 15));
+    }
+    SetStretchBltMode(gApp.BackBufferDC, COLORONCOLOR);
+}
+
 TEST_F(InfoPanelTest, ResizeGripDotsLookRaised) {
     PixelImage img = Redraw();
     const int w = 300, h = 260;

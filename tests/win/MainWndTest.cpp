@@ -247,9 +247,16 @@ TEST_F(MainWndTest, DoubleClickHidesWithDoubleClickMin) {
 TEST_F(MainWndTest, DisplayChangeTakesTheNewScreenSize) {
     gApp.ScreenWidth = 5;
     gApp.ScreenHeight = 7;
+    HDC before = gApp.ScreenDC;
     SendMessageA(hwnd_, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    // The whole screen, not the work area of a full-screen window.
     EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), gApp.ScreenWidth);
     EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), gApp.ScreenHeight);
+    // A display context of the new mode; the old one is gone.
+    ASSERT_NE(nullptr, gApp.ScreenDC);
+    EXPECT_NE(before, gApp.ScreenDC);
+    EXPECT_EQ(0, GetDeviceCaps(before, HORZRES));
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), GetDeviceCaps(gApp.ScreenDC, HORZRES));
 }
 
 TEST_F(MainWndTest, OpacityMakesTheWindowLayeredOrPlain) {

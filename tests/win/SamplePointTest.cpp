@@ -78,8 +78,21 @@ TEST_F(SamplePointTest, FillsColourWindowAndModule) {
     EXPECT_EQ(before.wYear, info.Time.Year);
     EXPECT_EQ(before.wDay, info.Time.Day);
     EXPECT_EQ(before.wHour, info.Time.Hour);
-    // The display context was made afresh for this sampling.
+}
+
+TEST_F(SamplePointTest, KeepsTheDisplayContextAndMakesOneWhenThereIsNone) {
+    PointInfo info;
+    SamplePoint(Pt(600, 300), &info);
+    HDC dc = gApp.ScreenDC;
+    ASSERT_NE(nullptr, dc);
+    SamplePoint(Pt(601, 300), &info);
+    EXPECT_EQ(dc, gApp.ScreenDC);
+    EXPECT_EQ(PatternColor(601, 300), info.Color);
+    DeleteDC(gApp.ScreenDC);
+    gApp.ScreenDC = nullptr;
+    SamplePoint(Pt(602, 301), &info);
     EXPECT_NE(nullptr, gApp.ScreenDC);
+    EXPECT_EQ(PatternColor(602, 301), info.Color);
 }
 
 TEST_F(SamplePointTest, WebSafeRoundsEachComponent) {

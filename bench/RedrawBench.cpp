@@ -1,0 +1,151 @@
+// Times RedrawView (with the paint that follows it) against the least the
+// same picture can cost: one StretchBlt of the same source and destination
+// sizes from the screen plus the BitBlt of the whole client area to the
+// window. Prints microseconds per redraw and the ratio.
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "PatternWindow.h"
+#include "app/AppState.h"
+#include "app/CommandIds.h"
+#include "app/MainWnd.h"
+#include "view/RedrawView.h"
+#include "view/ViewLayout.h"
+
+static double Now() {
+    static LARGE_INTEGER freq = {};
+    if (!freq.QuadPart)
+        QueryPerformanceFrequency(&freq);
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart * 1e6 / (double)freq.QuadPart;
+}
+
+static void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_TIMER)
+            continue;
+        DispatchMessageA(&msg);
+    }
+}
+
+struct Timing {
+    double median;
+    double mean;
+};
+
+template <typename F>
+static Timing Measure(int rounds, F op) {
+    std::vector<double> t;
+    for (int i = 0; i < 20; i++)
+        op();  // warm-up
+    for (int i = 0; i < rounds; i++) {
+        double a = Now();
+        op();
+        t.push_back(Now() - a);
+    }
+    std::sort(t.begin(), t.end());
+    double sum = 0;
+    for (double v : t)
+        sum += v;
+    return {t[t.size() / 2], sum / t.size()};
+}
+
+// The bare work: the same stretch from the screen and the same copy to
+// the window.
+static Timing MeasureFloor(HWND hwnd, int rounds) {
+    ViewLayoutInput in = {};
+    in.Width = gSettings.Width;
+    in.Height = gSettings.Height;
+    in.FrameWidth = gSettings.FrameWidth;
+    in.Zoom = gSettings.Zoom;
+    in.DispZoomImage = 1;
+    in.DispMouseDownInfo = gSettings.DispMouseDownInfo;
+    in.DispColorHistory = gSettings.DispColorHistory;
+    in.InfoLineCount = gSettings.InfoLineCount;
+    in.InfoFontHeight = InfoFontHeight;
+    in.HistorySizeX = gSettings.HistorySizeX;
+    in.HistorySizeY = gSettings.HistorySizeY;
+    GetCursorPos(&gApp.PointerPos);
+    in.PointerX = gApp.PointerPos.x;
+    in.PointerY = gApp.PointerPos.y;
+    in.ScreenWidth = gApp.ScreenWidth;
+    in.ScreenHeight = gApp.ScreenHeight;
+    in.HaveScreen = 1;
+    ViewLayout l;
+    ComputeViewLayout(&in, &l);
+
+    HDC window = GetDC(hwnd);
+    HDC mem = CreateCompatibleDC(window);
+    HBITMAP bitmap = CreateCompatibleBitmap(window, l.W, l.H);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    SetStretchBltMode(mem, COLORONCOLOR);
+    HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    Timing t = Measure(rounds, [&] {
+        StretchBlt(mem, l.F + l.DX, l.F + l.DY, l.GW, l.GH, screen, l.SX, l.SY, l.SW, l.SH,
+                   SRCCOPY);
+        BitBlt(window, 0, 0, l.W, l.H, mem, 0, 0, SRCCOPY);
+        GdiFlush();
+    });
+    DeleteDC(screen);
+    SelectObject(mem, old);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
+    ReleaseDC(hwnd, window);
+    return t;
+}
+
+static Timing MeasureRedraw(HWND hwnd, int rounds) {
+    return Measure(rounds, [&] {
+        RedrawView(hwnd);
+        UpdateWindow(hwnd);  // the paint: the back buffer to the window
+        GdiFlush();
+    });
+}
+
+static void Run(HWND hwnd, const char* name, int w, int h, int panel, int rounds) {
+    SetWindowPos(hwnd, nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    Pump();
+    gSettings.DispMouseDownInfo = panel;
+    gSettings.DispInfoUser = panel;
+    gSettings.InfoLineCount = CountInfoLines(&gSettings);
+    Timing floor = MeasureFloor(hwnd, rounds);
+    Timing redraw = MeasureRedraw(hwnd, rounds);
+    printf("%-28s %4d x %-4d  RedrawView %8.1f us (mean %8.1f)  floor %8.1f us (mean %8.1f)"
+           "  ratio %.2f\n",
+           name, w, h, redraw.median, redraw.mean, floor.median, floor.mean,
+           redraw.median / floor.median);
+}
+
+int main(int argc, char** argv) {
+    int rounds = argc > 1 ? atoi(argv[1]) : 300;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    InitDefaults(instance);
+    RegisterMainWindowClass(instance);
+    gSettings.Left = 0;
+    gSettings.Top = 0;
+    HWND hwnd = gApp.MainWindow = CreateMainWindow(instance);
+    if (!hwnd)
+        return 1;
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 300, 260, SWP_NOACTIVATE);
+    KillTimer(hwnd, ViewTimerId);
+    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    HWND pattern = ShowPatternWindow(sw / 2, sh / 2, sw / 2, sh / 2);
+    SetCursorPos(sw * 3 / 4, sh * 3 / 4);
+    Pump();
+
+    Run(hwnd, "default view, panel off", 300, 260, 0, rounds);
+    Run(hwnd, "panel and user line on", 300, 260, 1, rounds);
+    Run(hwnd, "default view, panel off", 1000, 800, 0, rounds);
+    Run(hwnd, "panel and user line on", 1000, 800, 1, rounds);
+
+    ClosePatternWindow(pattern);
+    DestroyWindow(hwnd);
+    return 0;
+}
