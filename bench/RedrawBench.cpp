@@ -90,7 +90,11 @@ static Timing MeasureFloor(HWND hwnd, int rounds) {
     Timing t = Measure(rounds, [&] {
         StretchBlt(mem, l.F + l.DX, l.F + l.DY, l.GW, l.GH, screen, l.SX, l.SY, l.SW, l.SH,
                    SRCCOPY);
-        BitBlt(window, 0, 0, l.W, l.H, mem, 0, 0, SRCCOPY);
+        // The window's context is taken for each frame, as a redraw must:
+        // Wine sends a window's pixels to the display when it is released.
+        HDC dc = GetDC(hwnd);
+        BitBlt(dc, 0, 0, l.W, l.H, mem, 0, 0, SRCCOPY);
+        ReleaseDC(hwnd, dc);
         GdiFlush();
     });
     DeleteDC(screen);
