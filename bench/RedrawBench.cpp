@@ -1,5 +1,5 @@
-// Times RedrawView (with the paint that follows it) against the least the
-// same picture can cost: one StretchBlt of the same source and destination
+// Times RedrawView (which puts its picture on the window) against the least
+// the same picture can cost: one StretchBlt of the same source and destination
 // sizes from the screen plus the BitBlt of the whole client area to the
 // window. Prints microseconds per redraw and the ratio.
 #include <windows.h>
@@ -40,26 +40,17 @@ struct Timing {
     double mean;
 };
 
-template <typename F>
-static Timing Measure(int rounds, F op) {
-    std::vector<double> t;
-    for (int i = 0; i < 20; i++)
-        op();  // warm-up
-    for (int i = 0; i < rounds; i++) {
-        double a = Now();
-        op();
-        t.push_back(Now() - a);
-    }
-    std::sort(t.begin(), t.end());
-    double sum = 0;
-    for (double v : t)
-        sum += v;
-    return {t[t.size() / 2], sum / t.size()};
-}
-
 // The bare work: the same stretch from the screen and the same copy to
-// the window.
-static Timing MeasureFloor(HWND hwnd, int rounds) {
+// the window. Returns the operation; the caller times it.
+struct Floor {
+    ViewLayout l;
+    HDC mem = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ old = nullptr;
+    HDC screen = nullptr;
+};
+
+static void OpenFloor(HWND hwnd, Floor* f) {
     ViewLayoutInput in = {};
     in.Width = gSettings.Width;
     in.Height = gSettings.Height;
@@ -78,39 +69,62 @@ static Timing MeasureFloor(HWND hwnd, int rounds) {
     in.ScreenWidth = gApp.ScreenWidth;
     in.ScreenHeight = gApp.ScreenHeight;
     in.HaveScreen = 1;
-    ViewLayout l;
-    ComputeViewLayout(&in, &l);
-
+    ComputeViewLayout(&in, &f->l);
     HDC window = GetDC(hwnd);
-    HDC mem = CreateCompatibleDC(window);
-    HBITMAP bitmap = CreateCompatibleBitmap(window, l.W, l.H);
-    HGDIOBJ old = SelectObject(mem, bitmap);
-    SetStretchBltMode(mem, COLORONCOLOR);
-    HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    Timing t = Measure(rounds, [&] {
-        StretchBlt(mem, l.F + l.DX, l.F + l.DY, l.GW, l.GH, screen, l.SX, l.SY, l.SW, l.SH,
-                   SRCCOPY);
-        // The window's context is taken for each frame, as a redraw must:
-        // Wine sends a window's pixels to the display when it is released.
-        HDC dc = GetDC(hwnd);
-        BitBlt(dc, 0, 0, l.W, l.H, mem, 0, 0, SRCCOPY);
-        ReleaseDC(hwnd, dc);
-        GdiFlush();
-    });
-    DeleteDC(screen);
-    SelectObject(mem, old);
-    DeleteObject(bitmap);
-    DeleteDC(mem);
+    f->mem = CreateCompatibleDC(window);
+    f->bitmap = CreateCompatibleBitmap(window, f->l.W, f->l.H);
     ReleaseDC(hwnd, window);
-    return t;
+    f->old = SelectObject(f->mem, f->bitmap);
+    SetStretchBltMode(f->mem, COLORONCOLOR);
+    f->screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
 }
 
-static Timing MeasureRedraw(HWND hwnd, int rounds) {
-    return Measure(rounds, [&] {
+static void RunFloor(HWND hwnd, const Floor& f) {
+    const ViewLayout& l = f.l;
+    StretchBlt(f.mem, l.F + l.DX, l.F + l.DY, l.GW, l.GH, f.screen, l.SX, l.SY, l.SW, l.SH,
+               SRCCOPY);
+    // The window's context is taken for each frame, as a redraw must.
+    HDC dc = GetDC(hwnd);
+    BitBlt(dc, 0, 0, l.W, l.H, f.mem, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, dc);
+    GdiFlush();
+}
+
+static void CloseFloor(Floor* f) {
+    DeleteDC(f->screen);
+    SelectObject(f->mem, f->old);
+    DeleteObject(f->bitmap);
+    DeleteDC(f->mem);
+}
+
+// The two are timed in turns, so that both meet the same load of a shared
+// machine.
+static void MeasureBoth(HWND hwnd, int rounds, Timing* redraw, Timing* floor) {
+    Floor f;
+    OpenFloor(hwnd, &f);
+    std::vector<double> a, b;
+    for (int i = 0; i < rounds + 20; i++) {
+        double t0 = Now();
         RedrawView(hwnd);
-        UpdateWindow(hwnd);  // the paint: the back buffer to the window
         GdiFlush();
-    });
+        double t1 = Now();
+        RunFloor(hwnd, f);
+        double t2 = Now();
+        if (i >= 20) {
+            a.push_back(t1 - t0);
+            b.push_back(t2 - t1);
+        }
+    }
+    CloseFloor(&f);
+    auto summarise = [](std::vector<double>& t) {
+        std::sort(t.begin(), t.end());
+        double sum = 0;
+        for (double v : t)
+            sum += v;
+        return Timing{t[t.size() / 2], sum / t.size()};
+    };
+    *redraw = summarise(a);
+    *floor = summarise(b);
 }
 
 static void Run(HWND hwnd, const char* name, int w, int h, int panel, int rounds) {
@@ -119,8 +133,8 @@ static void Run(HWND hwnd, const char* name, int w, int h, int panel, int rounds
     gSettings.DispMouseDownInfo = panel;
     gSettings.DispInfoUser = panel;
     gSettings.InfoLineCount = CountInfoLines(&gSettings);
-    Timing floor = MeasureFloor(hwnd, rounds);
-    Timing redraw = MeasureRedraw(hwnd, rounds);
+    Timing floor, redraw;
+    MeasureBoth(hwnd, rounds, &redraw, &floor);
     printf("%-28s %4d x %-4d  RedrawView %8.1f us (mean %8.1f)  floor %8.1f us (mean %8.1f)"
            "  ratio %.2f\n",
            name, w, h, redraw.median, redraw.mean, floor.median, floor.mean,

@@ -121,18 +121,56 @@ static int PointerPixelFromCopy(HDC dc, const ViewLayout& l, uint32_t* pixel) {
     return 1;
 }
 
+// The copy reads only screen pixels (a view wider than the screen reaches
+// beyond it, where nothing is copied).
+static int CopySourceOnScreen(const ViewLayout& l) {
+    int left = l.SW > 0 ? l.SX : l.SX + l.SW + 1;
+    int top = l.SH > 0 ? l.SY : l.SY + l.SH + 1;
+    int width = l.SW > 0 ? l.SW : -l.SW;
+    int height = l.SH > 0 ? l.SH : -l.SH;
+    return left >= 0 && top >= 0 && left + width <= gApp.ScreenWidth &&
+           top + height <= gApp.ScreenHeight;
+}
+
+// Black over the area (al, at)-(ar, ab) except the rectangle (cl, ct)-(cr, cb).
+static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, int cr, int cb) {
+    const COLORREF black = RGB(0, 0, 0);
+    int top = ct > at ? ct : at;
+    int bottom = cb < ab ? cb : ab;
+    if (ct > at)
+        FillBox(dc, al, at, ar - al, (ct < ab ? ct : ab) - at, black);
+    if (cb < ab)
+        FillBox(dc, al, (cb > at ? cb : at), ar - al, ab - (cb > at ? cb : at), black);
+    if (bottom > top) {
+        if (cl > al)
+            FillBox(dc, al, top, (cl < ar ? cl : ar) - al, bottom - top, black);
+        if (cr < ar)
+            FillBox(dc, (cr > al ? cr : al), top, ar - (cr > al ? cr : al), bottom - top, black);
+    }
+}
+
 // Returns 1 when it left the pointer's pixel in *pointerPixel.
 static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* pointerPixel) {
     if (!l.ImageShown)
         return 0;
-    // Whatever the screen cannot supply stays black.
-    FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
+    // Whatever the screen cannot supply stays black. Outside the image area
+    // the frame and the panel paint over everything, and a copy from
+    // inside the screen covers its whole destination, so only the rest of
+    // the image area needs the black (a large view spares most of a fill).
+    int copyX = l.F + l.DX, copyY = l.F + l.DY;
+    int whole = !l.Copied || !CopySourceOnScreen(l);
+    if (whole)
+        FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
+    else
+        FillOutside(dc, l.F, l.F, l.F + l.IW, l.F + l.IH, copyX, copyY, copyX + l.GW,
+                    copyY + l.GH);
     int havePixel = 0;
     if (l.Copied) {
         DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
-        if (StretchBlt(dc, l.F + l.DX, l.F + l.DY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW,
-                       l.SH, rop))
+        if (StretchBlt(dc, copyX, copyY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW, l.SH, rop))
             havePixel = PointerPixelFromCopy(dc, l, pointerPixel);
+        else if (!whole)
+            FillBox(dc, copyX, copyY, l.GW, l.GH, RGB(0, 0, 0));
     }
     if (gSettings.DispCursor == 1)
         DrawCursorMark(dc, l, target);
