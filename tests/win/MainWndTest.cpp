@@ -213,6 +213,23 @@ TEST_F(MainWndTest, ResizingRebuildsTheBackBufferAndRecordsTheSize) {
     ResizeMainWindow(hwnd_, 300, 260);
 }
 
+TEST_F(MainWndTest, ClicksPostTheirFollowUps) {
+    MSG msg;
+    // The left button drags: the press becomes a caption press.
+    SendMessageA(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 80));
+    ASSERT_TRUE(PeekMessageA(&msg, hwnd_, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_REMOVE));
+    EXPECT_EQ((WPARAM)HTCAPTION, msg.wParam);
+    EXPECT_EQ(MAKELPARAM(120, 80), msg.lParam);
+    // The middle button opens the options.
+    SendMessageA(hwnd_, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(120, 80));
+    ASSERT_TRUE(PeekMessageA(&msg, hwnd_, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(41008u, msg.wParam);
+    EXPECT_EQ(0, msg.lParam);
+    // Nothing else was posted.
+    EXPECT_FALSE(PeekMessageA(&msg, hwnd_, WM_NCLBUTTONDOWN, WM_NCLBUTTONDOWN, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageA(&msg, hwnd_, WM_COMMAND, WM_COMMAND, PM_NOREMOVE));
+}
+
 TEST_F(MainWndTest, NotificationIconClickTogglesTheWindow) {
     SendMessageA(hwnd_, 0x8001, 201, WM_LBUTTONDOWN);
     EXPECT_FALSE(IsWindowVisible(hwnd_));
