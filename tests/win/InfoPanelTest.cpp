@@ -262,6 +262,23 @@ TEST_F(InfoPanelTest, UserLineSamplesThePointIntoTheViewRecord) {
     EXPECT_STREQ("(classname)", gApp.ViewPointInfo.ClassName);
 }
 
+// Needs the template expansion: enable once it is in the tree.
+TEST_F(InfoPanelTest, DISABLED_UserLineShowsTheExpandedTemplateFirst) {
+    gSettings.DispInfoUser = 1;
+    gSettings.DispInfoMouse = gSettings.DispInfoHWND = gSettings.DispInfoClass = 0;
+    gSettings.DispInfoTitle = gSettings.DispInfoArea = 0;
+    gSettings.InfoLineCount = 2;
+    strcpy(gSettings.DispInfoUserFormat, "RGB([DECR],[DECG],[DECB])");
+    PixelImage img = Redraw();
+    COLORREF c = PatternColor(PtrX, PtrY);
+    int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+    int textY = 2 + (260 - 4 - 18 - 27) + 2;
+    PixelImage want = Reference({Format("RGB(%d,%d,%d)", r, g, b),
+                                 Format("Color  #%02X%02X%02X (%3d,%3d,%3d)", r, g, b, r, g, b)},
+                                3, textY, RGB(238, 238, 238), RGB(0, 0, 0));
+    EXPECT_EQ(0, Differences(img, want, 3, textY, 270, textY + 24));
+}
+
 TEST_F(InfoPanelTest, HistoryRowAloneAndAnEmptyView) {
     // Only the history row: the panel background, no text, no grip.
     gSettings.DispMouseDownInfo = 0;
