@@ -218,13 +218,23 @@ static void MainWnd_OnGetMinMaxInfo(LPARAM lParam) {
 }
 
 // Painting only copies the back buffer; all drawing happens in RedrawView.
-static void MainWnd_OnPaint(HWND hwnd) {
+// 0 when there is none (the default procedure then validates the window).
+static int MainWnd_OnPaint(HWND hwnd) {
+    if (!gApp.BackBufferDC)
+        return 0;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
            ps.rcPaint.bottom - ps.rcPaint.top, gApp.BackBufferDC, ps.rcPaint.left, ps.rcPaint.top,
            SRCCOPY);
     EndPaint(hwnd, &ps);
+    return 1;
+}
+
+// No question is asked; the settings are saved as the window goes, also
+// when Windows ends the session.
+static void MainWnd_OnClose(HWND hwnd) {
+    DestroyWindow(hwnd);
 }
 
 // The window has no frame: its edges and corners resize it.
@@ -353,11 +363,10 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         MainWnd_OnDestroy(hwnd);
         return 0;
     case WM_CLOSE:
-        DestroyWindow(hwnd);
+        MainWnd_OnClose(hwnd);
         return 0;
     case WM_QUERYENDSESSION:
-        // Saving happens as the window goes, also when Windows shuts down.
-        DestroyWindow(hwnd);
+        MainWnd_OnClose(hwnd);
         return 1;
     case WM_SIZE:
         MainWnd_OnSize(hwnd, lParam);
@@ -366,12 +375,11 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         MainWnd_OnGetMinMaxInfo(lParam);
         return 0;
     case WM_ERASEBKGND:
-        return 1;
+        return 1;  // the back buffer covers the whole client area
     case WM_PAINT:
-        if (!gApp.BackBufferDC)
-            break;
-        MainWnd_OnPaint(hwnd);
-        return 0;
+        if (MainWnd_OnPaint(hwnd))
+            return 0;
+        break;
     case WM_NCHITTEST:
         return MainWnd_OnNcHitTest(hwnd, wParam, lParam);
     case WM_LBUTTONDOWN:

@@ -343,6 +343,15 @@ TEST(MainWndLifetime, DoubleClickClosesAndDestructionReleasesEverything) {
     CloseMainWindow(nullptr);
 }
 
+TEST(MainWndLifetime, EndOfSessionLetsWindowsGoOnAndClosesTheWindow) {
+    HWND hwnd = OpenMainWindow(WinX, WinY, 300, 260);
+    ASSERT_NE(nullptr, hwnd);
+    EXPECT_EQ(1, SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0));
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(nullptr, gApp.BackBufferDC);
+    CloseMainWindow(nullptr);
+}
+
 TEST(MainWndLifetime, SavedStateShapesTheNewWindow) {
     // A translucent, hidden start, and a size far beyond the desktop.
     InitDefaults(GetModuleHandleA(nullptr));
