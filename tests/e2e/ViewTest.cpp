@@ -160,11 +160,12 @@ TEST_F(ViewE2E, DraggingTheClientAreaMovesAndTheGripResizes) {
     ASSERT_TRUE(StartMirabo(&p_, MakeRunDir("view-drag")));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(p_.hwnd) != 0; }, 5000));
     PumpMessages(200);
-    // The window hit-tests at the pointer position it reads itself, so each
-    // press waits until the pointer has arrived where it presses.
+    // The window hit-tests at the pointer position it reads itself, and the
+    // system's move loop starts from where the pointer is when it begins:
+    // each press waits for the pointer to arrive, each drag for the loop.
     char cmd[256];
     snprintf(cmd, sizeof(cmd),
-             "mousemove %d %d sleep 0.3 mousedown 1 mousemove %d %d sleep 0.2 mousemove %d %d sleep 0.2 "
+             "mousemove %d %d sleep 0.3 mousedown 1 sleep 0.3 mousemove %d %d sleep 0.2 mousemove %d %d sleep 0.2 "
              "mouseup 1",
              WinX + 150, WinY + 130, WinX + 170, WinY + 140, WinX + 200, WinY + 160);
     ASSERT_EQ(0, RunUnix(Xdotool(cmd)));
@@ -181,7 +182,7 @@ TEST_F(ViewE2E, DraggingTheClientAreaMovesAndTheGripResizes) {
     // The 16 x 16 grip at the lower right corner resizes.
     int gx = rc.right - 5, gy = rc.bottom - 5;
     snprintf(cmd, sizeof(cmd),
-             "mousemove %d %d sleep 0.3 mousedown 1 mousemove %d %d sleep 0.2 mousemove %d %d sleep 0.2 "
+             "mousemove %d %d sleep 0.3 mousedown 1 sleep 0.3 mousemove %d %d sleep 0.2 mousemove %d %d sleep 0.2 "
              "mouseup 1",
              gx, gy, gx + 20, gy + 10, gx + 40, gy + 20);
     ASSERT_EQ(0, RunUnix(Xdotool(cmd)));
