@@ -1,12 +1,25 @@
 #include "app/MainWnd.h"
 
+#include <shellapi.h>
+
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/ContextMenu.h"
+#include "app/MainWndRules.h"
 #include "settings/SettingsFile.h"
 #include "view/RedrawView.h"
 
 const char MainWindowClass[] = "MiraboMainFrame";
 const char MainWindowTitle[] = "Mirabo";
+
+static_assert(HitClient == HTCLIENT && HitLeft == HTLEFT && HitRight == HTRIGHT &&
+                  HitTop == HTTOP && HitTopLeft == HTTOPLEFT && HitTopRight == HTTOPRIGHT &&
+                  HitBottom == HTBOTTOM && HitBottomLeft == HTBOTTOMLEFT &&
+                  HitBottomRight == HTBOTTOMRIGHT,
+              "hit-test codes are the system's");
+
+// "ＭＳ ゴシック", the Japanese MS Gothic.
+static const char ViewFontFace[] = "ＭＳ ゴシック";
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA wc;
@@ -24,7 +37,20 @@ ATOM RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExA(&wc);
 }
 
+// A hand-edited size far beyond every screen would make a window, and a
+// back buffer, of gigabytes; no view needs more than the whole desktop.
+static int LimitExtent(int v, int desktopMetric, int screenMetric) {
+    int limit = GetSystemMetrics(desktopMetric);
+    if (limit < GetSystemMetrics(screenMetric))  // systems without a virtual desktop say 0
+        limit = GetSystemMetrics(screenMetric);
+    if (limit < MinTrackWidth)
+        limit = MinTrackWidth;
+    return v > limit ? limit : v;
+}
+
 HWND CreateMainWindow(HINSTANCE instance) {
+    gSettings.Width = LimitExtent(gSettings.Width, SM_CXVIRTUALSCREEN, SM_CXSCREEN);
+    gSettings.Height = LimitExtent(gSettings.Height, SM_CYVIRTUALSCREEN, SM_CYSCREEN);
     return CreateWindowExA(WS_EX_TOOLWINDOW, MainWindowClass, MainWindowTitle, WS_POPUP,
                            gSettings.Left, gSettings.Top, gSettings.Width, gSettings.Height,
                            nullptr, nullptr, instance, nullptr);
@@ -34,54 +60,144 @@ int CreateBackBuffer(HWND hwnd) {
     RECT rc;
     GetClientRect(hwnd, &rc);
     HDC dc = GetDC(hwnd);
-    gApp.BackBufferBitmap = CreateCompatibleBitmap(dc, rc.right - rc.left, rc.bottom - rc.top);
-    gApp.ReplacedBitmap = (HBITMAP)SelectObject(gApp.BackBufferDC, gApp.BackBufferBitmap);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, rc.right - rc.left, rc.bottom - rc.top);
     ReleaseDC(hwnd, dc);
+    // Without a bitmap the old one stays selected and the view is not drawn
+    // (RedrawView checks); the window keeps running.
+    if (!bitmap || !gApp.BackBufferDC) {
+        if (bitmap)
+            DeleteObject(bitmap);
+        return 1;
+    }
+    HBITMAP replaced = (HBITMAP)SelectObject(gApp.BackBufferDC, bitmap);
+    if (!gApp.ReplacedBitmap)
+        gApp.ReplacedBitmap = replaced;
+    gApp.BackBufferBitmap = bitmap;
     return 1;
 }
 
 void ReleaseBackBuffer() {
-    if (!gApp.BackBufferDC)
+    if (!gApp.BackBufferDC || !gApp.BackBufferBitmap)
         return;
-    HGDIOBJ old = SelectObject(gApp.BackBufferDC, gApp.ReplacedBitmap);
-    if (old)
-        DeleteObject(old);
+    SelectObject(gApp.BackBufferDC, gApp.ReplacedBitmap);
+    DeleteObject(gApp.BackBufferBitmap);
     gApp.BackBufferBitmap = nullptr;
 }
 
+typedef BOOL(WINAPI* SetLayeredWindowAttributesFn)(HWND, COLORREF, BYTE, DWORD);
+
 int SetWindowOpacity(HWND hwnd, int percent, int force) {
-    (void)hwnd;
-    (void)percent;
-    (void)force;
-    return 0;
+    if (gApp.OsVersionCode < 5)
+        return 0;
+    int alpha = OpacityAlpha(percent);
+    LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
+    if (alpha == 255 && force != 1) {
+        SetWindowLongA(hwnd, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+        return 1;
+    }
+    // Looked up at run time: the program also starts on systems without it.
+    HMODULE user32 = LoadLibraryA("user32.dll");
+    if (!user32)
+        return 0;
+    SetLayeredWindowAttributesFn setAttributes =
+        (SetLayeredWindowAttributesFn)(void*)GetProcAddress(user32, "SetLayeredWindowAttributes");
+    if (!setAttributes) {
+        FreeLibrary(user32);
+        return 0;
+    }
+    SetWindowLongA(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    setAttributes(hwnd, 0, (BYTE)alpha, LWA_ALPHA);
+    FreeLibrary(user32);
+    return 1;
+}
+
+static void FillTrayIconData(HWND hwnd, NOTIFYICONDATAA* nid) {
+    ZeroMemory(nid, sizeof(*nid));
+    nid->cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid->hWnd = hwnd;
+    nid->uID = TrayIconId;
+    nid->uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    nid->uCallbackMessage = TrayCallbackMessage;
+    nid->hIcon = (HICON)LoadImageA(gApp.Instance, MAKEINTRESOURCEA(IconResourceId), IMAGE_ICON,
+                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                   LR_SHARED);
+    lstrcpynA(nid->szTip, MainWindowTitle, sizeof(nid->szTip));
+}
+
+static void AddTrayIcon(HWND hwnd) {
+    NOTIFYICONDATAA nid;
+    FillTrayIconData(hwnd, &nid);
+    Shell_NotifyIconA(NIM_ADD, &nid);
+}
+
+static void RemoveTrayIcon(HWND hwnd) {
+    NOTIFYICONDATAA nid;
+    FillTrayIconData(hwnd, &nid);
+    Shell_NotifyIconA(NIM_DELETE, &nid);
+}
+
+// Fixed for the back buffer's lifetime: text at its top-left corner on a
+// transparent background, no spacing tricks.
+static void SetBackBufferTextMode(HDC dc) {
+    SetMapMode(dc, MM_TEXT);
+    SetTextCharacterExtra(dc, 0);
+    SetTextJustification(dc, 0, 0);
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    SetBkMode(dc, TRANSPARENT);
+}
+
+static void CreateViewFont() {
+    gApp.ViewFont = CreateFontA(InfoFontHeight, 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                0, 0, 0, 0, ViewFontFace);
+    if (gApp.ViewFont)
+        gApp.ReplacedFont = (HFONT)SelectObject(gApp.BackBufferDC, gApp.ViewFont);
 }
 
 static LRESULT MainWnd_OnCreate(HWND hwnd) {
     gApp.LastPointerPos.x = -1;
     gApp.LastPointerPos.y = -1;
+    AddTrayIcon(hwnd);
     gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     HDC dc = GetDC(hwnd);
     gApp.BackBufferDC = CreateCompatibleDC(dc);
     ReleaseDC(hwnd, dc);
+    gApp.ReplacedBitmap = nullptr;
+    gApp.BackBufferBitmap = nullptr;
     CreateBackBuffer(hwnd);
-    SetStretchBltMode(gApp.BackBufferDC, gSettings.HalfTone == 1 ? HALFTONE : COLORONCOLOR);
+    if (gApp.BackBufferDC) {
+        SetStretchBltMode(gApp.BackBufferDC, gSettings.HalfTone == 1 ? HALFTONE : COLORONCOLOR);
+        SetBackBufferTextMode(gApp.BackBufferDC);
+        CreateViewFont();
+    }
     RedrawView(hwnd);
+    SetTimer(hwnd, ViewTimerId, ViewTimerPeriod, nullptr);
+    if (gSettings.WindowAlpha == 1)
+        SetWindowOpacity(hwnd, gSettings.Opacity, 1);
     if (gApp.WindowVisible == 1)
         ShowWindow(hwnd, SW_SHOW);
     return 0;
 }
 
 static void MainWnd_OnDestroy(HWND hwnd) {
+    KillTimer(hwnd, ViewTimerId);
     WriteSettingsFile(hwnd);
     if (gApp.ScreenDC) {
         DeleteDC(gApp.ScreenDC);
         gApp.ScreenDC = nullptr;
     }
     ReleaseBackBuffer();
+    if (gApp.ViewFont) {
+        SelectObject(gApp.BackBufferDC, gApp.ReplacedFont);
+        DeleteObject(gApp.ViewFont);
+        gApp.ViewFont = nullptr;
+        gApp.ReplacedFont = nullptr;
+    }
     if (gApp.BackBufferDC) {
         DeleteDC(gApp.BackBufferDC);
         gApp.BackBufferDC = nullptr;
     }
+    gApp.ReplacedBitmap = nullptr;
+    RemoveTrayIcon(hwnd);
     PostQuitMessage(0);
 }
 
@@ -93,16 +209,150 @@ static void MainWnd_OnSize(HWND hwnd, LPARAM lParam) {
     RedrawView(hwnd);
 }
 
-// Painting only copies the back buffer; all drawing happens in RedrawView.
-static void MainWnd_OnPaint(HWND hwnd) {
-    if (!gApp.BackBufferDC)
+static void MainWnd_OnGetMinMaxInfo(LPARAM lParam) {
+    MINMAXINFO* info = (MINMAXINFO*)lParam;
+    if (!info)
         return;
+    info->ptMinTrackSize.x = MinTrackWidth;
+    info->ptMinTrackSize.y = MinTrackHeight;
+}
+
+// Painting only copies the back buffer; all drawing happens in RedrawView.
+// 0 when there is none (the default procedure then validates the window).
+static int MainWnd_OnPaint(HWND hwnd) {
+    if (!gApp.BackBufferDC)
+        return 0;
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
            ps.rcPaint.bottom - ps.rcPaint.top, gApp.BackBufferDC, ps.rcPaint.left, ps.rcPaint.top,
            SRCCOPY);
     EndPaint(hwnd, &ps);
+    return 1;
+}
+
+// No question is asked; the settings are saved as the window goes, also
+// when Windows ends the session.
+static void MainWnd_OnClose(HWND hwnd) {
+    DestroyWindow(hwnd);
+}
+
+// The window has no frame: its edges and corners resize it.
+static LRESULT MainWnd_OnNcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(hwnd, &pt);
+    LRESULT hit = DefWindowProcA(hwnd, WM_NCHITTEST, wParam, lParam);
+    if (hit != HTCLIENT)
+        return hit;
+    return FramelessHitTest(pt.x, pt.y, gSettings.Width, gSettings.Height);
+}
+
+// Dragging the client area moves the window as its caption would.
+static void MainWnd_OnLButtonDown(HWND hwnd, LPARAM lParam) {
+    PostMessageA(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, lParam);
+}
+
+static void MainWnd_OnLButtonDblClk(HWND hwnd) {
+    if (gSettings.DoubleClickMin == 1) {
+        gApp.WindowVisible = 0;
+        ShowWindow(hwnd, SW_HIDE);
+    } else {
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    }
+}
+
+static void MainWnd_OnRButtonDown(HWND hwnd, LPARAM lParam) {
+    POINT pt = {(short)LOWORD(lParam), (short)HIWORD(lParam)};
+    ClientToScreen(hwnd, &pt);
+    ShowContextMenu(hwnd, pt);
+}
+
+// The menu key and Shift+F10 open the menu at the window's corner.
+static void MainWnd_OnContextMenu(HWND hwnd) {
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    POINT pt = {rc.left, rc.top};
+    ShowContextMenu(hwnd, pt);
+}
+
+static void MainWnd_OnMButtonDown(HWND hwnd) {
+    PostMessageA(hwnd, WM_COMMAND, CmdOptions, 0);
+}
+
+// One zoom step per message, whatever the distance.
+static LRESULT MainWnd_OnMouseWheel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    int zoom = WheelZoom(gSettings.Zoom, (short)HIWORD(wParam));
+    if (zoom == 0)
+        return DefWindowProcA(hwnd, WM_MOUSEWHEEL, wParam, lParam);
+    gSettings.Zoom = zoom;
+    RedrawView(hwnd);
+    return 0;
+}
+
+// The view follows the moved pointer at the next tick.
+static void MainWnd_OnKeyDown(WPARAM wParam) {
+    GetCursorPos(&gApp.PointerPos);
+    int x = gApp.PointerPos.x;
+    int y = gApp.PointerPos.y;
+    int ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    if (ArrowKeyMove((int)wParam, ctrl, &x, &y))
+        SetCursorPos(x, y);
+}
+
+static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
+    if (gApp.WindowVisible == 0 || id != ViewTimerId)
+        return;
+    int action = ViewTimerTick(&gApp.RedrawElapsed, gSettings.TimerInterval,
+                               gSettings.MouseMoveRedraw);
+    if (action == TickRedraw) {
+        RedrawView(hwnd);
+    } else if (action == TickCheckPointer) {
+        GetCursorPos(&gApp.PointerPos);
+        if (gApp.PointerPos.x != gApp.LastPointerPos.x ||
+            gApp.PointerPos.y != gApp.LastPointerPos.y)
+            RedrawView(hwnd);
+        gApp.LastPointerPos = gApp.PointerPos;
+    }
+}
+
+// The renderer keeps its copy inside the screen, so it needs the new size
+// (the whole screen, as at start-up), and a display context of the new mode.
+static LRESULT MainWnd_OnDisplayChange(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    gApp.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+    gApp.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    if (gApp.ScreenDC)
+        DeleteDC(gApp.ScreenDC);
+    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    return DefWindowProcA(hwnd, WM_DISPLAYCHANGE, wParam, lParam);
+}
+
+static void ToggleWindowVisible(HWND hwnd) {
+    if (gApp.WindowVisible == 1) {
+        gApp.WindowVisible = 0;
+        ShowWindow(hwnd, SW_HIDE);
+    } else {
+        gApp.WindowVisible = 1;
+        ShowWindow(hwnd, SW_SHOW);
+    }
+}
+
+static void MainWnd_OnTrayIcon(HWND hwnd, LPARAM lParam) {
+    switch (lParam) {
+    case WM_LBUTTONDOWN:
+        SetForegroundWindow(hwnd);
+        ToggleWindowVisible(hwnd);
+        break;
+    case WM_LBUTTONDBLCLK:
+        // A double click toggles twice, as two single clicks would.
+        PostMessageA(hwnd, TrayCallbackMessage, 0, WM_LBUTTONDOWN);
+        break;
+    case WM_RBUTTONDOWN:
+        SetForegroundWindow(hwnd);
+        GetCursorPos(&gApp.PointerPos);
+        ShowContextMenu(hwnd, gApp.PointerPos);
+        break;
+    }
 }
 
 LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -113,26 +363,60 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         MainWnd_OnDestroy(hwnd);
         return 0;
     case WM_CLOSE:
-        DestroyWindow(hwnd);
+        MainWnd_OnClose(hwnd);
         return 0;
     case WM_QUERYENDSESSION:
-        DestroyWindow(hwnd);
+        MainWnd_OnClose(hwnd);
         return 1;
     case WM_SIZE:
         MainWnd_OnSize(hwnd, lParam);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        if (!gApp.BackBufferDC)
-            break;
-        MainWnd_OnPaint(hwnd);
+    case WM_GETMINMAXINFO:
+        MainWnd_OnGetMinMaxInfo(lParam);
         return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the back buffer covers the whole client area
+    case WM_PAINT:
+        if (MainWnd_OnPaint(hwnd))
+            return 0;
+        break;
+    case WM_NCHITTEST:
+        return MainWnd_OnNcHitTest(hwnd, wParam, lParam);
+    case WM_LBUTTONDOWN:
+        MainWnd_OnLButtonDown(hwnd, lParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        MainWnd_OnLButtonDblClk(hwnd);
+        return 0;
+    case WM_RBUTTONDOWN:
+        MainWnd_OnRButtonDown(hwnd, lParam);
+        return 0;
+    case WM_CONTEXTMENU:
+        MainWnd_OnContextMenu(hwnd);
+        return 0;
+    case WM_MBUTTONDOWN:
+        MainWnd_OnMButtonDown(hwnd);
+        return 0;
+    case WM_MOUSEWHEEL:
+        return MainWnd_OnMouseWheel(hwnd, wParam, lParam);
+    case WM_MOUSEMOVE:
+        return 0;
+    case WM_KEYDOWN:
+        MainWnd_OnKeyDown(wParam);
+        return 0;
+    case WM_TIMER:
+        MainWnd_OnTimer(hwnd, wParam);
+        return 0;
+    case WM_DISPLAYCHANGE:
+        return MainWnd_OnDisplayChange(hwnd, wParam, lParam);
     case WM_COMMAND:
         HandleCommand(hwnd, wParam, lParam);
         return 0;
     case WM_HOTKEY:
         HandleHotkey(hwnd, (int)wParam);
+        return 0;
+    case TrayCallbackMessage:
+        MainWnd_OnTrayIcon(hwnd, lParam);
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

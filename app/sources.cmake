@@ -2,6 +2,7 @@
 list(APPEND MIRABO_CORE_SOURCES
     app/BuiltinCopyKeys.cpp
     app/ContextMenuModel.cpp
+    app/MainWndRules.cpp
     app/OsVersion.cpp
     app/Settings.cpp
     app/TextUtil.cpp

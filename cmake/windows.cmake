@@ -69,7 +69,8 @@ mirabo_wine_test(core core_tests --gtest_brief=1)
 
 file(GLOB MIRABO_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 add_library(test_support STATIC ${MIRABO_SUPPORT_SOURCES})
-target_link_libraries(test_support PUBLIC gtest mirabo_core ${MIRABO_WIN_LIBS})
+# The main-window harness runs the shell in the test process.
+target_link_libraries(test_support PUBLIC gtest mirabo_shell ${MIRABO_WIN_LIBS})
 target_compile_options(test_support PRIVATE ${MIRABO_CHARSET_FLAGS})
 
 file(GLOB MIRABO_INPROC_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)

@@ -1,14 +1,240 @@
 #include "view/RedrawView.h"
 
 #include "app/AppState.h"
+#include "view/DrawPrimitives.h"
+#include "view/InfoPanel.h"
+#include "view/ViewLayout.h"
+
+static const COLORREF GridColor = RGB(136, 136, 136);
+static const COLORREF MarkColor = RGB(255, 0, 0);
+
+// The window under the pointer as the previous read left it; the panel
+// lines and the arrow mark need it.
+static HWND FindTargetWindow(PanelTarget* target) {
+    ZeroMemory(target, sizeof(*target));
+    int wanted = (gSettings.DispCursor == 1 && gSettings.CursorMode == 0) ||
+                 (gSettings.InfoLineCount > 0 && gSettings.DispMouseDownInfo == 1);
+    if (!wanted)
+        return nullptr;
+    HWND hwnd = WindowFromPoint(gApp.PointerPos);
+    if (hwnd) {
+        DWORD pid = 0;
+        target->Tid = GetWindowThreadProcessId(hwnd, &pid);
+        target->Pid = pid;
+        target->Found = 1;
+        target->Handle = HandleValue(hwnd);
+    }
+    return hwnd;
+}
+
+static void FillLayoutInput(ViewLayoutInput* in) {
+    const Settings& s = gSettings;
+    in->Width = s.Width;
+    in->Height = s.Height;
+    in->FrameWidth = s.FrameWidth;
+    in->Zoom = s.Zoom;
+    in->DispZoomImage = s.DispZoomImage;
+    in->DispMouseDownInfo = s.DispMouseDownInfo;
+    in->DispColorHistory = s.DispColorHistory;
+    in->InfoLineCount = s.InfoLineCount;
+    in->InfoFontHeight = InfoFontHeight;
+    in->ViewOriginLeft = gApp.ViewOrigin.left;
+    in->ViewOriginTop = gApp.ViewOrigin.top;
+    in->HistorySizeX = s.HistorySizeX;
+    in->HistorySizeY = s.HistorySizeY;
+    in->HistoryCount = s.HistoryCount;
+    in->ReversH = s.ReversH;
+    in->ReversV = s.ReversV;
+    in->FixMouse = s.FixMouse;
+    in->FixMouseX = s.FixMouseX;
+    in->FixMouseY = s.FixMouseY;
+    in->PointerX = gApp.PointerPos.x;
+    in->PointerY = gApp.PointerPos.y;
+    in->ScreenWidth = gApp.ScreenWidth;
+    in->ScreenHeight = gApp.ScreenHeight;
+    in->HaveScreen = gApp.ScreenDC != nullptr;
+}
+
+static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
+    int mode = gSettings.CursorMode;
+    if (mode == 0) {
+        if (!target || !gApp.ArrowCursor)
+            return;
+        IconPlacement p = PlaceCursorIcon(&l, gSettings.ReversH, gSettings.ReversV,
+                                          gApp.CursorHotspotX, gApp.CursorHotspotY,
+                                          gApp.CursorWidth, gApp.CursorHeight);
+        DrawIconEx(dc, p.X, p.Y, gApp.ArrowCursor, p.W, p.H, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    int rects[3][4];
+    int n = CrossMarkRects(&l, mode, rects);
+    if (n > 0) {
+        for (int i = 0; i < n; i++)
+            InvertBox(dc, rects[i][0], rects[i][1], rects[i][2], rects[i][3]);
+        return;
+    }
+    // The pixel frame; with the grid on it is drawn over the grid instead.
+    if (gSettings.DispGrid != 1 || l.Z == 1)
+        OutlineBox(dc, l.MarkX - 1, l.MarkY - 1, l.Z + 2, l.Z + 2, MarkColor);
+}
+
+// Every cell gets a line along its top and its left side. One pen serves
+// all lines: there are hundreds of them at small zooms.
+static void DrawGrid(HDC dc, const ViewLayout& l) {
+    int left = l.F + l.GX;
+    int top = l.F + l.GY;
+    HPEN pen = CreatePen(PS_SOLID, 1, GridColor);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    for (int i = 0; i < l.GH / l.Z; i++) {
+        int y = top + l.Z * i;
+        MoveToEx(dc, left, y, nullptr);
+        LineTo(dc, left + l.GW, y);
+    }
+    for (int i = 0; i < l.GW / l.Z; i++) {
+        int x = left + l.Z * i;
+        MoveToEx(dc, x, top, nullptr);
+        LineTo(dc, x, top + l.GH);
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+// Right after the copy, the pointer's cell holds the pointer's own pixel
+// whenever the pointer is the centre point and the copy was exact; reading
+// it there spares a second read of the screen, which is slow on some
+// systems. 0 when the screen must be asked.
+static int PointerPixelFromCopy(HDC dc, const ViewLayout& l, uint32_t* pixel) {
+    POINT p = gApp.PointerPos;
+    int x = l.F + l.CX, y = l.F + l.CY;
+    if (gSettings.FixMouse == 1 || GetStretchBltMode(dc) != COLORONCOLOR)
+        return 0;
+    if (p.x < 0 || p.y < 0 || p.x >= gApp.ScreenWidth || p.y >= gApp.ScreenHeight)
+        return 0;
+    BITMAP bm;
+    if (!GetObjectA(gApp.BackBufferBitmap, sizeof(bm), &bm) || bm.bmBitsPixel < 24 ||
+        x < 0 || y < 0 || x >= bm.bmWidth || y >= bm.bmHeight)
+        return 0;
+    COLORREF c = GetPixel(dc, x, y);
+    if (c == CLR_INVALID)
+        return 0;
+    *pixel = gSettings.ReversColor == 1 ? (~c & 0xFFFFFF) : c;
+    return 1;
+}
+
+// The copy reads only screen pixels (a view wider than the screen reaches
+// beyond it, where nothing is copied).
+static int CopySourceOnScreen(const ViewLayout& l) {
+    int left = l.SW > 0 ? l.SX : l.SX + l.SW + 1;
+    int top = l.SH > 0 ? l.SY : l.SY + l.SH + 1;
+    int width = l.SW > 0 ? l.SW : -l.SW;
+    int height = l.SH > 0 ? l.SH : -l.SH;
+    return left >= 0 && top >= 0 && left + width <= gApp.ScreenWidth &&
+           top + height <= gApp.ScreenHeight;
+}
+
+// Black over the area (al, at)-(ar, ab) except the rectangle (cl, ct)-(cr, cb).
+static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, int cr, int cb) {
+    const COLORREF black = RGB(0, 0, 0);
+    int top = ct > at ? ct : at;
+    int bottom = cb < ab ? cb : ab;
+    if (ct > at)
+        FillBox(dc, al, at, ar - al, (ct < ab ? ct : ab) - at, black);
+    if (cb < ab)
+        FillBox(dc, al, (cb > at ? cb : at), ar - al, ab - (cb > at ? cb : at), black);
+    if (bottom > top) {
+        if (cl > al)
+            FillBox(dc, al, top, (cl < ar ? cl : ar) - al, bottom - top, black);
+        if (cr < ar)
+            FillBox(dc, (cr > al ? cr : al), top, ar - (cr > al ? cr : al), bottom - top, black);
+    }
+}
+
+// Returns 1 when it left the pointer's pixel in *pointerPixel.
+static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* pointerPixel) {
+    if (!l.ImageShown)
+        return 0;
+    // Whatever the screen cannot supply stays black. Outside the image area
+    // the frame and the panel paint over everything, and a copy from
+    // inside the screen covers its whole destination, so only the rest of
+    // the image area needs the black (a large view spares most of a fill).
+    int copyX = l.F + l.DX, copyY = l.F + l.DY;
+    int whole = !l.Copied || !CopySourceOnScreen(l);
+    if (whole)
+        FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
+    else
+        FillOutside(dc, l.F, l.F, l.F + l.IW, l.F + l.IH, copyX, copyY, copyX + l.GW,
+                    copyY + l.GH);
+    int havePixel = 0;
+    if (l.Copied) {
+        DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
+        if (StretchBlt(dc, copyX, copyY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW, l.SH, rop))
+            havePixel = PointerPixelFromCopy(dc, l, pointerPixel);
+        else if (!whole)
+            FillBox(dc, copyX, copyY, l.GW, l.GH, RGB(0, 0, 0));
+    }
+    if (gSettings.DispCursor == 1)
+        DrawCursorMark(dc, l, target);
+    if (gSettings.DispGrid == 1 && l.Z > 1) {
+        DrawGrid(dc, l);
+        if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
+            OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
+    }
+    return havePixel;
+}
+
+static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
+    if (l.F <= 0)
+        return;
+    FillBox(dc, 0, 0, l.W, l.F, background);
+    FillBox(dc, 0, l.F, l.F, l.H, background);
+    FillBox(dc, l.W - l.F, 0, l.F, l.H, background);
+    FillBox(dc, l.F, l.H - l.F, l.W - 2 * l.F, l.F, background);
+}
+
+static void DrawFrameEdges(HDC dc, const ViewLayout& l, COLORREF light, COLORREF dark) {
+    if (l.F <= 0)
+        return;
+    DrawLineTo(dc, l.W, 0, 0, 0, light);
+    DrawLineTo(dc, 0, 0, 0, l.H, light);
+    DrawLineTo(dc, 0, l.H - 1, l.W, l.H - 1, dark);
+    DrawLineTo(dc, l.W - 1, 0, l.W - 1, l.H, dark);
+}
 
 int RedrawView(HWND window) {
-    if (!window || !gApp.BackBufferDC)
+    if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
         return 1;
-    RECT rc = {0, 0, gSettings.Width, gSettings.Height};
-    HBRUSH brush = CreateSolidBrush(gSettings.BackColor);
-    FillRect(gApp.BackBufferDC, &rc, brush);
-    DeleteObject(brush);
-    InvalidateRect(window, nullptr, FALSE);
+    HDC dc = gApp.BackBufferDC;
+
+    PanelTarget target;
+    HWND targetWindow = FindTargetWindow(&target);
+    GetCursorPos(&gApp.PointerPos);
+
+    ViewLayoutInput in;
+    FillLayoutInput(&in);
+    ViewLayout l;
+    ComputeViewLayout(&in, &l);
+
+    uint32_t pixel = 0;
+    int havePixel = 0;
+    if (gSettings.DispZoomImage == 1)
+        havePixel = DrawZoomedImage(dc, l, targetWindow, &pixel);
+
+    // Without a display context the pointer colour reads as pure red.
+    if (!havePixel)
+        pixel = gApp.ScreenDC ? GetPixel(gApp.ScreenDC, gApp.PointerPos.x, gApp.PointerPos.y) : 255;
+    ColorRef pointerColor = PointerColorOf(pixel, gSettings.WebSafeColor);
+    ViewColors colors = ComputeViewColors(&gSettings, pointerColor);
+
+    DrawFrameBands(dc, l, colors.Background);
+    DrawInfoPanel(dc, l, colors, pointerColor, targetWindow, &target);
+    DrawFrameEdges(dc, l, colors.Light, colors.Dark);
+
+    // The finished picture goes to the window at once: a copy costs far
+    // less than a round through WM_PAINT, which remains for exposures.
+    HDC windowDC = GetDC(window);
+    if (windowDC) {
+        BitBlt(windowDC, 0, 0, l.W, l.H, dc, 0, 0, SRCCOPY);
+        ReleaseDC(window, windowDC);
+    }
     return 1;
 }

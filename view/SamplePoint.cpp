@@ -68,9 +68,11 @@ void SamplePoint(POINT pt, PointInfo* info) {
     info->MouseX = pt.x;
     info->MouseY = pt.y;
 
-    if (gApp.ScreenDC)
-        DeleteDC(gApp.ScreenDC);
-    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    // The display context is made once and kept (the main window renews it
+    // when the display changes): making one costs more than a whole redraw
+    // on some systems, and the panel samples on every redraw.
+    if (!gApp.ScreenDC)
+        gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
 
     HWND hwnd = nullptr;
     if (gApp.ScreenDC) {

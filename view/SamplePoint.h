@@ -6,7 +6,7 @@
 #include "view/PointInfo.h"
 
 // Time, pixel colour (web-safe when WebSafeColor is on) and the window at
-// the point. Re-creates the display device context on every call.
+// the point. Makes the display device context when there is none.
 void SamplePoint(POINT pt, PointInfo* info);
 
 // Placeholder values with the current UTC time.

@@ -1,8 +1,12 @@
 list(APPEND MIRABO_CORE_SOURCES
     view/ColorHistory.cpp
+    view/InfoPanelText.cpp
     view/PointInfo.cpp
+    view/ViewLayout.cpp
 )
 list(APPEND MIRABO_SHELL_SOURCES
+    view/DrawPrimitives.cpp
+    view/InfoPanel.cpp
     view/RedrawView.cpp
     view/SamplePoint.cpp
 )

@@ -162,16 +162,24 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Wine starts a Unix program from CreateProcess but cannot wait on it (the
-// handle it returns is not waitable), so the program runs inside a shell
-// that leaves its exit status in a file, renamed into place when complete.
+// Wine cannot wait on the handle of a Unix process (the wait fails at
+// once), so the command runs under /bin/sh, which leaves its exit code in a
+// file that appears whole (written, then renamed) when the command ends.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
-    static int serial = 0;
-    char name[96];
-    wsprintfA(name, "/tmp/mirabo-unix-%lu-%d", GetCurrentProcessId(), ++serial);
-    std::string status = name;
-    std::string cmd = "Z:\\bin\\sh -c \"" + commandLine + "; echo $? >" + status + ".part && mv " +
-                      status + ".part " + status + "\"";
+    static int counter = 0;
+    char name[64];
+    snprintf(name, sizeof(name), "mirabo-unix-%lu-%d", GetCurrentProcessId(), counter++);
+    std::string unixDone = std::string("/tmp/") + name;
+    std::string windowsDone = ToWindowsPath(unixDone);
+    DeleteFileA(windowsDone.c_str());
+    std::string quoted;
+    for (char c : commandLine) {
+        if (c == '"')
+            quoted += '\\';
+        quoted += c;
+    }
+    std::string cmd = "Z:\\bin\\sh -c \"" + quoted + "; echo $? > " + unixDone + ".part && mv " +
+                      unixDone + ".part " + unixDone + "\"";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi;
@@ -179,16 +187,16 @@ int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
         return -1;
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    std::string windowsStatus = ToWindowsPath(status);
-    std::string text;
     DWORD start = GetTickCount();
-    while (!ReadWholeFile(windowsStatus, &text)) {
+    while (!FileExists(windowsDone)) {
         if (GetTickCount() - start > timeoutMs)
             return -1;
-        Sleep(5);
+        Sleep(10);
     }
-    DeleteFileA(windowsStatus.c_str());
-    return atoi(text.c_str());
+    std::string text;
+    ReadWholeFile(windowsDone, &text);
+    DeleteFileA(windowsDone.c_str());
+    return text.empty() ? -1 : atoi(text.c_str());
 }
 
 std::string ClipboardText() {

@@ -48,7 +48,8 @@ bool ReadWholeFile(const std::string& path, std::string* out);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 
-// Runs a Unix command line (through /bin/sh; no double quotes in it) and waits;
+// Runs a Unix command line (an absolute program path and its arguments,
+// no double quotes needed) through /bin/sh and waits;
 // its exit code, or -1 when it could not be started or timed out.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs = 10000);
 

@@ -1,0 +1,69 @@
+#include "app/MainWndRules.h"
+
+int FramelessHitTest(int x, int y, int w, int h) {
+    if (x >= w - 16 && y >= h - 16 && x < w && y < h)
+        return HitBottomRight;
+    if (x >= 0 && x < 8 && y >= 0 && y < 8)
+        return HitTopLeft;
+    if (x >= w - 8 && x < w && y >= 0 && y < 8)
+        return HitTopRight;
+    if (x >= 0) {
+        if (y >= h - 8 && x < 8 && y < h)
+            return HitBottomLeft;
+        if (y >= 0 && y < 4 && x < w)
+            return HitTop;
+        if (y >= h - 4 && y < h && x < w)
+            return HitBottom;
+        if (x < 4 && y >= 0 && y < h)
+            return HitLeft;
+    }
+    if (x >= w - 4 && x < w && y >= 0 && y < h)
+        return HitRight;
+    return HitClient;
+}
+
+enum { TickPeriod = 10 };
+
+int ViewTimerTick(int* elapsed, int interval, int mouseMoveRedraw) {
+    *elapsed += TickPeriod;
+    if (*elapsed >= interval) {
+        *elapsed = 0;
+        return TickRedraw;
+    }
+    return mouseMoveRedraw == 1 ? TickCheckPointer : TickIdle;
+}
+
+int WheelZoom(int zoom, int delta) {
+    if (delta > 0)
+        return zoom >= 32 ? 0 : zoom + 1;
+    return zoom <= 1 ? 0 : zoom - 1;
+}
+
+enum { KeyLeft = 0x25, KeyUp = 0x26, KeyRight = 0x27, KeyDown = 0x28 };
+
+int ArrowKeyMove(int virtualKey, int ctrlDown, int* x, int* y) {
+    int step = ctrlDown ? 10 : 1;
+    switch (virtualKey) {
+    case KeyLeft:
+        *x -= step;
+        return 1;
+    case KeyUp:
+        *y -= step;
+        return 1;
+    case KeyRight:
+        *x += step;
+        return 1;
+    case KeyDown:
+        *y += step;
+        return 1;
+    }
+    return 0;
+}
+
+int OpacityAlpha(int percent) {
+    if (percent < 0)
+        percent = 0;
+    if (percent > 100)
+        percent = 100;
+    return percent * 255 / 100;
+}

@@ -1,0 +1,17 @@
+// The few shapes the view is drawn with. Each call makes its own pen or
+// brush and deletes it again, so nothing is left selected between redraws.
+#pragma once
+
+#include <windows.h>
+
+// w x h pixels at (x, y), outline and inside in colour.
+void FillBox(HDC dc, int x, int y, int w, int h, COLORREF colour);
+
+// A one-pixel outline of the w x h box at (x, y), inside left alone.
+void OutlineBox(HDC dc, int x, int y, int w, int h, COLORREF colour);
+
+// A one-pixel line from (x1, y1) up to, but not including, (x2, y2).
+void DrawLineTo(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour);
+
+// Inverts the colours of left..right-1, top..bottom-1.
+void InvertBox(HDC dc, int left, int top, int right, int bottom);

@@ -1,0 +1,14 @@
+// The information panel below the zoomed image: its background, the resize
+// grip, the zoom label, the text lines and the colour-history row.
+#pragma once
+
+#include <windows.h>
+
+#include "view/InfoPanelText.h"
+#include "view/ViewLayout.h"
+
+// Draws into dc with the redraw's layout and colours. target describes the
+// window under the pointer (targetWindow, or none); the class and text
+// lines read it afresh.
+void DrawInfoPanel(HDC dc, const ViewLayout& l, const ViewColors& colors, ColorRef pointerColor,
+                   HWND targetWindow, PanelTarget* target);

@@ -1,0 +1,231 @@
+#include "view/ViewLayout.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "view/PointInfo.h"
+
+static int Clamp(int v, int lo, int hi) {
+    if (v < lo)
+        return lo;
+    if (v > hi)
+        return hi;
+    return v;
+}
+
+// A window is never larger than 16 bits of WM_SIZE; a frame, swatch or
+// size beyond that only comes from a hand-edited system.ini and would make
+// the arithmetic below overflow.
+enum { MaxExtent = 65535, MaxCoordinate = 1 << 24 };
+
+// Rounds the image extent up to whole cells and then to an odd number of
+// them, so that the centre point's cell is the middle one.
+static int RoundToOddCells(int extent, int z) {
+    if (extent % z > 0)
+        extent += z - extent % z;
+    if ((extent / z) % 2 == 0)
+        extent += z;
+    return extent;
+}
+
+// Moves the source origin and the destination offset of one axis so that
+// the copied area stays on the screen while every screen pixel keeps the
+// cell it would have without clipping. A mirrored copy (negative extent
+// from s + n) reads s + 1 to s + n, so that is the range kept on the
+// screen; clipping s + 0 instead would leave the screen's first column
+// black and read one column beyond its last.
+static void ClipAxis(int* s, int* d, int n, int screen, int z, int mirrored) {
+    int first = mirrored ? *s + 1 : *s;
+    if (first < 0) {
+        *d = mirrored ? *d + z * first : *d - z * first;
+        first = 0;
+    }
+    if (first + n > screen) {
+        int over = first + n - screen;
+        *d = mirrored ? *d + z * over : *d - z * over;
+        first -= over;
+    }
+    *s = mirrored ? first - 1 : first;
+}
+
+static int MarkAxis(int d, int f, int z, int s, int p, int mirrored) {
+    long long v = mirrored ? (long long)d + f + (long long)z * ((long long)s - p)
+                           : (long long)d + f + (long long)z * ((long long)p - s);
+    if (v < -(1LL << 30))
+        return -(1 << 30);
+    if (v > (1LL << 30))
+        return 1 << 30;
+    return (int)v;
+}
+
+void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
+    memset(l, 0, sizeof(*l));
+    int w = l->W = Clamp(in->Width, 0, MaxExtent);
+    int h = l->H = Clamp(in->Height, 0, MaxExtent);
+    int f = l->F = Clamp(in->FrameWidth, 0, MaxExtent);
+    int z = l->Z = Clamp(in->Zoom, 1, 32);
+    l->HistorySizeX = Clamp(in->HistorySizeX, 1, MaxExtent);
+    l->HistorySizeY = Clamp(in->HistorySizeY, 0, MaxExtent);
+    int lines = Clamp(in->InfoLineCount, 0, 7);
+
+    int panel = in->DispMouseDownInfo == 1;
+    l->P = panel ? in->InfoFontHeight * lines + 3 : 0;
+    l->Q = (panel && in->DispColorHistory == 1) ? l->HistorySizeY + 2 : 0;
+    l->IW = w - 2 * f;
+    l->IH = in->DispZoomImage == 1 ? h - 2 * f - l->Q - l->P : 0;
+    l->TextX = f + in->ViewOriginLeft;
+    l->TextY = f + in->ViewOriginTop + l->IH + 2;
+
+    int n = (w - 2 * f - 36) / (l->HistorySizeX + 2);
+    if (n > in->HistoryCount)
+        n = in->HistoryCount;
+    l->SwatchCount = Clamp(n, 0, HistoryCapacity);
+
+    if (in->DispZoomImage != 1)
+        return;
+
+    int rh = in->ReversH == 1;
+    int rv = in->ReversV == 1;
+    // A mirrored copy reads its source one pixel further on (a negative
+    // extent counts from the far edge), so the grid gets one spare cell on
+    // each side and starts one cell earlier.
+    l->GW = RoundToOddCells(rh ? l->IW + 2 * z : l->IW, z);
+    l->GH = RoundToOddCells(rv ? l->IH + 2 * z : l->IH, z);
+    l->CX = l->IW / 2 - z / 2;
+    l->CY = l->IH / 2 - z / 2;
+    l->GX = l->IW / 2 - l->GW / 2 - (rh ? z : 0);
+    l->GY = l->IH / 2 - l->GH / 2 - (rv ? z : 0);
+    l->ImageShown = l->IW > 0 && l->IH > 0;
+    if (!l->ImageShown)
+        return;
+
+    int fixed = in->FixMouse == 1;
+    int cx = Clamp(fixed ? in->FixMouseX : in->PointerX, -MaxCoordinate, MaxCoordinate);
+    int cy = Clamp(fixed ? in->FixMouseY : in->PointerY, -MaxCoordinate, MaxCoordinate);
+    l->NX = l->GW / z;
+    l->NY = l->GH / z;
+    l->Copied = in->HaveScreen != 0;
+    if (l->Copied) {
+        l->SX = cx - l->NX / 2;
+        l->SY = cy - l->NY / 2;
+        l->DX = l->GX;
+        l->DY = l->GY;
+        ClipAxis(&l->SX, &l->DX, l->NX, Clamp(in->ScreenWidth, 0, MaxCoordinate), z, rh);
+        ClipAxis(&l->SY, &l->DY, l->NY, Clamp(in->ScreenHeight, 0, MaxCoordinate), z, rv);
+        l->SW = l->NX;
+        l->SH = l->NY;
+        if (rh) {
+            l->SX += l->NX;
+            l->SW = -l->NX;
+        }
+        if (rv) {
+            l->SY += l->NY;
+            l->SH = -l->NY;
+        }
+    }
+
+    if (!fixed) {
+        l->MarkX = f + l->CX;
+        l->MarkY = f + l->CY;
+    } else {
+        // The view stays on the fixed point; the mark follows the pointer
+        // relative to it, wherever that lands.
+        int px = Clamp(in->PointerX, -MaxCoordinate, MaxCoordinate);
+        int py = Clamp(in->PointerY, -MaxCoordinate, MaxCoordinate);
+        l->MarkX = MarkAxis(l->DX, f, z, l->SX, px, rh);
+        l->MarkY = MarkAxis(l->DY, f, z, l->SY, py, rv);
+    }
+}
+
+IconPlacement PlaceCursorIcon(const ViewLayout* l, int reversH, int reversV, int hotspotX,
+                              int hotspotY, int cursorWidth, int cursorHeight) {
+    IconPlacement p;
+    int z = l->Z;
+    // A negative extent draws the icon mirrored, counted from its far edge,
+    // which lies on the last pixel of the hot spot's cell.
+    if (reversH == 1) {
+        p.X = l->MarkX + z * (hotspotX + 1) - 1;
+        p.W = -z * cursorWidth;
+    } else {
+        p.X = l->MarkX - z * hotspotX;
+        p.W = z * cursorWidth;
+    }
+    if (reversV == 1) {
+        p.Y = l->MarkY + z * (hotspotY + 1) - 1;
+        p.H = -z * cursorHeight;
+    } else {
+        p.Y = l->MarkY - z * hotspotY;
+        p.H = z * cursorHeight;
+    }
+    return p;
+}
+
+static void SetRect4(int r[4], int left, int top, int right, int bottom) {
+    r[0] = left;
+    r[1] = top;
+    r[2] = right;
+    r[3] = bottom;
+}
+
+int CrossMarkRects(const ViewLayout* l, int cursorMode, int rects[3][4]) {
+    int x = l->MarkX;
+    int y = l->MarkY;
+    int z = l->Z;
+    if (cursorMode == 1) {
+        // Each arm reaches five cells beyond the pointer's cell, which is
+        // inverted twice and so shows unchanged.
+        SetRect4(rects[0], x - 5 * z, y, x + 6 * z, y + z);
+        SetRect4(rects[1], x, y - 5 * z, x + z, y + 6 * z);
+        return 2;
+    }
+    if (cursorMode == 2) {
+        // Two-pixel lines through the middle of the cell across the whole
+        // view; the vertical one is split so the crossing is inverted once.
+        int y2 = y + z / 2 - 1;
+        int x2 = x + z / 2 - 1;
+        SetRect4(rects[0], l->F, y2, l->W, y2 + 2);
+        SetRect4(rects[1], x2, l->F, x2 + 2, y2);
+        SetRect4(rects[2], x2, y2 + 2, x2 + 2, l->H);
+        return 3;
+    }
+    return 0;
+}
+
+ColorRef PointerColorOf(uint32_t pixel, int webSafe) {
+    int r = (int)(pixel & 0xFF);
+    int g = (int)((pixel >> 8) & 0xFF);
+    int b = (int)((pixel >> 16) & 0xFF);
+    if (webSafe == 1) {
+        r = WebSafeRound(r);
+        g = WebSafeRound(g);
+        b = WebSafeRound(b);
+    }
+    return MakeColor(r, g, b);
+}
+
+ViewColors ComputeViewColors(const Settings* s, ColorRef pointerColor) {
+    ViewColors c;
+    if (s->BackColorMode == 0) {
+        c.Background = s->BackColor;
+        c.Light = s->HighlightColor;
+        c.Dark = s->ShadowColor;
+        c.Text = s->ContrastTextColor;
+    } else {
+        c.Background = pointerColor;
+        c.Light = LighterColor(pointerColor);
+        c.Dark = DarkerColor(pointerColor);
+        c.Text = ContrastTextFor(pointerColor);
+    }
+    return c;
+}
+
+void FormatZoomLabel(char* out, int capacity, int zoom) {
+    snprintf(out, (size_t)capacity, "×%d", zoom);
+}
+
+int ZoomLabelX(int width, int zoom, int infoLineCount) {
+    int x = zoom < 10 ? width - 22 : width - 28;
+    if (infoLineCount == 1)
+        x -= 12;
+    return x;
+}

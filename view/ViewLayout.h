@@ -1,0 +1,96 @@
+// The arithmetic of one redraw of the view: where the zoomed image, its
+// grid, the pointer's mark, the information panel and the colour history
+// go, and which screen area is copied into which part of the back buffer.
+// Pure: the GDI layer in RedrawView only carries these numbers out.
+#pragma once
+
+#include "app/Settings.h"
+
+struct ViewLayoutInput {
+    int Width;  // client size
+    int Height;
+    int FrameWidth;
+    int Zoom;
+    int DispZoomImage;
+    int DispMouseDownInfo;
+    int DispColorHistory;
+    int InfoLineCount;
+    int InfoFontHeight;
+    int ViewOriginLeft;
+    int ViewOriginTop;
+    int HistorySizeX;
+    int HistorySizeY;
+    int HistoryCount;
+    int ReversH;
+    int ReversV;
+    int FixMouse;
+    int FixMouseX;
+    int FixMouseY;
+    int PointerX;  // the pointer as this redraw read it
+    int PointerY;
+    int ScreenWidth;
+    int ScreenHeight;
+    int HaveScreen;  // a display device context exists to copy from
+};
+
+struct ViewLayout {
+    // The inputs after the guards against hand-edited values.
+    int W, H, F, Z;
+    int HistorySizeX, HistorySizeY;
+
+    int P;      // information panel height
+    int Q;      // colour-history row height
+    int IW;     // image area, inside the frame
+    int IH;
+    int TextX;  // first panel text line
+    int TextY;
+
+    int ImageShown;  // DispZoomImage on and an image area left over
+    int GW, GH;      // grid: whole, odd numbers of cells covering the image area
+    int GX, GY;      // grid origin inside the image area
+    int CX, CY;      // top-left of the centre point's cell inside the image area
+
+    int Copied;  // a display context exists, so the screen is copied
+    int NX, NY;  // cells across and down
+    int SX, SY;  // source origin on the screen, after edge clipping and mirroring
+    int SW, SH;  // source extent (negative when mirrored)
+    int DX, DY;  // destination offset of the copy inside the image area
+
+    int MarkX, MarkY;  // top-left of the pointer's cell in the back buffer
+
+    int SwatchCount;  // history swatches after the current-colour swatch
+};
+
+void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* out);
+
+// Where the arrow cursor goes so that its hot spot covers the pointer's
+// cell: DrawIconEx position and (negative when mirrored) size.
+struct IconPlacement {
+    int X, Y, W, H;
+};
+IconPlacement PlaceCursorIcon(const ViewLayout* l, int reversH, int reversV, int hotspotX,
+                              int hotspotY, int cursorWidth, int cursorHeight);
+
+// The rectangles (left, top, right, bottom) that cursor modes 1 and 2
+// invert; the count, 0 for the other modes.
+int CrossMarkRects(const ViewLayout* l, int cursorMode, int rects[3][4]);
+
+// The frame and panel colours of one redraw.
+struct ViewColors {
+    ColorRef Background;
+    ColorRef Light;
+    ColorRef Dark;
+    ColorRef Text;
+};
+
+// The colour under the pointer as the panel shows it: a failed screen read
+// (0xFFFFFFFF) counts as white, and web-safe rounding applies when on.
+ColorRef PointerColorOf(uint32_t pixel, int webSafe);
+
+// Fixed scheme from BackColor (mode 0), or one derived from the pointer
+// colour (any other mode).
+ViewColors ComputeViewColors(const Settings* s, ColorRef pointerColor);
+
+// "×N" and its x position (the label sits left of the resize grip).
+void FormatZoomLabel(char* out, int capacity, int zoom);
+int ZoomLabelX(int width, int zoom, int infoLineCount);
