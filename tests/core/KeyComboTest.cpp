@@ -32,10 +32,7 @@ TEST(ComposeKeyCombo, KeepsShiftCtrlAltAndAddsTheWindowsKeyOnlyForOne) {
 }
 
 TEST(FormatKeyName, ModifiersInOrderThenTheKeyByNameCharacterOrHex) {
-    const struct {
-        int combo;
-        const char* text;
-    } cases[] = {
+    const struct { int combo; const char* text; } cases[] = {
         {0x0F70, "Windows+Shift+Ctrl+Alt+F1"}, {0x158, "Shift+X"}, {0x280, "Ctrl+80"},
         // Modifiers alone carry a + only between them; higher bits mean nothing.
         {0x0F00, "Windows+Shift+Ctrl+Alt"}, {0x0500, "Shift+Alt"}, {0x1000, ""},
