@@ -18,7 +18,6 @@ std::string FileAfterARun(const char* name, const char* initial) {
     MiraboProcess p;
     EXPECT_TRUE(StartMirabo(&p, dir));
     EXPECT_EQ(0, CloseMirabo(&p));
-    EXPECT_FALSE(FileExists(dir + "\\system.ini.tmp"));
     std::string s;
     EXPECT_TRUE(ReadWholeFile(dir + "\\system.ini", &s));
     return s;
