@@ -10,7 +10,8 @@
 
 #if defined(__SANITIZE_ADDRESS__)
 // Every allocation, by malloc, operator new or inside the C library, passes
-// these hooks; the Windows build has none and skips the allocation test.
+// these hooks. The Windows builds have none and leave the allocation test
+// out (a skipped test ends the 32-bit test run under Wine).
 extern "C" int __sanitizer_install_malloc_and_free_hooks(
     void (*mallocHook)(const volatile void*, size_t), void (*freeHook)(const volatile void*));
 #endif
@@ -127,11 +128,9 @@ int AllocationsDuring(F f) {
     gCounting = false;
     return gAllocations;
 }
-#endif
 
 // The user line is expanded on every redraw and must not touch the heap.
 TEST(ExpandTemplate, NeverAllocates) {
-#if defined(__SANITIZE_ADDRESS__)
     // The counter sees allocations by malloc, by new and inside the C library.
     EXPECT_EQ(1, AllocationsDuring([] { free(malloc(16)); }));
     EXPECT_EQ(1, AllocationsDuring([] { delete[] new char[10]; }));
@@ -147,9 +146,7 @@ TEST(ExpandTemplate, NeverAllocates) {
     EXPECT_EQ(1, full);
     EXPECT_EQ(0, AllocationsDuring([&] { cut = ExpandTemplate(out, all.c_str(), 200, &info); }));
     EXPECT_EQ(0, cut);
-#else
-    GTEST_SKIP() << "allocator hooks need AddressSanitizer";
-#endif
 }
+#endif
 
 }  // namespace
