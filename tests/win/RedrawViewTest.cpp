@@ -1,443 +1,278 @@
-// The rendered view on real pixels: a pattern window on the screen, the
-// pointer on it, RedrawView into the main window's back buffer, and every
-// pixel of the result compared with the screen pixel its cell must show.
+// The rendered view on real pixels: pattern windows on the screen, the
+// pointer on them, RedrawView into the main window's back buffer, and the
+// result compared pixel by pixel with what each cell, mark, frame, panel
+// line and swatch must show; and the sampling of a point behind the panel.
 #include <gtest/gtest.h>
 
 #include <stdio.h>
 #include <string.h>
 
-#include <set>
 #include <string>
-#include <utility>
 
 #include "../support/MainWindowHarness.h"
-#include "../support/WineHarness.h"
 #include "app/AppState.h"
+#include "view/InfoPanelText.h"
 #include "view/RedrawView.h"
+#include "view/SamplePoint.h"
 
 namespace {
 
-const COLORREF Black = RGB(0, 0, 0);
-const COLORREF Grey = RGB(136, 136, 136);
-const COLORREF Red = RGB(255, 0, 0);
+const COLORREF Black = RGB(0, 0, 0), Red = RGB(255, 0, 0), Back = RGB(238, 238, 238);
+const int W = 300, H = 260, MidX = 780, MidY = 580, Panel = 18 + 6 * 12 + 3;
+const int PatX = 560, PatY = 360, PatSize = 440;  // the window the panel describes
 
 int FloorDiv(int a, int b) {
     return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-// What the view must show, worked out from the picture's own geometry: the
-// centre point's pixel in the middle cell of the image area, its
-// neighbours cell by cell around it (the other way round when mirrored),
-// black beyond the screen, inverted colours when asked.
-struct Expectation {
-    int W, H, F, Z;
-    int ScreenW, ScreenH;
-    int IH;  // image height
-    int CentreX, CentreY;
-    bool MirrorH, MirrorV, Invert;
-
-    int CellLeft() const { return F + (W - 2 * F) / 2 - Z / 2; }
-    int CellTop() const { return F + IH / 2 - Z / 2; }
-
-    // The screen pixel shown at back-buffer pixel (x, y).
-    void Source(int x, int y, int* sx, int* sy) const {
-        int kx = FloorDiv(x - CellLeft(), Z);
-        int ky = FloorDiv(y - CellTop(), Z);
-        *sx = CentreX + (MirrorH ? -kx : kx);
-        *sy = CentreY + (MirrorV ? -ky : ky);
-    }
-
-    COLORREF Pixel(int x, int y) const {
-        int sx, sy;
-        Source(x, y, &sx, &sy);
-        if (sx < 0 || sy < 0 || sx >= ScreenW || sy >= ScreenH)
-            return Black;
-        COLORREF c = PatternColor(sx, sy);
-        return Invert ? (~c & 0xFFFFFF) : c;
-    }
-
-    bool OnGridLine(int x, int y) const {
-        return ((x - CellLeft()) % Z + Z) % Z == 0 || ((y - CellTop()) % Z + Z) % Z == 0;
-    }
-};
-
-// Compares the image area pixel by pixel; skip() excludes pixels (marks).
-template <typename Want>
-::testing::AssertionResult ImageMatches(const PixelImage& img, const Expectation& e, Want want) {
-    int bad = 0;
-    std::string first;
-    for (int y = e.F; y < e.F + e.IH; y++) {
-        for (int x = e.F; x < e.W - e.F; x++) {
-            COLORREF expected = want(x, y);
-            if (img.At(x, y) != expected) {
-                if (bad < 5) {
-                    char buf[96];
-                    snprintf(buf, sizeof(buf), " (%d,%d) is %06lX, not %06lX;", x, y,
-                             (unsigned long)img.At(x, y), (unsigned long)expected);
-                    first += buf;
-                }
-                bad++;
-            }
-        }
-    }
-    if (bad == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << bad << " pixels differ:" << first;
+// What the view must show at x, y above its six-line panel, from the
+// picture's own geometry: the centre point's pixel in the middle cell of
+// the image area, its neighbours cell by cell around it (the other way
+// round when mirrored), black beyond the screen; the mark on the
+// pointer's cell and the grid over that; the frame around it all.
+COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
+    const int f = s.FrameWidth, z = s.Zoom, mh = s.ReversH, mv = s.ReversV;
+    if (x < f || y < f || x >= W - f)
+        return x == W - 1 ? DarkerColor(s.BackColor)
+               : x == 0 || y == 0 ? LighterColor(s.BackColor) : s.BackColor;
+    const int cellX = f + (W - 2 * f) / 2 - z / 2, cellY = f + (H - 2 * f - Panel) / 2 - z / 2;
+    const int kx = FloorDiv(x - cellX, z), ky = FloorDiv(y - cellY, z);
+    const int sx = cx + (mh ? -kx : kx), sy = cy + (mv ? -ky : ky);
+    static const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    COLORREF c = Black;
+    if (sx >= 0 && sy >= 0 && sx < sw && sy < sh)
+        c = s.ReversColor ? (~PatternColor(sx, sy) & 0xFFFFFF) : PatternColor(sx, sy);
+    const int mx = cellX + z * (mh ? cx - px : px - cx), my = cellY + z * (mv ? cy - py : py - cy);
+    const int mark = s.DispCursor ? s.CursorMode : 0;
+    bool armH = y >= my && y < my + z && x >= mx - 5 * z && x < mx + 6 * z;
+    bool armV = x >= mx && x < mx + z && y >= my - 5 * z && y < my + 6 * z;
+    bool lines = (y >= my + z / 2 - 1 && y <= my + z / 2) ||
+                 (x >= mx + z / 2 - 1 && x <= mx + z / 2);
+    // The small cross leaves the pointer's cell, inverted twice, as it is.
+    if ((mark == 1 && armH != armV) || (mark == 2 && lines))
+        c = ~c & 0xFFFFFF;
+    const int grid = s.DispGrid && z > 1;
+    if (grid && (kx * z == x - cellX || ky * z == y - cellY))
+        c = RGB(136, 136, 136);
+    // The pixel frame lies around the cell, or on its grid lines.
+    int left = mx - !grid, top = my - !grid, n = z + 1 + !grid;
+    if (mark == 3 && x >= left && x < left + n && y >= top && y < top + n &&
+        (x == left || x == left + n - 1 || y == top || y == top + n - 1))
+        c = Red;
+    return c;
 }
 
 class RedrawViewTest : public ::testing::Test {
 protected:
-    // One main window serves the whole suite: removing its notification
-    // icon takes Wine two seconds.
+    // One main window and three pattern windows serve the suite: one over
+    // all the screen but its last row (Wine would manage a full-screen one
+    // and take two seconds to close it), one over the bottom-right corner,
+    // a small one on top as the window under the pointer.
     static void SetUpTestSuite() {
-        hwnd_ = OpenMainWindow(20, 40, 300, 260);
-        // The view's own timer would redraw between the test's steps.
-        if (hwnd_)
-            KillTimer(hwnd_, 101);
+        hwnd_ = OpenMainWindow(20, 40, W, H);
+        KillTimer(hwnd_, 101);  // its redraws would come between a test's steps
+        int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+        patterns_[0] = ShowPatternWindow(0, 0, sw, sh - 1);
+        patterns_[1] = ShowPatternWindow(sw - PatSize, sh - PatSize, PatSize, PatSize);
+        patterns_[2] = ShowPatternWindow(PatX, PatY, PatSize, PatSize);
     }
     static void TearDownTestSuite() {
         CloseMainWindow(hwnd_);
-        hwnd_ = nullptr;
+        for (HWND p : patterns_)
+            ClosePatternWindow(p);
     }
-
-    // The pattern around the pointer and the magnifier elsewhere, with the
-    // default settings but no cursor mark.
-    void Open(int patternX, int patternY, int windowX, int windowY) {
-        ASSERT_NE(nullptr, hwnd_);
+    void SetUp() override {
+        ASSERT_TRUE(hwnd_ && patterns_[0] && patterns_[1] && patterns_[2]);
         SetDefaultSettings(&gSettings);
-        gSettings.DispCursor = 0;
-        SetWindowPos(hwnd_, nullptr, windowX, windowY, 300, 260, SWP_NOZORDER | SWP_NOACTIVATE);
-        pattern_ = ShowPatternWindow(patternX, patternY, 440, 440);
-        ASSERT_NE(nullptr, pattern_);
+        gSettings.DispMouseDownInfo = 1;
     }
-
-    void TearDown() override { ClosePatternWindow(pattern_); }
-
-    // Places the pointer and redraws twice: the window lookup of a redraw
-    // uses the pointer position the previous one read.
-    PixelImage Redraw(int px, int py) {
+    // Redraws twice: the window lookup of a redraw uses the pointer
+    // position the previous one read.
+    static PixelImage Redraw(int px = MidX, int py = MidY) {
         SetCursorPos(px, py);
         RedrawView(hwnd_);
         RedrawView(hwnd_);
-        return ReadBackBuffer();
+        return ReadPixels(gApp.BackBufferDC, 0, 0, W, H);
     }
+    static HWND hwnd_, patterns_[3];
+};
 
-    Expectation Expect(int cx, int cy) const {
-        Expectation e;
-        e.W = gSettings.Width;
-        e.H = gSettings.Height;
-        e.F = gSettings.FrameWidth;
-        e.Z = gSettings.Zoom;
-        e.IH = e.H - 2 * e.F;
-        e.ScreenW = GetSystemMetrics(SM_CXSCREEN);
-        e.ScreenH = GetSystemMetrics(SM_CYSCREEN);
-        e.CentreX = cx;
-        e.CentreY = cy;
-        e.MirrorH = gSettings.ReversH == 1;
-        e.MirrorV = gSettings.ReversV == 1;
-        e.Invert = gSettings.ReversColor == 1;
-        return e;
-    }
+HWND RedrawViewTest::hwnd_, RedrawViewTest::patterns_[3];
 
-    // Every zoom the brief names, mirrored or not, inverted or not.
-    void CheckAllModes(int px, int py) {
+TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN), no = -1;
+    const struct {
+        const char* what;
+        int px, py, fixX, fixY, grid, mark, frame;
+        COLORREF back;
+    } configs[] = {
+        {"middle", MidX, MidY, no, 0, 0, 0, 2, Back},
+        {"top-left corner", 0, 0, no, 0, 0, 0, 2, Back},
+        {"bottom-right corner", sw - 1, sh - 1, no, 0, 0, 0, 2, Back},
+        // GetCursorPos stays on the screen: a fixed point stands for a
+        // pointer on a monitor to the right.
+        {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back},
+        {"grid", MidX, MidY, no, 0, 1, 0, 2, Back},
+        {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back},
+        {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back},
+        {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back},
+        {"pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back},
+        {"fixed image, mark on the pointer", MidX + 3, MidY - 2, MidX, MidY, 0, 3, 2, Back},
+        {"dark frame", MidX, MidY, no, 0, 0, 0, 3, RGB(30, 60, 90)},
+        {"no frame", MidX, MidY, no, 0, 0, 0, 0, Back},
+    };
+    Settings& s = gSettings;
+    for (const auto& c : configs) {
         for (int zoom : {1, 2, 3, 4, 32}) {
-            for (int mode = 0; mode < 8; mode++) {
-                gSettings.Zoom = zoom;
-                gSettings.ReversH = mode & 1;
-                gSettings.ReversV = (mode >> 1) & 1;
-                gSettings.ReversColor = (mode >> 2) & 1;
-                PixelImage img = Redraw(px, py);
-                Expectation e = Expect(px, py);
-                EXPECT_TRUE(ImageMatches(img, e, [&](int x, int y) { return e.Pixel(x, y); }))
-                    << "zoom " << zoom << " mirror " << gSettings.ReversH << gSettings.ReversV
-                    << " invert " << gSettings.ReversColor << " at " << px << "," << py;
+            for (int mode = 0; mode < 8; mode++) {  // mirrored across, down; inverted
+                s.Zoom = zoom;
+                s.ReversH = mode & 1;
+                s.ReversV = (mode >> 1) & 1;
+                s.ReversColor = (mode >> 2) & 1;
+                s.FixMouse = c.fixX != no;
+                s.FixMouseX = c.fixX;
+                s.FixMouseY = c.fixY;
+                s.DispGrid = c.grid;
+                s.DispCursor = c.mark != 0;
+                s.CursorMode = c.mark;
+                s.FrameWidth = c.frame;
+                s.BackColor = c.back;
+                RecomputeDerivedColors(&s);
+                PixelImage img = Redraw(c.px, c.py);
+                int cx = s.FixMouse ? c.fixX : c.px, cy = s.FixMouse ? c.fixY : c.py, bad = 0;
+                for (int y = 0; y < H - c.frame - Panel; y++)
+                    for (int x = 0; x < W; x++)
+                        bad += img.At(x, y) != Want(s, cx, cy, c.px, c.py, x, y);
+                ASSERT_EQ(0, bad) << c.what << ", zoom " << zoom << ", mode " << mode;
+                // The pointer's swatch below the six lines shows its own pixel.
+                ASSERT_EQ(PatternColor(c.px, c.py), img.At(c.frame + 9, H - c.frame - 9));
             }
         }
     }
-
-    HWND pattern_ = nullptr;
-    static HWND hwnd_;
-};
-
-HWND RedrawViewTest::hwnd_ = nullptr;
-
-const int MidX = 780, MidY = 580;
-
-TEST_F(RedrawViewTest, EveryCellShowsItsScreenPixel) {
-    Open(560, 360, 20, 40);
-    CheckAllModes(MidX, MidY);
 }
 
-TEST_F(RedrawViewTest, TopLeftCornerLeavesCellsBeyondTheScreenBlack) {
-    Open(0, 0, 700, 500);
-    CheckAllModes(0, 0);
-    CheckAllModes(3, 1);
-}
+TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
+    DWORD pid = 0, tid = GetWindowThreadProcessId(patterns_[2], &pid);
+    PanelTarget t = {1, HandleValue(patterns_[2]), pid, tid,
+                     {PatX, PatY, PatX + PatSize, PatY + PatSize}, "MiraboTestPattern", "pattern"};
+    const COLORREF c = PatternColor(MidX, MidY);
+    gSettings.DispInfoUser = 1;
+    gSettings.InfoLineCount = 7;
+    strcpy(gSettings.DispInfoUserFormat, "RGB([DECR],[DECG],[DECB])");
+    gSettings.HistoryCount = 3;
+    const COLORREF swatches[5] = {c, RGB(200, 10, 10), RGB(10, 200, 10), RGB(10, 10, 200), Back};
+    for (int i = 0; i < 4; i++)
+        gSettings.HistoryColor[i] = i < 3 ? swatches[i + 1] : RGB(1, 2, 3);  // [3]: not shown
+    PixelImage img = Redraw();
 
-TEST_F(RedrawViewTest, BottomRightCornerLeavesCellsBeyondTheScreenBlack) {
-    int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    Open(sw - 440, sh - 440, 20, 40);
-    CheckAllModes(sw - 1, sh - 1);
-}
-
-TEST_F(RedrawViewTest, PointerBeyondTheScreenPullsTheImageBack) {
-    int sw = GetSystemMetrics(SM_CXSCREEN);
-    Open(sw - 440, 300, 20, 40);
-    // GetCursorPos stays on the screen, so the fixed point stands for a
-    // pointer on a monitor to the right.
-    gSettings.FixMouse = 1;
-    gSettings.FixMouseX = sw + 20;
-    gSettings.FixMouseY = 500;
-    gSettings.Zoom = 4;
-    PixelImage img = Redraw(900, 500);
-    Expectation e = Expect(sw + 20, 500);
-    EXPECT_TRUE(ImageMatches(img, e, [&](int x, int y) { return e.Pixel(x, y); }));
-    // The last screen column is 21 cells left of the centre cell.
-    EXPECT_EQ(PatternColor(sw - 1, 500), img.At(e.CellLeft() - 21 * 4, e.CellTop()));
-    EXPECT_EQ(Black, img.At(e.CellLeft() - 20 * 4, e.CellTop()));
-}
-
-TEST_F(RedrawViewTest, GridLinesRunAlongEveryCellsTopAndLeft) {
-    Open(560, 360, 20, 40);
-    gSettings.DispGrid = 1;
-    for (int zoom : {3, 4, 32}) {
-        for (int mirror = 0; mirror < 2; mirror++) {
-            gSettings.Zoom = zoom;
-            gSettings.ReversH = mirror;
-            gSettings.ReversV = mirror;
-            PixelImage img = Redraw(MidX, MidY);
-            Expectation e = Expect(MidX, MidY);
-            EXPECT_TRUE(ImageMatches(img, e, [&](int x, int y) {
-                return e.OnGridLine(x, y) ? Grey : e.Pixel(x, y);
-            })) << "zoom " << zoom << " mirror " << mirror;
+    // The same texts drawn by GDI over the panel, in its font and colours.
+    HDC dc = gApp.BackBufferDC;
+    const int textY = H - 2 - Panel - 12 + 2;
+    RECT rc = {2, textY, W - 2, textY + 7 * 12};
+    SetDCBrushColor(dc, Back);
+    FillRect(dc, &rc, (HBRUSH)GetStockObject(DC_BRUSH));
+    TextOutA(dc, W - 22, textY, "\x81\x7E" "2", 3);  // the zoom label, x2
+    char line[4096];
+    snprintf(line, sizeof(line), "RGB(%d,%d,%d)", GetRValue(c), GetGValue(c), GetBValue(c));
+    TextOutA(dc, 3, textY, line, (int)strlen(line));
+    for (int kind = InfoLineColor; kind <= InfoLineArea; kind++) {
+        FormatInfoLine(line, sizeof(line), kind, MidX, MidY, GetRValue(c), GetGValue(c),
+                       GetBValue(c), &t);
+        TextOutA(dc, 3, textY + 12 * (kind + 1), line, (int)strlen(line));
+    }
+    PixelImage want = ReadPixels(dc, 0, 0, W, H);
+    int bad = 0, ink = 0;
+    for (int y = textY; y < textY + 7 * 12; y++) {
+        for (int x = 2; x < W - 2; x++) {
+            bad += img.At(x, y) != want.At(x, y);
+            ink += want.At(x, y) != Back;
         }
     }
-    // Zoom 1 has no grid.
-    gSettings.Zoom = 1;
-    gSettings.ReversH = gSettings.ReversV = 0;
-    PixelImage img = Redraw(MidX, MidY);
-    Expectation e = Expect(MidX, MidY);
-    EXPECT_TRUE(ImageMatches(img, e, [&](int x, int y) { return e.Pixel(x, y); }));
-}
+    EXPECT_EQ(0, bad);
+    EXPECT_GT(ink, 7 * 20);
 
-// The pixels where two renders differ.
-std::set<std::pair<int, int>> Changed(const PixelImage& a, const PixelImage& b, int f) {
-    std::set<std::pair<int, int>> out;
-    for (int y = f; y < a.Height - f; y++)
-        for (int x = f; x < a.Width - f; x++)
-            if (a.At(x, y) != b.At(x, y))
-                out.insert({x, y});
-    return out;
-}
+    // The current colour, the history, two pixels of background between.
+    const int rowY = textY + 7 * 12 + 2;
+    bad = 0;
+    for (int y = rowY; y < rowY + 16; y++)
+        for (int x = 3; x < 3 + 5 * 18; x++)
+            bad += img.At(x, y) != ((x - 3) % 18 < 16 ? swatches[(x - 3) / 18] : Back);
+    EXPECT_EQ(0, bad);
+    gSettings.HistoryCount = 20;  // as many as fit: (300 - 4 - 36) / 18 = 14
+    img = Redraw();
+    EXPECT_EQ(gSettings.HistoryColor[13], img.At(3 + 14 * 18 + 8, rowY + 8));
+    EXPECT_EQ(Back, img.At(3 + 15 * 18 + 8, rowY + 8));
 
-TEST_F(RedrawViewTest, CrossMarksInvertTheirArms) {
-    Open(560, 360, 20, 40);
-    for (int zoom : {1, 4}) {
-        gSettings.Zoom = zoom;
-        gSettings.DispCursor = 0;
-        PixelImage plain = Redraw(MidX, MidY);
-        Expectation e = Expect(MidX, MidY);
-        int x = e.CellLeft(), y = e.CellTop(), z = zoom;
-
-        gSettings.DispCursor = 1;
-        gSettings.CursorMode = 1;
-        PixelImage small = Redraw(MidX, MidY);
-        std::set<std::pair<int, int>> want;
-        for (int i = x - 5 * z; i < x + 6 * z; i++)
-            for (int j = y; j < y + z; j++)
-                if (i < x || i >= x + z)  // the pointer's cell is inverted twice
-                    want.insert({i, j});
-        for (int j = y - 5 * z; j < y + 6 * z; j++)
-            for (int i = x; i < x + z; i++)
-                if (j < y || j >= y + z)
-                    want.insert({i, j});
-        EXPECT_EQ(want, Changed(plain, small, e.F)) << "zoom " << zoom;
-        for (auto p : want)
-            ASSERT_EQ(~plain.At(p.first, p.second) & 0xFFFFFF, small.At(p.first, p.second));
-
-        gSettings.CursorMode = 2;
-        PixelImage full = Redraw(MidX, MidY);
-        int x2 = x + z / 2 - 1, y2 = y + z / 2 - 1;
-        want.clear();
-        for (int i = e.F; i < e.W - e.F; i++)
-            for (int j = y2; j < y2 + 2; j++)
-                want.insert({i, j});
-        for (int j = e.F; j < e.H - e.F; j++)
-            for (int i = x2; i < x2 + 2; i++)
-                if (j < y2 || j >= y2 + 2)
-                    want.insert({i, j});
-        EXPECT_EQ(want, Changed(plain, full, e.F)) << "zoom " << zoom;
-        for (auto p : want)
-            ASSERT_EQ(~plain.At(p.first, p.second) & 0xFFFFFF, full.At(p.first, p.second));
-    }
-}
-
-// A red square outline with its top-left at (x, y) and side n; the rest of
-// the image as expected.
-bool OnOutline(int px, int py, int x, int y, int n) {
-    bool inside = px >= x && px < x + n && py >= y && py < y + n;
-    return inside && (px == x || px == x + n - 1 || py == y || py == y + n - 1);
-}
-
-TEST_F(RedrawViewTest, PixelFrameMarksThePointersCell) {
-    Open(560, 360, 20, 40);
-    gSettings.DispCursor = 1;
-    gSettings.CursorMode = 3;
-    for (int zoom : {1, 4}) {
-        gSettings.Zoom = zoom;
-        PixelImage img = Redraw(MidX, MidY);
-        Expectation e = Expect(MidX, MidY);
-        int x = e.CellLeft(), y = e.CellTop();
-        EXPECT_TRUE(ImageMatches(img, e, [&](int px, int py) {
-            return OnOutline(px, py, x - 1, y - 1, zoom + 2) ? Red : e.Pixel(px, py);
-        })) << "zoom " << zoom;
-    }
-    // With the grid the frame lies on the cell's grid lines, over the grid.
-    gSettings.DispGrid = 1;
-    gSettings.Zoom = 4;
-    PixelImage img = Redraw(MidX, MidY);
-    Expectation e = Expect(MidX, MidY);
-    int x = e.CellLeft(), y = e.CellTop();
-    EXPECT_TRUE(ImageMatches(img, e, [&](int px, int py) {
-        if (OnOutline(px, py, x, y, 5))
-            return Red;
-        return e.OnGridLine(px, py) ? Grey : e.Pixel(px, py);
-    }));
-    // Any other mode value frames the cell without the grid only.
-    gSettings.CursorMode = 7;
-    img = Redraw(MidX, MidY);
-    EXPECT_TRUE(ImageMatches(img, e, [&](int px, int py) {
-        return e.OnGridLine(px, py) ? Grey : e.Pixel(px, py);
-    }));
-}
-
-TEST_F(RedrawViewTest, ArrowMarkPutsItsHotSpotOnThePointersCell) {
-    Open(560, 360, 20, 40);
-    ASSERT_NE(nullptr, gApp.ArrowCursor);
-    for (int mirror = 0; mirror < 2; mirror++) {
-        gSettings.Zoom = 4;
-        gSettings.ReversH = mirror;
-        gSettings.ReversV = mirror;
-        gSettings.DispCursor = 0;
-        PixelImage plain = Redraw(MidX, MidY);
-        gSettings.DispCursor = 1;
-        gSettings.CursorMode = 0;
-        PixelImage marked = Redraw(MidX, MidY);
-        Expectation e = Expect(MidX, MidY);
-        int z = 4;
-        int hx = gApp.CursorHotspotX, hy = gApp.CursorHotspotY;
-        int cw = gApp.CursorWidth * z, ch = gApp.CursorHeight * z;
-        // The enlarged arrow covers cw x ch pixels placed so that its hot
-        // spot's cell is the pointer's; mirrored it extends the other way.
-        int left = mirror ? e.CellLeft() + z * (hx + 1) - cw : e.CellLeft() - z * hx;
-        int top = mirror ? e.CellTop() + z * (hy + 1) - ch : e.CellTop() - z * hy;
-        std::set<std::pair<int, int>> changed = Changed(plain, marked, e.F);
-        ASSERT_FALSE(changed.empty()) << "mirror " << mirror;
-        for (auto p : changed) {
-            ASSERT_GE(p.first, left) << "mirror " << mirror;
-            ASSERT_LT(p.first, left + cw) << "mirror " << mirror;
-            ASSERT_GE(p.second, top) << "mirror " << mirror;
-            ASSERT_LT(p.second, top + ch) << "mirror " << mirror;
-        }
-        // The arrow's tip is drawn on the pointer's cell.
-        int tip = 0;
-        for (int j = 0; j < z; j++)
-            for (int i = 0; i < z; i++)
-                tip += changed.count({e.CellLeft() + i, e.CellTop() + j}) ? 1 : 0;
-        EXPECT_GT(tip, 0) << "mirror " << mirror;
-    }
-}
-
-TEST_F(RedrawViewTest, FixedPointHoldsTheImageWhileTheMarkFollowsThePointer) {
-    Open(560, 360, 20, 40);
-    gSettings.FixMouse = 1;
-    gSettings.FixMouseX = MidX;
-    gSettings.FixMouseY = MidY;
-    gSettings.DispCursor = 1;
-    gSettings.CursorMode = 3;
-    for (int mirror = 0; mirror < 2; mirror++) {
-        gSettings.Zoom = 4;
-        gSettings.ReversH = mirror;
-        gSettings.ReversV = mirror;
-        PixelImage img = Redraw(MidX + 3, MidY - 2);
-        Expectation e = Expect(MidX, MidY);
-        int dx = mirror ? -3 : 3, dy = mirror ? 2 : -2;
-        int x = e.CellLeft() + 4 * dx, y = e.CellTop() + 4 * dy;
-        EXPECT_TRUE(ImageMatches(img, e, [&](int px, int py) {
-            return OnOutline(px, py, x - 1, y - 1, 6) ? Red : e.Pixel(px, py);
-        })) << "mirror " << mirror;
-        // The framed cell shows the pointer's pixel.
-        EXPECT_EQ(PatternColor(MidX + 3, MidY - 2), img.At(x + 1, y + 1));
-    }
-}
-
-TEST_F(RedrawViewTest, WithoutADisplayContextTheImageIsBlackAndThePointerRed) {
-    Open(560, 360, 20, 40);
-    gSettings.DispMouseDownInfo = 1;
-    gSettings.DispInfoUser = 0;
-    DeleteDC(gApp.ScreenDC);
+    // A halftone copy blends: the pointer's colour comes from the screen.
+    SetStretchBltMode(gApp.BackBufferDC, HALFTONE);
+    EXPECT_EQ(c, Redraw().At(11, rowY + 8));
+    SetStretchBltMode(gApp.BackBufferDC, COLORONCOLOR);
+    // Without a display context the image is black and the pointer red.
+    HDC screen = gApp.ScreenDC;
     gApp.ScreenDC = nullptr;
-    PixelImage img = Redraw(MidX, MidY);
-    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    int ih = 260 - 4 - 18 - 75;
-    for (int y = 2; y < 2 + ih; y++)
-        for (int x = 2; x < 298; x++)
-            ASSERT_EQ(Black, img.At(x, y)) << x << "," << y;
-    // The current-colour swatch below the six lines.
-    int swatchY = 2 + ih + 2 + 6 * 12 + 2;
-    EXPECT_EQ(Red, img.At(3, swatchY));
-    EXPECT_EQ(Red, img.At(18, swatchY + 15));
+    gSettings.DispInfoUser = 0;  // its sampling would make a context
+    gSettings.InfoLineCount = 6;
+    img = Redraw();
+    gApp.ScreenDC = screen;
+    EXPECT_EQ(Red, img.At(11, rowY + 8));
+    EXPECT_EQ(Black, img.At(20, 20));
 }
 
-TEST_F(RedrawViewTest, FrameTakesItsColoursFromBackColourOrThePointer) {
-    Open(560, 360, 20, 40);
-    struct Case {
-        int mode;
-        COLORREF back, light, dark;
+PointInfo Sample(int x, int y) {
+    PointInfo info;
+    memset(&info, 0x55, sizeof(info));
+    SamplePoint(POINT{x, y}, &info);
+    return info;
+}
+
+TEST_F(RedrawViewTest, SamplePointFillsColourWindowAndModuleOrDashesWithoutAWindow) {
+    PointInfo i = Sample(600, 400);
+    EXPECT_EQ(PatternColor(600, 400), i.Color);
+    EXPECT_EQ(PatternColor(600, 400), RGB(i.Red, i.Green, i.Blue));
+    EXPECT_EQ(HandleValue(patterns_[2]), i.Hwnd);
+    EXPECT_EQ(0u, i.WindowId);  // a top-level window has no control identifier
+    EXPECT_EQ("MiraboTestPattern pattern inproc_tests.exe",
+              std::string(i.ClassName) + " " + i.Text + " " + i.ExeName);
+    EXPECT_TRUE(i.Rect.Left == PatX && i.Rect.Top == PatY && i.Rect.Right == PatX + PatSize &&
+                i.Rect.Bottom == PatY + PatSize);
+    EXPECT_TRUE(i.Pid == GetCurrentProcessId() && i.Tid == GetCurrentThreadId());
+
+    HWND child = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 50,
+                                 patterns_[2], (HMENU)(INT_PTR)1234, nullptr, nullptr);
+    i = Sample(PatX + 20, PatY + 20);
+    DestroyWindow(child);
+    EXPECT_TRUE(i.Hwnd == HandleValue(child) && i.ParentHwnd == HandleValue(patterns_[2]));
+    EXPECT_EQ(1234u, i.WindowId);
+
+    // Far off every screen there is no window.
+    ASSERT_EQ(nullptr, WindowFromPoint(POINT{-30000, -30000}));
+    i = Sample(-30000, -30000);
+    EXPECT_TRUE(i.Hwnd == 0 && i.Pid == 0 && i.Rect.Right == 0 && i.Style == 0 && i.HInst == 0);
+    EXPECT_EQ("- - - -",
+              std::string(i.ClassName) + " " + i.Text + " " + i.ExeName + " " + i.ExePath);
+}
+
+TEST_F(RedrawViewTest, SamplePointWebSafeColourAndTextCutWithoutHalfACharacter) {
+    ASSERT_EQ(RGB(24, 25, 145), PatternColor(536, 281));
+    gSettings.WebSafeColor = 1;
+    PointInfo i = Sample(536, 281);
+    EXPECT_EQ(RGB(0, 51, 153), i.Color);
+    EXPECT_EQ(RGB(0, 51, 153), RGB(i.Red, i.Green, i.Blue));
+
+    const struct {
+        std::string title, want;
     } cases[] = {
-        {0, RGB(238, 238, 238), RGB(255, 255, 255), RGB(174, 174, 174)},
-        {0, RGB(30, 60, 90), RGB(94, 124, 154), RGB(0, 0, 26)},
-        {1, PatternColor(MidX, MidY), 0, 0},
+        // Byte 254 starts 表 (0x95 0x5C): the whole character falls off.
+        {std::string(254, 'a') + "\x95\x5C" + "b", std::string(254, 'a')},
+        {std::string(253, 'a') + "\x95\x5C" + "b", std::string(253, 'a') + "\x95\x5C"},
+        {std::string(300, 'c'), std::string(255, 'c')},
+        {"", "-"},
     };
-    for (Case c : cases) {
-        gSettings.BackColorMode = c.mode;
-        gSettings.BackColor = c.mode == 0 ? c.back : RGB(1, 2, 3);
-        RecomputeDerivedColors(&gSettings);
-        if (c.mode == 1) {
-            c.light = LighterColor(c.back);
-            c.dark = DarkerColor(c.back);
-        }
-        gSettings.FrameWidth = 3;
-        PixelImage img = Redraw(MidX, MidY);
-        const int w = 300, h = 260;
-        // Bands inside the edges.
-        for (int i = 1; i < 3; i++) {
-            EXPECT_EQ(c.back, img.At(150, i));
-            EXPECT_EQ(c.back, img.At(i, 130));
-            EXPECT_EQ(c.back, img.At(w - 1 - i, 130));
-            EXPECT_EQ(c.back, img.At(150, h - 1 - i));
-        }
-        // Light top and left edges, dark bottom and right; the dark ones
-        // are drawn last and take the two far corners.
-        for (int x = 0; x < w - 1; x++)
-            ASSERT_EQ(c.light, img.At(x, 0)) << x;
-        for (int y = 0; y < h - 1; y++)
-            ASSERT_EQ(c.light, img.At(0, y)) << y;
-        for (int x = 0; x < w; x++)
-            ASSERT_EQ(c.dark, img.At(x, h - 1)) << x;
-        for (int y = 0; y < h; y++)
-            ASSERT_EQ(c.dark, img.At(w - 1, y)) << y;
-        // The image starts right inside the band.
-        EXPECT_NE(c.back, img.At(3, 130));
+    for (const auto& c : cases) {
+        SetWindowTextA(patterns_[2], c.title.c_str());
+        EXPECT_EQ(c.want, Sample(600, 400).Text) << c.title.size();
     }
-    // No frame: the image reaches the window's edge.
-    gSettings.BackColorMode = 0;
-    gSettings.FrameWidth = 0;
-    gSettings.Zoom = 1;
-    PixelImage img = Redraw(MidX, MidY);
-    Expectation e = Expect(MidX, MidY);
-    EXPECT_TRUE(ImageMatches(img, e, [&](int x, int y) { return e.Pixel(x, y); }));
+    SetWindowTextA(patterns_[2], "pattern");
 }
 
 }  // namespace
