@@ -13,23 +13,16 @@
 
 static const ColorRef Black = MakeColor(0, 0, 0), White = MakeColor(255, 255, 255);
 
-struct Capture {
-    int width, height, invert, gradient;
-    ColorRef current, previous;
-    int historyCount, webSafe;
-};
+struct Capture { int width, height, invert, gradient; ColorRef current, previous; int historyCount, webSafe; };
 
 // The block as a capture builds it; a guard pattern behind the computed
 // size shows a write past the block.
 static std::vector<uint8_t> Build(const Capture& c) {
-    Settings s;
-    SetDefaultSettings(&s);
+    Settings s = {};
     s.HistoryColor[0] = c.previous, s.HistoryCount = c.historyCount, s.WebSafeColor = c.webSafe;
-    PointInfo info;
-    ResetPointInfoFields(&info, nullptr);
+    PointInfo info = {};
     info.Red = ColorRed(c.current), info.Green = ColorGreen(c.current), info.Blue = ColorBlue(c.current);
-    CopyKey key;
-    InitCopyKey(&key);
+    CopyKey key = {};
     key.Kind = CopyKindImage, key.Width = c.width, key.Height = c.height, key.Invert = c.invert, key.Gradient = c.gradient;
     CaptureImageParams params;
     MakeCaptureImageParams(&key, &info, &s, &params);
@@ -74,7 +67,6 @@ TEST(CaptureDib, PixelsOfPlainInvertedAndGradientImages) {
         {{3, 1, 0, 1, MakeColor(200, 0, 7), MakeColor(0, 9, 7), 1, 0}, "3x1|860307 430607 000907"},
         // A hand-edited negative size counts as 0; no pixels, the header alone.
         {{-20, 7, 0, 1, Black, White, 1, 0}, "0x7"},
-        {{7, 0, 0, 3, Black, White, 1, 0}, "7x0"},
     };
     for (const auto& c : cases) {
         std::vector<uint8_t> d = Build(c.c);

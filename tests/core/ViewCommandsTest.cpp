@@ -10,7 +10,7 @@ TEST(ViewCommands, ZoomPresetsAndStepsStayWithinOneTo32) {
     const struct { int from, command, result, zoom; } cases[] = {
         {13, CmdZoom1, ViewCommandChanged, 1},     {13, CmdZoom8, ViewCommandChanged, 8},
         {13, CmdZoom16, ViewCommandChanged, 16},   {13, CmdZoom32, ViewCommandChanged, 32},
-        {8, CmdZoomIn, ViewCommandChanged, 9},     {9, CmdZoomOut, ViewCommandChanged, 8},
+        {31, CmdZoomIn, ViewCommandChanged, 32},   {2, CmdZoomOut, ViewCommandChanged, 1},
         {32, CmdZoomIn, ViewCommandUnchanged, 32}, {1, CmdZoomOut, ViewCommandUnchanged, 1},
     };
     for (const auto& c : cases) {

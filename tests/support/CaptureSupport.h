@@ -10,9 +10,9 @@
 // "colour-RRGGBB", shown without taking the focus and painted.
 HWND ShowColourWindow(COLORREF colour, int x, int y);
 
-// The clipboard's CF_DIB block as "<width>x<height>", followed by " RRGGBB"
-// for the pixel at (x, row from the bottom) when the block holds it; "" when
-// there is no image.
+// The clipboard's CF_DIB block as "<width>x<height> RRGGBB" with the pixel
+// at (x, row from the bottom), FFFFFFFF when the block does not hold it;
+// "" when there is no image.
 std::string ClipboardDib(int x, int rowFromBottom);
 
 void EmptyTheClipboard();

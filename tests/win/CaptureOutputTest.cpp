@@ -1,22 +1,24 @@
-// Captures put on the real clipboard and read back: text over a sampled
-// point, an image, a refused size and a clipboard held by another thread.
+// Captures put on the real clipboard and read back: text and an image of
+// the point under the pointer, a refused size and a held clipboard.
+#include <atomic>
+#include <thread>
+
 #include "ShellFixture.h"
 #include "copykey/CaptureOutput.h"
-#include "view/SamplePoint.h"
 
 using CaptureOutput = ShellFixture;
 
-TEST_F(CaptureOutput, TextAndImageOfASampledPointGoOnTheClipboardAndIntoTheHistory) {
+TEST_F(CaptureOutput, KeysCaptureTextAndImageAtTheRealPointerEvenWhenTheViewIsFixed) {
     swatch = ShowColourWindow(RGB(0x12, 0xAB, 0xEF), 700, 500);
-    SamplePoint(POINT{750, 550}, &gApp.CapturePointInfo);
-    CopyKey text = AddKey(CopyKindText, 0, "#[HEX02R][HEX02G][HEX02B] [TEXT]");
-    ASSERT_EQ(1, PutCaptureOnClipboard(1, &text));
+    AddKey(CopyKindText, 0, "#[HEX02R][HEX02G][HEX02B] [TEXT]");
+    AddKey(CopyKindImage, 3);
+    ApplyCopyKeyBindings();
+    gSettings.FixMouse = 1, gSettings.FixMouseX = 5, gSettings.FixMouseY = 5;
+    SetCursorPos(750, 560);
+    HandleCommand(owner, 45000, 0);
     EXPECT_EQ("#12ABEF colour-12ABEF", ClipboardText());
-    CopyKey image = AddKey(CopyKindImage, 3);
-    image.Height = 2, image.Invert = 1;
-    ASSERT_EQ(1, PutCaptureOnClipboard(0, &image));
-    EXPECT_EQ("3x2 ED5410", ClipboardDib(2, 1));
-    // The history keeps the sampled colour, not the inverted one.
+    HandleHotkey(owner, 0x8005);
+    EXPECT_EQ("3x1 12ABEF", ClipboardDib(2, 0));
     EXPECT_EQ(2, gSettings.HistoryCount);
     EXPECT_EQ(RGB(0x12, 0xAB, 0xEF), gSettings.HistoryColor[0]);
 }
@@ -30,28 +32,35 @@ TEST_F(CaptureOutput, ImagePast256MiBIsRefusedWithNothingPlacedAndTheHistoryUnch
     EXPECT_EQ(0, gSettings.HistoryCount);
 }
 
-static ClipboardHolder* gHolder;
-static int gWaits, gReleaseAfter;
+static std::atomic<int> gWaits;
+static std::atomic<bool> gReleased;
 
-static void CountingWait(int failedAttempts) {
-    EXPECT_EQ(++gWaits, failedAttempts);
-    if (failedAttempts == gReleaseAfter)
-        gHolder->Release();
+static void WaitForTheReleaseAfterThreeAttempts(int failedAttempts) {
+    gWaits = failedAttempts;
+    while (failedAttempts == 3 && !gReleased)
+        Sleep(1);
 }
 
 TEST_F(CaptureOutput, HeldClipboardIsRetriedThenTheCaptureFailsButTheColourIsKept) {
     gApp.CapturePointInfo.Color = RGB(0x44, 0x55, 0x66);
-    ClipboardHolder holder;
-    gHolder = &holder, gWaits = 0, gReleaseAfter = -1;
-    EXPECT_EQ(0, OpenClipboardPatiently(owner, CountingWait));
-    EXPECT_EQ(ClipboardOpenAttempts - 1, gWaits);
     CopyKey text = AddKey(CopyKindText, 0, "abc");
-    EXPECT_EQ(0, PutCaptureOnClipboard(1, &text));
+    ASSERT_TRUE(OpenClipboard(nullptr));  // held by this thread; the captures run on another
+    int opened = -1, captured = -1;
+    std::thread([&] { captured = PutCaptureOnClipboard(1, &text); }).join();
+    EXPECT_EQ(0, captured);
     EXPECT_EQ(1, gSettings.HistoryCount);
     EXPECT_EQ(RGB(0x44, 0x55, 0x66), gSettings.HistoryColor[0]);
-    // Released while we wait: the next attempt opens it.
-    gWaits = 0, gReleaseAfter = 3;
-    EXPECT_EQ(1, OpenClipboardPatiently(owner, CountingWait));
-    EXPECT_EQ(3, gWaits);
+
+    // Released while the other thread waits: its next attempt opens it.
+    std::thread retry([&] {
+        opened = OpenClipboardPatiently(owner, WaitForTheReleaseAfterThreeAttempts);
+        CloseClipboard();
+    });
+    for (int ms = 0; gWaits < 3 && ms < 5000; ms++)
+        Sleep(1);
     CloseClipboard();
+    gReleased = true;
+    retry.join();
+    EXPECT_EQ(1, opened);
+    EXPECT_EQ(3, gWaits);
 }

@@ -11,10 +11,6 @@
 
 using Commands = ShellFixture;
 
-static void Command(HWND w, int command) {
-    HandleCommand(w, MAKEWPARAM(command, 0), 0);
-}
-
 TEST_F(Commands, EachCommandReachesItsHandlerAndOtherNumbersDoNothing) {
     AddKey(CopyKindImage, 1);
     AddKey(CopyKindSeparator, 1, "", 0x0031);  // a shortcut, possible in a hand-edited file
@@ -28,7 +24,7 @@ TEST_F(Commands, EachCommandReachesItsHandlerAndOtherNumbersDoNothing) {
     for (int c : numbers) {
         Settings expected = gSettings;
         ApplyViewCommand(&expected, c);  // changes nothing but for view commands
-        Command(owner, c);
+        HandleCommand(owner, c, 0);
         EXPECT_EQ(0, memcmp(&expected, &gSettings, sizeof(Settings))) << c;
     }
     for (int id : {0x8003, 0x8005, 0x8006, 0, -1})
@@ -37,24 +33,11 @@ TEST_F(Commands, EachCommandReachesItsHandlerAndOtherNumbersDoNothing) {
     EXPECT_EQ("", ClipboardText() + ClipboardDib(0, 0));
 
     gApp.BackBufferDC = CreateCompatibleDC(nullptr);
-    Command(owner, CmdHalfTone);
+    HandleCommand(owner, CmdHalfTone, 0);
     EXPECT_EQ(HALFTONE, GetStretchBltMode(gApp.BackBufferDC));
-    Command(owner, CmdHalfTone);
+    HandleCommand(owner, CmdHalfTone, 0);
     EXPECT_EQ(COLORONCOLOR, GetStretchBltMode(gApp.BackBufferDC));
     DeleteDC(gApp.BackBufferDC);
-}
-
-TEST_F(Commands, CopyKeyCommandsAndHotkeysSampleTheRealPointerEvenWhenTheViewIsFixed) {
-    swatch = ShowColourWindow(RGB(0x20, 0x40, 0x60), 700, 500);
-    AddKey(CopyKindImage, 1);
-    AddKey(CopyKindImage, 2);
-    ApplyCopyKeyBindings();
-    gSettings.FixMouse = 1, gSettings.FixMouseX = 5, gSettings.FixMouseY = 5;
-    SetCursorPos(750, 560);
-    Command(owner, 45000 + 1);
-    EXPECT_EQ("2x1 204060", ClipboardDib(1, 0));
-    HandleHotkey(owner, 0x8004);
-    EXPECT_EQ("1x1 204060", ClipboardDib(0, 0));
 }
 
 // "flags key=command|" per entry, in hex but the command; flags are
@@ -78,8 +61,6 @@ TEST_F(Commands, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
     std::string fixed;
     for (int i = 0; i < FixedAccelCount; i++)
         fixed += Entry(FixedAccelEntry(i, 1) >> 8, FixedAccelEntry(i, 1) & 0xFF, FixedAccelEntry(i, 0));
-    ASSERT_EQ(1, ApplyCopyKeyBindings());
-    EXPECT_EQ(fixed, AcceleratorTable());
     AddKey(CopyKindText, 1, "", 0x0243);   // Ctrl+C
     AddKey(CopyKindSeparator, 1);          // no shortcut
     AddKey(CopyKindImage, 1, "", 0x0F47);  // Windows+Shift+Ctrl+Alt+G: no flag for Windows
@@ -87,7 +68,7 @@ TEST_F(Commands, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
     EXPECT_EQ("09 43=45000|01 00=45001|1D 47=45002|" + fixed, AcceleratorTable());
 }
 
-// The combinations of the test that someone holds: a trial registration fails.
+// Which of the combinations the test uses someone holds (a trial registration fails).
 static std::string HeldCombos() {
     const struct { UINT mods, vk; const char* name; } combos[] = {
         {MOD_SHIFT | MOD_CONTROL, VK_F10, "Shift+Ctrl+F10 "}, {MOD_WIN, VK_F9, "Windows+F9"}};
@@ -110,7 +91,7 @@ TEST_F(Commands, HotkeysAreRegisteredUnderTheirKeysIdentifiersOnlyWhenSwitchedOn
     EXPECT_EQ("", HeldCombos());
     // Around the options sheet: the placeholder sample, then bound again.
     strcpy(gApp.CapturePointInfo.ClassName, "sampled");
-    Command(owner, CmdOptions);
+    HandleCommand(owner, CmdOptions, 0);
     EXPECT_STREQ("(classname)", gApp.CapturePointInfo.ClassName);
     EXPECT_EQ("Shift+Ctrl+F10 Windows+F9", HeldCombos());
     // An empty combination releases the identifier; the third key's is 0x8006.

@@ -10,14 +10,14 @@ static std::string Describe(HMENU menu) {
     std::string out;
     for (int i = 0; i < GetMenuItemCount(menu); i++) {
         char text[256] = {};
-        MENUITEMINFOA mi = {sizeof(mi), MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING};
-        mi.dwTypeData = text, mi.cch = sizeof(text);
-        GetMenuItemInfoA(menu, i, TRUE, &mi);
-        if (mi.fType & MFT_SEPARATOR)  // the system reports these grey
+        GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
+        UINT state = GetMenuState(menu, i, MF_BYPOSITION), id = GetMenuItemID(menu, i);
+        if (id == (UINT)-1)  // a submenu; the state's high byte is its item count
+            out += ">" + std::string(text) + "|";
+        else if (state & MF_SEPARATOR)  // reported grey by the system
             out += "-|";
         else
-            out += std::string(mi.hSubMenu ? ">" : "") + text + (mi.hSubMenu ? "" : "=" + std::to_string(mi.wID)) +
-                   (mi.fState & MFS_CHECKED ? "*" : "") + (mi.fState & MFS_GRAYED ? "~" : "") + "|";
+            out += text + ("=" + std::to_string(id)) + (state & MF_CHECKED ? "*" : "") + (state & MF_GRAYED ? "~" : "") + "|";
     }
     return out;
 }
@@ -25,8 +25,7 @@ static std::string Describe(HMENU menu) {
 using Menus = ShellFixture;
 
 TEST_F(Menus, ContextMenuShowsItemsChecksAndGreyState) {
-    gApp.OsVersionCode = 5;
-    gSettings.WindowAlpha = 1;
+    gApp.OsVersionCode = 5, gSettings.WindowAlpha = 1;
     HMENU menu = CreateContextMenu();
     EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005*|グリッド(&G)\tAlt+G=41006|"
               "座標情報 (&I)\tAlt+I=41007|-|常に手前に表示(&T)\tAlt+T=41002*|半透明表示 (&A)\tAlt+A=41003*|-|"

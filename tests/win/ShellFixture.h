@@ -1,6 +1,5 @@
 // Shared set-up of the in-process shell tests: fresh process-wide state, a
-// hidden window standing in for the main window, capture keys, and a thread
-// that holds the clipboard.
+// hidden window standing in for the main window, and capture keys.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,7 +7,6 @@
 #include <windows.h>
 
 #include <string>
-#include <thread>
 
 #include "../support/CaptureSupport.h"
 #include "../support/WineHarness.h"
@@ -40,28 +38,5 @@ struct ShellFixture : ::testing::Test {
         strcpy(k.Format, format);
         InsertCopyKey(&gCopyKeys, -1, &k);
         return k;
-    }
-};
-
-// Holds the clipboard open from a thread of its own until released.
-struct ClipboardHolder {
-    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder{[this] {
-        BOOL held = OpenClipboard(nullptr);
-        SetEvent(opened);
-        WaitForSingleObject(release, 30000);
-        if (held)
-            CloseClipboard();
-    }};
-    ClipboardHolder() { WaitForSingleObject(opened, 10000); }
-    void Release() {
-        SetEvent(release);
-        if (holder.joinable())
-            holder.join();
-    }
-    ~ClipboardHolder() {
-        Release();
-        CloseHandle(opened);
-        CloseHandle(release);
     }
 };
