@@ -22,12 +22,10 @@ TEST(CaptureMenuLabel, TextPreviewOrImageSizeWithInvertAndGradientArrow) {
         {CopyKindImage, "", 0, 0, 2, 5, "画像\t0*0"},  // other option values add nothing
         {CopyKindSeparator, "x", 1, 1, 0, 0, ""}, {3, "x", 1, 1, 0, 0, ""}, {-1, "x", 1, 1, 0, 0, ""},
     };
-    PointInfo info;
-    ResetPointInfoFields(&info, nullptr);
+    PointInfo info = {};
     info.Red = 255, info.Green = 128, info.Blue = 0;
     for (const auto& c : cases) {
-        CopyKey k;
-        InitCopyKey(&k);
+        CopyKey k = {};
         k.Kind = c.kind, k.Width = c.w, k.Height = c.h, k.Invert = c.invert, k.Gradient = c.gradient;
         strcpy(k.Format, c.format);
         char out[CaptureLabelSize];

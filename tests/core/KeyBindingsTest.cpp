@@ -10,7 +10,6 @@ TEST(AccelEntries, KeysWhoseCommandWouldPass65535GetNoEntry) {
     CopyKeyList list = nullptr;  // missing records read as keys without a shortcut
     std::vector<AccelEntry> e(AccelEntryCount(30000));
     // Commands 45000 to 65535 for the first 20536 keys, then the built-in entries.
-    ASSERT_EQ(20536u + 28, e.size());
     ASSERT_EQ(20536 + 28, BuildAccelEntries(&list, 30000, e.data()));
     EXPECT_EQ(65535, e[20535].Command);
     EXPECT_EQ(41001, e[20536].Command);  // Esc, the first built-in key

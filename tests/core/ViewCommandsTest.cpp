@@ -14,8 +14,7 @@ TEST(ViewCommands, ZoomPresetsAndStepsStayWithinOneTo32) {
         {32, CmdZoomIn, ViewCommandUnchanged, 32}, {1, CmdZoomOut, ViewCommandUnchanged, 1},
     };
     for (const auto& c : cases) {
-        Settings s;
-        SetDefaultSettings(&s);
+        Settings s = {};
         s.Zoom = c.from;
         EXPECT_EQ(c.result, ApplyViewCommand(&s, c.command)) << c.command;
         EXPECT_EQ(c.zoom, s.Zoom) << c.command;
@@ -32,8 +31,7 @@ TEST(ViewCommands, EachToggleFlipsItsOwnFlagOnlyAndTwoTogglesToZero) {
     };
     for (const auto& t : toggles)
         for (int from : {0, 1, 2}) {
-            Settings s;
-            SetDefaultSettings(&s);
+            Settings s = {};
             s.*t.flag = from;
             Settings expected = s;
             expected.*t.flag = from == 0 ? 1 : 0;

@@ -9,15 +9,13 @@
 #include "../support/DefaultSettingsFile.h"
 #include "../support/WineHarness.h"
 
-namespace {
-
-void Xdotool(const std::string& args) {
+static void Xdotool(const std::string& args) {
     ASSERT_EQ(0, RunUnix("/usr/bin/xdotool " + args));
 }
 
 // Gives w the keyboard focus as the user's click would: the X server's
 // focus (keys from xdotool go to the X window that has it) and Windows'.
-bool Focus(HWND w) {
+static bool Focus(HWND w) {
     char title[64] = {};
     GetWindowTextA(w, title, sizeof(title));
     if (RunUnix(std::string("/usr/bin/xdotool search --name ^") + title + "$ windowfocus --sync") != 0)
@@ -78,5 +76,3 @@ TEST_F(CaptureE2E, HotkeyShortcutAndMenuCaptureNumKeysZoomAndEscSaves) {
     // The images keep the sampled colours, newest first.
     EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#2080C0,#2080C0,#F01000\r\n")) << saved;
 }
-
-}  // namespace

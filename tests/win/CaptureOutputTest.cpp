@@ -45,13 +45,12 @@ TEST_F(CaptureOutput, HeldClipboardIsRetriedThenTheCaptureFailsButTheColourIsKep
     gApp.CapturePointInfo.Color = RGB(0x44, 0x55, 0x66);
     CopyKey text = AddKey(CopyKindText, 0, "abc");
     ASSERT_TRUE(OpenClipboard(nullptr));  // held by this thread; the captures run on another
-    int opened = -1, captured = -1;
-    std::thread([&] { captured = PutCaptureOnClipboard(1, &text); }).join();
-    EXPECT_EQ(0, captured);
+    std::thread([&] { EXPECT_EQ(0, PutCaptureOnClipboard(1, &text)); }).join();
     EXPECT_EQ(1, gSettings.HistoryCount);
     EXPECT_EQ(RGB(0x44, 0x55, 0x66), gSettings.HistoryColor[0]);
 
     // Released while the other thread waits: its next attempt opens it.
+    int opened = -1;
     std::thread retry([&] {
         opened = OpenClipboardPatiently(owner, WaitForTheReleaseAfterThreeAttempts);
         CloseClipboard();

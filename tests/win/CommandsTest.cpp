@@ -2,6 +2,7 @@
 // the accelerator table and hotkeys the capture keys get.
 #include <stdio.h>
 
+#include <utility>
 #include <vector>
 
 #include "ShellFixture.h"
@@ -31,13 +32,25 @@ TEST_F(Commands, EachCommandReachesItsHandlerAndOtherNumbersDoNothing) {
         HandleHotkey(owner, id);
     EXPECT_EQ(0, memcmp(&appBefore, &gApp, sizeof(gApp)));
     EXPECT_EQ("", ClipboardText() + ClipboardDib(0, 0));
+}
 
+TEST_F(Commands, HalfToneSetsTheStretchModeTranslucencyNeedsLayeredWindowsFixPointKeepsThePoint) {
     gApp.BackBufferDC = CreateCompatibleDC(nullptr);
     HandleCommand(owner, CmdHalfTone, 0);
     EXPECT_EQ(HALFTONE, GetStretchBltMode(gApp.BackBufferDC));
     HandleCommand(owner, CmdHalfTone, 0);
     EXPECT_EQ(COLORONCOLOR, GetStretchBltMode(gApp.BackBufferDC));
     DeleteDC(gApp.BackBufferDC);
+    gApp.OsVersionCode = 4;  // before Windows 2000: ignored
+    HandleCommand(owner, CmdTranslucent, 0);
+    gApp.OsVersionCode = 5;
+    HandleCommand(owner, CmdTranslucent, 0);
+    EXPECT_EQ(1, gSettings.WindowAlpha);
+    SetCursorPos(123, 45);
+    HandleCommand(owner, CmdFixPoint, 0);
+    SetCursorPos(300, 301);
+    HandleCommand(owner, CmdFixPoint, 0);  // released; the last fixed point stays
+    EXPECT_EQ(std::make_pair(123, 45), std::make_pair(gSettings.FixMouseX, gSettings.FixMouseY));
 }
 
 // "flags key=command|" per entry, in hex but the command; flags are

@@ -40,8 +40,7 @@ TEST_F(Menus, ContextMenuShowsItemsChecksAndGreyState) {
     // Before Windows 2000 there is no translucency item; Options greys while open.
     gApp.OsVersionCode = 4, gApp.OptionsOpen = 1;
     gSettings.DispCursor = 0, gSettings.DispGrid = 1, gSettings.DispMouseDownInfo = 1;
-    gSettings.WindowTop = 2;  // only exactly 1 counts as on
-    gSettings.Zoom = 9;       // reachable by the wheel, no preset
+    gSettings.WindowTop = 2, gSettings.Zoom = 9;  // only exactly 1 counts as on; 9 has no preset
     menu = CreateContextMenu();
     EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005|グリッド(&G)\tAlt+G=41006*|"
               "座標情報 (&I)\tAlt+I=41007*|-|常に手前に表示(&T)\tAlt+T=41002|-|"

@@ -14,8 +14,7 @@
 #include "app/Commands.h"
 
 struct ShellFixture : ::testing::Test {
-    HWND owner = nullptr;
-    HWND swatch = nullptr;  // a window to sample, destroyed with the fixture
+    HWND owner = nullptr, swatch = nullptr;  // swatch: a window to sample, destroyed with the fixture
 
     void SetUp() override {
         InitDefaults(GetModuleHandleA(nullptr));
