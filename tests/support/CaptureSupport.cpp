@@ -1,128 +1,48 @@
 #include "CaptureSupport.h"
 
-#include <string.h>
+#include <stdint.h>
+#include <stdio.h>
 
-static LRESULT CALLBACK ColourWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
+#include "WineHarness.h"
 
 HWND ShowColourWindow(COLORREF colour, int x, int y) {
-    static int serial = 0;
-    char cls[64];
-    wsprintfA(cls, "CaptureColourWindow%d", ++serial);
+    char name[32];  // the class's brush is the colour
+    snprintf(name, sizeof(name), "colour-%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     WNDCLASSA wc = {};
-    wc.lpfnWndProc = ColourWindowProc;
+    wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.hbrBackground = CreateSolidBrush(colour);
-    wc.lpszClassName = cls;
-    if (!RegisterClassA(&wc))
-        return nullptr;
-    char title[32];
-    wsprintfA(title, "colour-%02X%02X%02X", GetRValue(colour), GetGValue(colour), GetBValue(colour));
-    HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, cls, title, WS_POPUP, x, y, 100,
-                             100, nullptr, nullptr, wc.hInstance, nullptr);
-    if (!w)
-        return nullptr;
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, name, name, WS_POPUP, x, y, 100, 100, nullptr,
+                             nullptr, wc.hInstance, nullptr);
     // Shown without activation: activating makes the window system wait.
     ShowWindow(w, SW_SHOWNOACTIVATE);
-    UpdateWindow(w);
     HDC screen = GetDC(nullptr);
-    for (int i = 0; i < 100 && GetPixel(screen, x + 50, y + 50) != colour; i++) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(10);
-    }
+    for (int i = 0; i < 100 && GetPixel(screen, x + 50, y + 50) != colour; i++)
+        PumpMessages(10);
     ReleaseDC(nullptr, screen);
     return w;
 }
 
-void PressKeys(std::initializer_list<WORD> keys) {
-    std::vector<INPUT> in;
-    for (WORD vk : keys) {
-        INPUT i = {};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = vk;
-        in.push_back(i);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-        INPUT i = {};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *--it;
-        i.ki.dwFlags = KEYEVENTF_KEYUP;
-        in.push_back(i);
-    }
-    SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
-}
-
-static bool OpenClipboardRetrying() {
-    for (int i = 0; i < 50; i++) {
-        if (OpenClipboard(nullptr))
-            return true;
-        Sleep(10);
-    }
-    return false;
-}
-
-std::vector<unsigned char> ClipboardDibBytes() {
-    std::vector<unsigned char> bytes;
-    if (!OpenClipboardRetrying())
-        return bytes;
+std::string ClipboardDib(int x, int rowFromBottom) {
+    if (!OpenClipboard(nullptr))  // fails while the program under test holds it
+        return "";
     HANDLE h = GetClipboardData(CF_DIB);
-    if (h) {
-        const unsigned char* p = (const unsigned char*)GlobalLock(h);
-        if (p)
-            bytes.assign(p, p + GlobalSize(h));
-        GlobalUnlock(h);
+    const int32_t* p = h ? (const int32_t*)GlobalLock(h) : nullptr;  // 32-bit header fields and pixels
+    char out[64] = "";
+    if (p && GlobalSize(h) >= 40) {
+        size_t at = 10 + (size_t)rowFromBottom * (size_t)p[1] + (size_t)x;  // in 32-bit words
+        unsigned pixel = (at + 1) * 4 <= GlobalSize(h) ? (unsigned)p[at] : ~0u;
+        snprintf(out, sizeof(out), "%dx%d %06X", (int)p[1], (int)p[2], pixel);
     }
+    GlobalUnlock(h);
     CloseClipboard();
-    return bytes;
+    return out;
 }
 
-static int Le32At(const std::vector<unsigned char>& b, size_t at) {
-    return (int)(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | ((unsigned)b[at + 3] << 24));
-}
-
-int DibWidth(const std::vector<unsigned char>& dib) {
-    return dib.size() >= 40 ? Le32At(dib, 4) : -1;
-}
-
-int DibHeight(const std::vector<unsigned char>& dib) {
-    return dib.size() >= 40 ? Le32At(dib, 8) : -1;
-}
-
-unsigned DibPixelAt(const std::vector<unsigned char>& dib, int x, int rowFromBottom) {
-    int width = DibWidth(dib);
-    if (width < 0 || x < 0 || rowFromBottom < 0)
-        return 0xFFFFFFFFu;
-    size_t at = 40 + ((size_t)rowFromBottom * (size_t)width + (size_t)x) * 4;
-    if (at + 4 > dib.size())
-        return 0xFFFFFFFFu;
-    return (unsigned)Le32At(dib, at);
-}
-
-bool PutClipboardText(const char* text) {
-    if (!OpenClipboardRetrying())
-        return false;
+void EmptyTheClipboard() {
+    OpenClipboard(nullptr);
     EmptyClipboard();
-    size_t n = strlen(text) + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, n);
-    bool ok = false;
-    if (block) {
-        memcpy(GlobalLock(block), text, n);
-        GlobalUnlock(block);
-        ok = SetClipboardData(CF_TEXT, block) != nullptr;
-        if (!ok)
-            GlobalFree(block);
-    }
     CloseClipboard();
-    return ok;
-}
-
-bool ClipboardHasFormat(UINT format) {
-    if (!OpenClipboardRetrying())
-        return false;
-    bool has = IsClipboardFormatAvailable(format) != 0;
-    CloseClipboard();
-    return has;
 }
