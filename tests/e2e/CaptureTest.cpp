@@ -6,8 +6,9 @@
 #include <string>
 
 #include "../support/CaptureSupport.h"
-#include "../support/DefaultSettingsFile.h"
 #include "../support/WineHarness.h"
+#include "app/BuiltinCopyKeys.h"
+#include "settings/SettingsText.h"
 
 static void Xdotool(const std::string& args) {
     ASSERT_EQ(0, RunUnix("/usr/bin/xdotool " + args));
@@ -24,6 +25,32 @@ static bool Focus(HWND w) {
     return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
 }
 
+static int AppendToString(void* context, const char* bytes, size_t length) {
+    static_cast<std::string*>(context)->append(bytes, length);
+    return 1;
+}
+
+// The file a first start writes, with hotkeys on and Ctrl+C left a
+// shortcut alone, so that it goes through the accelerators.
+static std::string BuiltinKeysWithHotkeysFile() {
+    Settings s;
+    SetDefaultSettings(&s);
+    s.InvalidHotkey = 0;
+    CopyKeyList keys = nullptr;
+    AddBuiltinCopyKeys(&keys);
+    CopyKey k;
+    for (int i = 0; GetCopyKey(&keys, i, &k); i++) {
+        if (k.ShortcutKey == 0x243) {  // Ctrl+C
+            k.Hotkey = 0;
+            SetCopyKeyFields(&keys, i, CopyFieldHotkey, &k);
+        }
+    }
+    std::string out;
+    WriteSettingsText(&s, &keys, AppendToString, &out);
+    ClearCopyKeys(&keys);
+    return out;
+}
+
 struct CaptureE2E : ::testing::Test {
     MiraboProcess p;
     HWND a = ShowColourWindow(RGB(0x20, 0x80, 0xC0), 700, 500);
@@ -36,11 +63,8 @@ struct CaptureE2E : ::testing::Test {
 };
 
 TEST_F(CaptureE2E, HotkeyShortcutAndMenuCaptureNumKeysZoomAndEscSaves) {
-    // The built-in keys with hotkeys on; Ctrl+C stays a shortcut alone so
-    // that it goes through the accelerators.
-    std::string ini = kDefaultSettingsFile;
-    ini.replace(ini.find("InvalidHotkey=1"), 15, "InvalidHotkey=0");
-    ini.replace(ini.find(",579,579"), 8, ",579,0");
+    std::string ini = BuiltinKeysWithHotkeysFile();
+    ASSERT_NE(std::string::npos, ini.find(",579,0\r\n")) << ini;
     std::string dir = MakeRunDir("capture");
     ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", ini));
     EmptyTheClipboard();
