@@ -15,9 +15,9 @@ set(MIRABO_FUZZ_TARGETS
     expand_template:ExpandTemplateFuzz
 )
 foreach(entry ${MIRABO_FUZZ_TARGETS})
-    string(REPLACE ":" ";" parts ${entry})
-    list(GET parts 0 name)
-    list(GET parts 1 source)
+    string(REPLACE ":" ";" pair ${entry})
+    list(GET pair 0 name)
+    list(GET pair 1 source)
     add_executable(fuzz_${name} fuzz/${source}.cpp)
     target_link_libraries(fuzz_${name} PRIVATE mirabo_core)
     target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined -Wall -Wextra)
