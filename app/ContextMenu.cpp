@@ -41,13 +41,17 @@ HMENU CreateContextMenu() {
     return menu;
 }
 
-int ShowContextMenu(HWND window, POINT pt) {
-    HMENU menu = CreateContextMenu();
+int TrackMenuChoice(HWND window, HMENU menu, POINT pt) {
     if (!menu)
         return 0;
     int chosen = (int)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, window,
                                      nullptr);
     DestroyMenu(menu);
+    return chosen;
+}
+
+int ShowContextMenu(HWND window, POINT pt) {
+    int chosen = TrackMenuChoice(window, CreateContextMenu(), pt);
     if (chosen <= 0)
         return 0;
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);

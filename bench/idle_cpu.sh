@@ -16,14 +16,19 @@ xdotool mousemove 640 512
 tck=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
+# Prints the CPU share of process $2 over $seconds, after 5 s to settle.
+measure_idle() {
+    sleep 5
+    a=$(cpu_ticks "$2")
+    sleep "$seconds"
+    b=$(cpu_ticks "$2")
+    echo "$1: $((b - a)) CPU ticks in ${seconds} s at $tck ticks/s:" \
+        "$(echo "scale=2; 100 * ($b - $a) / ($seconds * $tck)" | bc) % of one core"
+}
+
 /usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
-sleep 5
-a=$(cpu_ticks $pid)
-sleep "$seconds"
-b=$(cpu_ticks $pid)
-echo "mirabo.exe: $((b - a)) CPU ticks in ${seconds} s at $tck ticks/s:" \
-    "$(echo "scale=2; 100 * ($b - $a) / ($seconds * $tck)" | bc) % of one core"
+measure_idle mirabo.exe $pid
 sleep $((60 - 5 - seconds))
 echo "mirabo.exe: resident set after one minute: $(awk '/VmRSS/ {print $2, $3}' /proc/$pid/status)"
 kill $pid
@@ -32,12 +37,7 @@ wait $pid 2>/dev/null || true
 if [ -f "$root/build/win64/idle_timer.exe" ]; then
     /usr/lib/wine/wine64 "$root/build/win64/idle_timer.exe" </dev/null >/dev/null 2>&1 &
     pid=$!
-    sleep 5
-    a=$(cpu_ticks $pid)
-    sleep "$seconds"
-    b=$(cpu_ticks $pid)
-    echo "bare 10 ms timer: $((b - a)) CPU ticks in ${seconds} s:" \
-        "$(echo "scale=2; 100 * ($b - $a) / ($seconds * $tck)" | bc) % of one core"
+    measure_idle "bare 10 ms timer" $pid
     kill $pid
     wait $pid 2>/dev/null || true
 fi

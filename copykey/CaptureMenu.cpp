@@ -1,6 +1,7 @@
 #include "copykey/CaptureMenu.h"
 
 #include "app/AppState.h"
+#include "app/ContextMenu.h"
 #include "copykey/CaptureMenuLabel.h"
 #include "copykey/CaptureOutput.h"
 #include "view/RedrawView.h"
@@ -38,11 +39,5 @@ int RunCaptureMenuChoice(HWND window, int chosen) {
 }
 
 int ShowCaptureMenu(HWND window, POINT pt) {
-    HMENU menu = CreateCaptureMenu();
-    if (!menu)
-        return 0;
-    int chosen = (int)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, window,
-                                     nullptr);
-    DestroyMenu(menu);
-    return RunCaptureMenuChoice(window, chosen);
+    return RunCaptureMenuChoice(window, TrackMenuChoice(window, CreateCaptureMenu(), pt));
 }
