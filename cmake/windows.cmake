@@ -35,7 +35,8 @@ target_compile_options(mirabo_shell PRIVATE ${MIRABO_PROGRAM_FLAGS} ${MIRABO_CHA
 add_executable(mirabo WIN32 app/WinMain.cpp ${MIRABO_RESOURCES})
 target_link_libraries(mirabo PRIVATE mirabo_shell)
 target_compile_options(mirabo PRIVATE ${MIRABO_PROGRAM_FLAGS} ${MIRABO_CHARSET_FLAGS})
-target_link_options(mirabo PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
+# The shipped file carries no debug sections of the static runtime.
+target_link_options(mirabo PRIVATE ${MIRABO_STATIC_LINK} -mwindows $<$<CONFIG:Release,MinSizeRel>:-s>)
 
 # Checks of the shipped file itself: PE32 i386, GUI, icon and manifest inside.
 add_test(NAME ${MIRABO_WINE_ARCH}.pe_check
