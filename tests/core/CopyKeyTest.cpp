@@ -114,25 +114,23 @@ TEST(AccelEntries, KeysWhoseCommandWouldPass65535GetNoEntry) {
 
 TEST(CaptureMenuLabel, TextPreviewOrImageSizeWithInvertAndGradientArrow) {
     // A preview holds 124 letters and the marker: 127 bytes and the terminator.
-    const std::string longFormat(200, 'a'), cut = "テキスト\t" + std::string(124, 'a') + "...";
-    const struct { int kind; const char* format; int w, h, invert, gradient; const char* label; } cases[] = {
-        {CopyKindText, "#[HEX02R][HEX02G][HEX02B]", 1, 1, 1, 1, "テキスト\t#FF8000"},
-        {CopyKindText, longFormat.c_str(), 1, 1, 0, 0, cut.c_str()},
-        {CopyKindImage, "", 32, 32, 0, 0, "画像\t32*32"}, {CopyKindImage, "", 4, 8, 0, 1, "画像\t4*8 →グラデーション"},
+    const std::string hex = "#[HEX02R][HEX02G][HEX02B]", cut = "テキスト\t" + std::string(124, 'a') + "...";
+    const struct { int kind; std::string format; int w, h, invert, gradient; std::string label; } cases[] = {
+        {CopyKindText, hex, 1, 1, 1, 1, "テキスト\t#FF8000"}, {CopyKindText, std::string(200, 'a'), 1, 1, 0, 0, cut},
+        {CopyKindImage, hex, 32, 32, 0, 0, "画像\t32*32"}, {CopyKindImage, "", 4, 8, 0, 1, "画像\t4*8 →グラデーション"},
         {CopyKindImage, "", 256, 256, 1, 2, "画像\t256*256 色反転 ←グラデーション"},
-        {CopyKindImage, "", 4, 8, 0, 3, "画像\t4*8 ↓グラデーション"}, {CopyKindImage, "", 4, 8, 1, 4, "画像\t4*8 色反転 ↑グラデーション"},
+        {CopyKindImage, "", 4, 8, 0, 3, "画像\t4*8 ↓グラデーション"},
+        {CopyKindImage, "", 4, 8, 1, 4, "画像\t4*8 色反転 ↑グラデーション"},
         {CopyKindImage, "", 0, 0, 2, 5, "画像\t0*0"},  // other option values add nothing
-        {CopyKindSeparator, "x", 1, 1, 0, 0, ""}, {3, "x", 1, 1, 0, 0, ""}, {-1, "x", 1, 1, 0, 0, ""},
-    };
+        {CopyKindSeparator, hex, 1, 1, 0, 0, ""}, {3, hex, 1, 1, 0, 0, ""}, {-1, hex, 1, 1, 0, 0, ""}};
     PointInfo info = {};
     info.Red = 255, info.Green = 128, info.Blue = 0;
     for (const auto& c : cases) {
-        CopyKey k = {};
-        k.Kind = c.kind, k.Width = c.w, k.Height = c.h, k.Invert = c.invert, k.Gradient = c.gradient;
-        strcpy(k.Format, c.format);
+        CopyKey k = {c.kind, "", c.w, c.h, c.invert, c.gradient};
+        strcpy(k.Format, c.format.c_str());
         char out[CaptureLabelSize];
-        EXPECT_EQ(c.label[0] ? 1 : 0, FormatCaptureMenuLabel(&k, &info, out)) << c.label;
-        EXPECT_EQ(c.label, std::string(out));
+        EXPECT_EQ(c.label.empty() ? 0 : 1, FormatCaptureMenuLabel(&k, &info, out)) << c.label;
+        EXPECT_EQ(c.label, out);
     }
 }
 
@@ -147,10 +145,8 @@ struct Capture { int width, height, invert, gradient; ColorRef current, previous
 std::string Pixels(const Capture& c) {
     Settings s = {};
     s.HistoryColor[0] = c.previous, s.HistoryCount = c.historyCount, s.WebSafeColor = c.webSafe;
-    PointInfo info = {};
-    info.Red = ColorRed(c.current), info.Green = ColorGreen(c.current), info.Blue = ColorBlue(c.current);
-    CopyKey key = {};
-    key.Kind = CopyKindImage, key.Width = c.width, key.Height = c.height, key.Invert = c.invert, key.Gradient = c.gradient;
+    PointInfo info = {0, 0, 0, ColorRed(c.current), ColorGreen(c.current), ColorBlue(c.current)};
+    CopyKey key = {CopyKindImage, "", c.width, c.height, c.invert, c.gradient};
     CaptureImageParams params;
     MakeCaptureImageParams(&key, &info, &s, &params);
     size_t size = 0;
