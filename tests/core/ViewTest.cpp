@@ -145,6 +145,7 @@ TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
             out += (char)ColorRed(s.HistoryColor[i]);
         return out;
     };
+    s.HistoryOrder = 2;  // only 1 moves repeats
     EXPECT_EQ("CABC", push("CBAC"));
     // A full history drops its oldest entry.
     EXPECT_EQ("tsrqponmlkjihgfedcba", push("abcdefghijklmnopqrst"));
