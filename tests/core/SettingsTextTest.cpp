@@ -1,73 +1,55 @@
+// Reading and writing system.ini, the post-load rules and the values derived
+// from the settings.
 #include <gtest/gtest.h>
 
-#include <limits.h>
+#include <algorithm>
 
-#include <string>
-
+#include "app/OsVersion.h"
 #include "settings/SettingsText.h"
 #include "tests/support/FullSettingsFile.h"
 
 namespace {
 
-int AppendToString(void* context, const char* bytes, size_t length) {
-    ((std::string*)context)->append(bytes, length);
-    return 1;
-}
-
-// "Kind|Format|Width|Height|Invert|Gradient|ShortcutKey|Hotkey".
-std::string Describe(const CopyKey& k) {
-    char out[400];
-    snprintf(out, sizeof(out), "%d|%s|%d|%d|%d|%d|%d|%d", k.Kind, k.Format, k.Width, k.Height,
-             k.Invert, k.Gradient, k.ShortcutKey, k.Hotkey);
-    return out;
-}
-
 // Settings and keys read from a file image over the defaults.
 struct Loaded {
     Settings s;
     CopyKeyList keys = nullptr;
-    explicit Loaded(const std::string& text = "") {
+    // size: how many bytes of text the reader is given, all by default.
+    explicit Loaded(const std::string& text = "", size_t size = std::string::npos) {
         SetDefaultSettings(&s);
-        ParseSettingsText(text.data(), text.size(), &s, &keys);
+        ParseSettingsText(text.data(), std::min(size, text.size()), &s, &keys);
     }
     ~Loaded() { ClearCopyKeys(&keys); }
     std::string Write() {
         std::string out;
-        EXPECT_EQ(1, WriteSettingsText(&s, &keys, AppendToString, &out));
+        auto append = [](void* to, const char* bytes, size_t n) { return ((std::string*)to)->append(bytes, n), 1; };
+        EXPECT_EQ(1, WriteSettingsText(&s, &keys, append, &out));
         return out;
     }
 };
 
-std::string System(const std::string& lines) {
-    return "[System]\r\n" + lines + "\r\n";
-}
+std::string System(const std::string& lines) { return "[System]\r\n" + lines + "\r\n"; }
 
 TEST(SettingsRoundTrip, EveryKeyReadsBackAndWritesTheSameBytes) {
     Loaded a(kFullSettingsFile);
     EXPECT_EQ(kFullSettingsFile, a.Write());
     // The values really arrived in their fields, not only passed through.
-    EXPECT_EQ(240, a.s.Height);
     EXPECT_EQ(MakeColor(0, 0, 255), a.s.HistoryColor[2]);
     EXPECT_STREQ("表示 [HEX02R]:[DECG], \\1 ソ", a.s.DispInfoUserFormat);
 }
 
-// The full file shows the ordinary escapes; these formats come only from
-// the key editor.
 TEST(SettingsWriter, FormatEscapingKeepsEveryByteOnItsLine) {
-    // A lone CR or LF is a line break as well. Half a character at the end or
-    // before a line break goes: it would swallow the comma or the line end
-    // when read back.
+    // The full file shows the ordinary escapes. A lone CR or LF is a line
+    // break as well; half a character at the end or before a line break goes,
+    // as it would swallow the comma or the line end when read back.
     const char* cases[][2] = {{"a\rb\nc", "a\\nb\\nc"}, {"ab\x95", "ab"}, {"a\x95\r\nb", "a\\nb"}};
     char out[EscapedFormatSize];
     for (const auto& c : cases) {
         EscapeCopyKeyFormat(c[0], out);
         EXPECT_STREQ(c[1], out) << c[0];
     }
-}
-
-// The user line's format is written raw: a line break typed into it must
-// not turn its rest into a settings line of its own.
-TEST(SettingsWriter, UserFormatNeverSplitsItsLine) {
+    // The user line's format is written raw: a line break typed into it
+    // must not turn its rest into a settings line of its own.
     Loaded a;
     strcpy(a.s.DispInfoUserFormat, "abc\r\nZoom=9");
     std::string text = a.Write();
@@ -76,25 +58,22 @@ TEST(SettingsWriter, UserFormatNeverSplitsItsLine) {
 }
 
 TEST(SettingsReader, NumbersAreClampedAndSaturated) {
-    const struct { const char* line; int Settings::*field; int expected; } cases[] = {
-        {"Zoom=0", &Settings::Zoom, 1}, {"Zoom=99", &Settings::Zoom, 32},
-        {"Zoom=99999999999", &Settings::Zoom, 32},  // saturates instead of wrapping
-        // Too long a period falls back to one second, not to the maximum.
-        {"TimerInterval=4000", &Settings::TimerInterval, 1000},
-        {"TimerInterval=3000", &Settings::TimerInterval, 3000},
-        {"TimerInterval=-99999999999", &Settings::TimerInterval, 10},
-        {"Height=10", &Settings::Height, 32}, {"HistorySizeX=0", &Settings::HistorySizeX, 1},
-        {"HistorySizeY=80", &Settings::HistorySizeY, 50},
-        // Blanks, a sign, then digits up to the first other byte.
-        {"Left= -17x", &Settings::Left, -17}, {"Left=+5", &Settings::Left, 5},
-        {"Left=x5", &Settings::Left, 0}, {"Left=2147483648", &Settings::Left, INT_MAX},
-        {"Left=-99999999999999999999", &Settings::Left, INT_MIN},
-    };
+    // Blanks, a sign, then digits up to the first other byte; values beyond
+    // int saturate instead of wrapping. Too long a period falls back to one
+    // second, not to the maximum.
+    const char* cases[][2] = {
+        {"Zoom=0", "Zoom=1"}, {"Zoom=99", "Zoom=32"}, {"Zoom=99999999999", "Zoom=32"}, {"Height=10", "Height=32"},
+        {"TimerInterval=4000", "TimerInterval=1000"}, {"TimerInterval=3000", "TimerInterval=3000"},
+        {"TimerInterval=-99999999999", "TimerInterval=10"}, {"HistorySizeX=0", "HistorySizeX=1"},
+        {"HistorySizeY=80", "HistorySizeY=50"}, {"Left= -17x", "Left=-17"}, {"Left=+5", "Left=5"}, {"Left=x5", "Left=0"},
+        {"Left=2147483648", "Left=2147483647"}, {"Left=-99999999999999999999", "Left=-2147483648"}};
     for (const auto& c : cases)
-        EXPECT_EQ(c.expected, Loaded(System(c.line)).s.*c.field) << c.line;
+        EXPECT_NE(std::string::npos, Loaded(System(c[0])).Write().find(std::string("\n") + c[1] + "\r")) << c[0];
+    // Only flags of exactly 1 count as panel lines: 6 by default.
+    EXPECT_EQ(5, Loaded(System("DispInfoUser=1\r\nDispInfoArea=2\r\nDispInfoTitle=-1")).s.InfoLineCount);
 }
 
-TEST(SettingsReader, SectionsAndKeys) {
+TEST(SettingsReader, SectionsKeysAndLineEnds) {
     Loaded a("Left=5\r\n"                  // before any section: ignored
              "[SYSTEM]\r\nTOP=4\r\n"        // names in any case
              "[ system ]\r\nWidth=7\r\n"    // with blanks no header: System stays open
@@ -106,20 +85,16 @@ TEST(SettingsReader, SectionsAndKeys) {
                                  "WindowTop=1\r\nWindowAlpha=5\r\nOpacity=80\r\n"));
     EXPECT_EQ(1, a.s.CopyKeyCount);
     EXPECT_STREQ("a=b,c\\n", Loaded(System("DispInfoUserFormat=a=b,c\\n")).s.DispInfoUserFormat);
-}
-
-TEST(SettingsReader, LineEnds) {
     // LF alone, CR LF, a lone CR and a zero byte each end a line; after a CR
     // only an LF is skipped; nothing past the given size is read.
     std::string text = std::string("[System]\nLeft=1\r\rTop=2\r\nWidth=40\rHeight=50\n\nWindowTop=0") +
                        '\0' + "WindowAlpha=1\r\nOpacity=3\nEndDispoption=12";
-    Loaded a;
-    ParseSettingsText(text.data(), text.size() - 1, &a.s, &a.keys);
-    EXPECT_EQ(0u, a.Write().find("[System]\r\nLeft=1\r\nTop=2\r\nWidth=40\r\nHeight=50\r\nWindowTop=0\r\n"
-                                 "WindowAlpha=1\r\nOpacity=3\r\nEndDispoption=1\r\n"));
+    std::string written = Loaded(text, text.size() - 1).Write();
+    EXPECT_EQ(0u, written.find("[System]\r\nLeft=1\r\nTop=2\r\nWidth=40\r\nHeight=50\r\nWindowTop=0\r\n"
+                               "WindowAlpha=1\r\nOpacity=3\r\nEndDispoption=1\r\n"));
 }
 
-TEST(SettingsReader, LongLinesAndValues) {
+TEST(SettingsReader, LongLinesValuesAndKeyLists) {
     // A line ends after 1023 bytes, tabs counted although dropped.
     EXPECT_EQ(5, Loaded(System(std::string(1023, '\t') + "Zoom=5")).s.Zoom);
     EXPECT_EQ(2, Loaded(System(std::string(1022, '\t') + "Zoom=5")).s.Zoom);
@@ -127,6 +102,11 @@ TEST(SettingsReader, LongLinesAndValues) {
     // The user line keeps 255 bytes, never half a character.
     std::string u254(254, 'u');
     EXPECT_EQ(u254, Loaded(System("DispInfoUserFormat=" + u254 + "表x")).s.DispInfoUserFormat);
+    // More keys than hotkey identifiers: the rest are ignored.
+    std::string keys = "[CopyKey]\r\n";
+    for (int i = 0; i < SettingsMaxCopyKeys + 5; i++)
+        keys += "Key=2\r\n";
+    EXPECT_EQ(0xBFFF - CopyKeyHotkeyBase + 1, Loaded(keys).s.CopyKeyCount);
 }
 
 TEST(SettingsReader, ColourTextAndLists) {
@@ -134,43 +114,37 @@ TEST(SettingsReader, ColourTextAndLists) {
     EXPECT_EQ(MakeColor(0, 0, 0xED), ParseColorText("red", 3));  // only hex digits count
     // Slots a list does not reach keep what they had; an empty item is
     // black, an empty last one no item at all.
-    Loaded a(System("CustomColor=#FF0000,#00ff00\r\nHistoryColor=#010101,,#030303,"));
-    std::string text = a.Write();
+    std::string text = Loaded(System("CustomColor=#FF0000,#00ff00\r\nHistoryColor=#010101,,#030303,")).Write();
     EXPECT_NE(std::string::npos, text.find("\r\nCustomColor=#FF0000,#00FF00,#222222,#333333,"));
     EXPECT_NE(std::string::npos, text.find("\r\nHistoryColor=#010101,#000000,#030303\r\n"));
     EXPECT_NE(std::string::npos, Loaded().Write().find("\r\nHistoryColor=\r\n"));
 }
 
 TEST(CopyKeyValue, FieldsEscapesAndDoubleByteSafeCuts) {
-    const std::string a253(253, 'a'), a254(254, 'a');
+    const std::string a253(253, 'a'), a254(254, 'a'), rest = "|32|0|0|0|0";
+    // "Kind|Format|Width|Height|Invert|Gradient|ShortcutKey|Hotkey".
     const std::string cases[][2] = {
-        {"1", "1||32|32|0|0|0|0"},  // the missing fields keep their defaults
+        {"1", "1||32" + rest},  // the missing fields keep their defaults
         {"0,RGB(\\,[DECR]\\,),10,20,1,4,579,600,99", "0|RGB(,[DECR],)|10|20|1|4|579|600"},
-        {"1,,", "1||0|32|0|0|0|0"},  // the end completes a field, an empty one too
-        {"0,a\\nb\\tc\\\\d\\,e\\x\\", "0|a\r\nb\tc\\d,e\\x\\|32|32|0|0|0|0"},
-        {"0,a\\\\,7", "0|a\\|7|32|0|0|0|0"},  // an escaped backslash does not escape the comma
+        {"1,,", "1||0" + rest},  // the end completes a field, an empty one too
+        {"0,a\\nb\\tc\\\\d\\,e\\x\\", "0|a\r\nb\tc\\d,e\\x\\|32" + rest},
+        {"0,a\\\\,7", "0|a\\|7" + rest},  // an escaped backslash does not escape the comma
         // 表 and ソ end in 0x5C: no escape, no separator.
         {"0,表,ソn\\,表\\表,9", "0|表|0|9|0|0|0|0"},  // "ソn\,表\表" is no number
-        {"0,ソ\\,x,9", "0|ソ,x|9|32|0|0|0|0"},
-        {"0,\\表n,9", "0|\\表n|9|32|0|0|0|0"},
+        {"0,ソ\\,x,9", "0|ソ,x|9" + rest}, {"0,\\表n,9", "0|\\表n|9" + rest},
         // The format keeps 255 bytes: whole characters, whole CR LF pairs.
-        {"0," + a254 + "表,3", "0|" + a254 + "|3|32|0|0|0|0"},
-        {"0," + a254 + "\\n,3", "0|" + a254 + "|3|32|0|0|0|0"},
-        {"0," + a253 + "\\n,3", "0|" + a253 + "\r\n|3|32|0|0|0|0"},
+        {"0," + a254 + "表,3", "0|" + a254 + "|3" + rest}, {"0," + a254 + "\\n,3", "0|" + a254 + "|3" + rest},
+        {"0," + a253 + "\\n,3", "0|" + a253 + "\r\n|3" + rest},
     };
     for (const auto& c : cases) {
         CopyKey k;
         memset(&k, 0x6B, sizeof(k));
         ParseCopyKeyValue(c[0].c_str(), &k);
-        EXPECT_EQ(c[1], Describe(k)) << c[0];
+        char out[400];
+        snprintf(out, sizeof(out), "%d|%s|%d|%d|%d|%d|%d|%d", k.Kind, k.Format, k.Width, k.Height,
+                 k.Invert, k.Gradient, k.ShortcutKey, k.Hotkey);
+        EXPECT_EQ(c[1], out) << c[0];
     }
-}
-
-TEST(SettingsReader, KeyListIsBoundedByTheHotkeyRange) {
-    std::string text = "[CopyKey]\r\n";
-    for (int i = 0; i < SettingsMaxCopyKeys + 5; i++)
-        text += "Key=2\r\n";
-    EXPECT_EQ(0xBFFF - CopyKeyHotkeyBase + 1, Loaded(text).s.CopyKeyCount);
 }
 
 TEST(SettingsPath, BesideTheExecutable) {
@@ -179,6 +153,32 @@ TEST(SettingsPath, BesideTheExecutable) {
     EXPECT_EQ(1, SettingsPathForExe("D:\\表示\\ソフト.exe", out, sizeof(out)));
     EXPECT_STREQ("D:\\表示\\system.ini", out);
     EXPECT_EQ(0, SettingsPathForExe("D:\\表示\\ソフト.exe", out, 18));
+}
+
+TEST(SettingsDerived, PanelColoursFollowTheBackColour) {
+    // Light and dark are 64 steps away; green weighs most for the text.
+    const struct { const char* back; ColorRef light, dark, text; } cases[] = {
+        // The default 238 grey; black; mid grey, whose Y is exactly 128.0.
+        {"", 0xFFFFFF, 0xAEAEAE, 0}, {"#000000", 0x404040, 0, 0xFFFFFF}, {"#808080", 0xC0C0C0, 0x404040, 0},
+        {"#7F7F7F", 0xBFBFBF, 0x3F3F3F, 0xFFFFFF}, {"#FF0000", MakeColor(255, 64, 64), MakeColor(191, 0, 0), 0xFFFFFF},
+        {"#0AD23C", MakeColor(74, 255, 124), MakeColor(0, 146, 0), 0},
+        {"#0AC83C", MakeColor(74, 255, 124), MakeColor(0, 136, 0), 0xFFFFFF},
+    };
+    for (const auto& c : cases) {
+        Loaded a(c.back[0] ? System(std::string("BackColor=") + c.back) : "");
+        EXPECT_EQ((std::vector<ColorRef>{c.light, c.dark, c.text}),
+                  (std::vector<ColorRef>{a.s.HighlightColor, a.s.ShadowColor, a.s.ContrastTextColor})) << c.back;
+    }
+}
+
+TEST(OsVersion, ClassifiesEveryPlatformAndVersion) {
+    const int cases[][4] = {
+        {OsPlatformWin32s, 3, 10, 1}, {OsPlatformWindows, 4, 0, 2}, {OsPlatformWindows, 4, 10, 3},
+        {OsPlatformWindows, 4, 90, 4}, {OsPlatformWindows, 4, 3, 0}, {OsPlatformNt, 3, 51, 1}, {OsPlatformNt, 4, 0, 1},
+        {OsPlatformNt, 5, 0, 5}, {OsPlatformNt, 5, 1, 6}, {OsPlatformNt, 5, 2, 0}, {OsPlatformNt, 6, 0, 7},
+        {OsPlatformNt, 6, 3, 8}, {OsPlatformNt, 10, 0, 8}, {OsPlatformNt, 2, 0, 0}, {3, 10, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[3], ClassifyOsVersion(c[0], c[1], c[2])) << c[0] << " " << c[1] << "." << c[2];
 }
 
 }  // namespace

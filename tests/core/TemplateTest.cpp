@@ -1,11 +1,9 @@
+// Template expansion with its tokens, date escapes and colour models.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <string.h>
+#include <limits.h>
 
-#include <string>
-#include <vector>
-
+#include "template/ColorModel.h"
 #include "template/Template.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -24,129 +22,167 @@ const PointInfo kSample = {640, -12, MakeColor(200, 100, 10), 200, 100, 10, 0x10
                           0x400000, "Notepad", "無題 - メモ帳", {10, 20, 110, 320}, 4242, 77,
                           0x14CF0000, 0, "notepad.exe", "C:\\Windows", {2026, 12, 0, 6, 15, 5, 9, 0}};
 
-std::string Expand(const std::string& tmpl, const PointInfo& info, int capacity = 4096,
-                   int* result = nullptr) {
+// The expansion, followed by "(0)" when ExpandTemplate reports a cut.
+std::string Expand(const std::string& tmpl, const PointInfo& info, int capacity = 4096) {
     std::vector<char> out(capacity);  // exactly: AddressSanitizer sees any write past it
     int r = ExpandTemplate(out.data(), tmpl.c_str(), capacity, &info);
-    if (result)
-        *result = r;
-    return out.data();
+    return out.data() + (r == 1 ? std::string() : "(" + std::to_string(r) + ")");
 }
 
 // The whole vocabulary, family by family. hex1r and HEX1R are different
 // forms; handles give "-" for 0, styles zeros.
 const char kVocabulary[] =
-    "[hex02r] [hex02g] [hex02b]|[hexr] [hexg] [hexb]|[hex1r] [hex1g] [hex1b]|"
-    "[HEX02R] [HEX02G] [HEX02B]|[HEXR] [HEXG] [HEXB]|[HEX1R] [HEX1G] [HEX1B]|"
-    "[DECR] [DECG] [DECB]|[DEC3R] [DEC3G] [DEC3B]|[%DECR] [%DECG] [%DECB]|[%DEC3R] [%DEC3G] [%DEC3B]|"
+    "[hex02r] [hex02g] [hex02b]|[hexr] [hexg] [hexb]|[hex1r] [hex1g] [hex1b]|[HEX02R] [HEX02G] [HEX02B]|"
+    "[HEXR] [HEXG] [HEXB]|[HEX1R] [HEX1G] [HEX1B]|[DECR] [DECG] [DECB]|[DEC3R] [DEC3G] [DEC3B]|"
+    "[%DECR] [%DECG] [%DECB]|[%DEC3R] [%DEC3G] [%DEC3B]|"
     "[HSVH] [HSVS] [HSVV]|[HSV3H] [HSV3S] [HSV3V]|[%HSVH] [%HSVS] [%HSVV]|[%HSV3H] [%HSV3S] [%HSV3V]|"
     "[HLSH] [HLSL] [HLSS]|[HLS3H] [HLS3L] [HLS3S]|[%HLSH] [%HLSL] [%HLSS]|[%HLS3H] [%HLS3L] [%HLS3S]|"
     "[YMCY] [YMCM] [YMCC]|[YMC3Y] [YMC3M] [YMC3C]|[%YMCY] [%YMCM] [%YMCC]|[%YMC3Y] [%YMC3M] [%YMC3C]|"
-    "[COLORREF] [MOUSEX] [MOUSEY]|[HWND] [WINDOWID] [PARENTHWND] [HINST]|"
-    "[CLASSNAME]|[TEXT]|[EXENAME]|[EXEPATH]|[LEFT] [TOP] [RIGHT] [BOTTOM] [WIDTH] [HEIGHT]|"
-    "[PID] [TID] [STYLE] [EXSTYLE]";
+    "[COLORREF] [MOUSEX] [MOUSEY]|[HWND] [WINDOWID] [PARENTHWND] [HINST]|[CLASSNAME]|[TEXT]|[EXENAME]|"
+    "[EXEPATH]|[LEFT] [TOP] [RIGHT] [BOTTOM] [WIDTH] [HEIGHT]|[PID] [TID] [STYLE] [EXSTYLE]";
 
 TEST(ExpandTemplate, EveryTokenOfTheVocabulary) {
-    EXPECT_EQ("c8 64 0a|c8 64 a|C0 60 00|"
-              "C8 64 0A|C8 64 A|C 6 0|"
-              "200 100 10|200 100  10|78 39 3| 78  39   3|"
-              "28 242 200| 28 242 200|7 94 78|  7  94  78|"
-              "28 105 230| 28 105 230|7 41 90|  7  41  90|"
-              "55 155 245| 55 155 245|21 60 96| 21  60  96|"
-              "681160 640 -12|00010A2C - 0000BEEF 00400000|"
-              "Notepad|無題 - メモ帳|notepad.exe|C:\\Windows|10 20 110 320 100 300|"
-              "4242 77 14cf0000 00000000",
+    EXPECT_EQ("c8 64 0a|c8 64 a|C0 60 00|C8 64 0A|C8 64 A|C 6 0|"
+              "200 100 10|200 100  10|78 39 3| 78  39   3|28 242 200| 28 242 200|7 94 78|  7  94  78|"
+              "28 105 230| 28 105 230|7 41 90|  7  41  90|55 155 245| 55 155 245|21 60 96| 21  60  96|"
+              "681160 640 -12|00010A2C - 0000BEEF 00400000|Notepad|無題 - メモ帳|notepad.exe|C:\\Windows|"
+              "10 20 110 320 100 300|4242 77 14cf0000 00000000",
               Expand(kVocabulary, kSample));
+}
+
+TEST(ExpandTemplate, DateEscapes) {
+    const struct { SysTime time; const char* tmpl; const char* expected; } cases[] = {
+        {kSample.Time,
+         "\\1|\\2|\\3|\\4|\\5|\\6|\\7|\\Y|\\y|\\m|\\M|\\f|\\F|\\d|\\D|\\w|\\W|\\a|\\g|\\G|\\h|\\H|\\i|\\I|\\s|\\S|\\p|\\P",
+         "2026/12/06|15:05:09|2026/12/06 15:05:09|2026年12月6日|2026年12月6日（日）|2026年12月6日 午後3時5分9秒|"
+         "December 6 2026|2026|26|12|12|Dec|December|6|06|Sun|Sunday|日|3|03|15|15|5|05|9|09|PM|午後"},
+        // The twelve-hour clock runs from 0 to 11.
+        {{2026, 1, 4, 1, 0, 30, 0, 0}, "\\g|\\G|\\h|\\p|\\P|\\6|\\w|\\a",
+         "0|00|0|AM|午前|2026年1月1日 午前0時30分0秒|Thu|木"},
+        {{2026, 1, 4, 1, 12, 0, 0, 0}, "\\g|\\h|\\p|\\6", "0|12|PM|2026年1月1日 午後0時0分0秒"},
+        {{2005, 1, 6, 1, 0, 0, 0, 0}, "\\y", "05"}, {{2100, 1, 5, 1, 0, 0, 0, 0}, "\\y", "100"},
+        // A damaged time stamp must not read past the name tables or the buffer.
+        {{2026, 13, 7, 40, 99, 99, 99, 0}, "\\f|\\F|\\w|\\W|\\a|\\7|\\5", "||||| 40 2026|2026年13月40日（）"},
+        {{2026, 0, 0, 40, 0, 0, 0, 0}, "\\F|\\1", "|2026/00/40"},
+        {{65535, 65535, 65535, 65535, 65535, 65535, 65535, 0}, "\\6",
+         "65535年65535月65535日 午後65523時65535分65535秒"},
+    };
+    PointInfo info = kSample;
+    for (const auto& c : cases) {
+        info.Time = c.time;
+        EXPECT_EQ(c.expected, Expand(c.tmpl, info)) << c.tmpl;
+    }
 }
 
 TEST(ExpandTemplate, NamesEscapesDoubleByteTextAndTheOutputLimit) {
     const std::string q254(254, 'q'), q255(255, 'q');
-    const struct { std::string tmpl; int capacity; std::string expected; int result; } cases[] = {
-        {"[decr][Hex02r][hsvh][Text][HEX1r]x", 4096, "x", 1},  // names are case-sensitive
-        {"a[DECR", 4096, "a", 1},                           // unclosed at the end: dropped
-        {"a]b([])", 4096, "a]b()", 1},
-        {"[[DECR]", 4096, "", 1},                           // the name is "[DECR"
-        {"\\[[DECR]\\]\\x\\nb\\tc\\\\d", 4096, "[200]x\r\nb\tc\\d", 1},
-        {"end\\", 4096, "end\\", 1},                        // a trailing backslash stays
+    const struct { std::string tmpl; int capacity; std::string expected; } cases[] = {
+        // Names are case-sensitive; unclosed at the end a name is dropped;
+        // in "[[DECR]" the name is "[DECR".
+        {"[decr][Hex02r][hsvh][Text][HEX1r]x", 4096, "x"}, {"a[DECR", 4096, "a"}, {"a]b([])", 4096, "a]b()"},
+        {"[[DECR]", 4096, ""},
+        // Tab, line break, backslash; any other character stands for itself,
+        // and a trailing backslash stays.
+        {"\\[[DECR]\\]\\x\\nb\\tc\\\\d\\0", 4096, "[200]x\r\nb\tc\\d0"}, {"end\\", 4096, "end\\"},
         // 254 bytes and a ] close a name that matches nothing; 255 bytes give
         // up the name, and what follows is scanned as text.
-        {"a[" + q254 + "]b", 4096, "ab", 1},
-        {"a[" + q255 + "]b", 4096, "a]b", 1},
-        {"a[" + q255 + "[DECR]", 4096, "a200", 1},
+        {"a[" + q254 + "]b", 4096, "ab"}, {"a[" + q255 + "]b", 4096, "a]b"}, {"a[" + q255 + "[DECR]", 4096, "a200"},
         // 表 and ソ end in 0x5C, ゼ in 0x5B: none starts an escape or a token,
-        // and an escaped double-byte character stays whole.
-        {"表n ソ3 ゼDECR] \\表n 表示 [DECR]", 4096, "表n ソ3 ゼDECR] 表n 表示 200", 1},
-        {"[TEゾXT]", 4096, "XT]", 1},                       // inside a name ゾ's 0x5D closes it
-        {"a\x95", 4096, "a\x95", 1},                        // a lead byte at the end goes alone
-        {"a\\\x95", 4096, "a\x95", 1},
+        // and an escaped double-byte character stays whole. Inside a name
+        // ゾ's 0x5D closes it. A lead byte at the end goes alone.
+        {"表n ソ3 ゼDECR] \\表n 表示 [DECR]", 4096, "表n ソ3 ゼDECR] 表n 表示 200"}, {"[TEゾXT]", 4096, "XT]"},
+        {"a\x95", 4096, "a\x95"}, {"a\\\x95", 4096, "a\x95"},
         // The text before "..." keeps within capacity - 4; a piece goes in
         // whole or not at all.
-        {"abcdef", 10, "abcdef", 1},          {"abcdefg", 10, "abcdef...", 0},
-        {"abcdefghij", 10, "abcdef...", 0},   {"abc[DECR]", 10, "abc200", 1},
-        {"abcd[DECR]", 10, "abcd...", 0},     {"abcde表", 10, "abcde...", 0},
+        {"abcdef", 10, "abcdef"}, {"abcdefg", 10, "abcdef...(0)"}, {"abcdefghij", 10, "abcdef...(0)"},
+        {"abc[DECR]", 10, "abc200"}, {"abcd[DECR]", 10, "abcd...(0)"}, {"abcde表", 10, "abcde...(0)"},
     };
-    for (const auto& c : cases) {
-        int r = -1;
-        EXPECT_EQ(c.expected, Expand(c.tmpl, kSample, c.capacity, &r)) << c.tmpl;
-        EXPECT_EQ(c.result, r) << c.tmpl;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, Expand(c.tmpl, kSample, c.capacity)) << c.tmpl;
 }
 
-TEST(ExpandTemplate, LongTextFieldsAndDamagedRecords) {
+TEST(ExpandTemplate, LongDamagedPlaceholderAndMissingRecords) {
     PointInfo info = kSample;
     memset(info.Text, 'w', 250);
-    int r = -1;
-    EXPECT_EQ("title: ...", Expand("title: [TEXT] end", info, 200, &r));  // left out whole
-    EXPECT_EQ(0, r);
+    EXPECT_EQ("title: ...(0)", Expand("title: [TEXT] end", info, 200));  // left out whole
     memset(info.ClassName, 'c', sizeof(info.ClassName));  // no terminator: 255 bytes
     EXPECT_EQ(std::string(255, 'c'), Expand("[CLASSNAME]", info));
     // Differences wrap as 32-bit values instead of overflowing.
     info.Rect = {INT32_MIN, 0, INT32_MAX, 5};
     info.Red = INT32_MIN;
     EXPECT_EQ("-1 -2147483393", Expand("[WIDTH] [YMCY]", info));
+    // No template, no record, no output or no room for "..." and the
+    // terminator: refused, with an empty output where there is one.
+    char out[4] = "xyz";
+    EXPECT_TRUE(!ExpandTemplate(out, nullptr, 4, &info) && !ExpandTemplate(out, "a", 4, nullptr) &&
+                !ExpandTemplate(nullptr, "a", 4, &info) && out[0] == 0);
+    EXPECT_EQ("(0)", Expand("a", info, 3));
+    // The key editor previews a template over the placeholder record.
+    memset(&info, 0x77, sizeof(info));
+    ResetPointInfoFields(&info, &kSample.Time);
+    EXPECT_EQ("16777215 FFFFFF 255 0 0 - - - -|(classname)|(text)|(exename)|(exefolderpath)|0 0 0 00000000 00000000|"
+              "2026/12/06", Expand("[COLORREF] [HEX02R][HEX02G][HEX02B] [DECG] [MOUSEX] [MOUSEY] [HWND] [WINDOWID] "
+                                   "[PARENTHWND] [HINST]|[CLASSNAME]|[TEXT]|[EXENAME]|[EXEPATH]|[WIDTH] [PID] [TID] "
+                                   "[STYLE] [EXSTYLE]|\\1", info));
 }
 
 #if defined(__SANITIZE_ADDRESS__)
 volatile bool gCounting = false;
 volatile int gAllocations = 0;
 
-void CountMalloc(const volatile void*, size_t) {
-    if (gCounting)
-        gAllocations = gAllocations + 1;
-}
+void CountMalloc(const volatile void*, size_t) { gAllocations = gAllocations + gCounting; }
 void IgnoreFree(const volatile void*) {}
 
 // Installed once: every further install would count each allocation again.
 const int gHooksInstalled = __sanitizer_install_malloc_and_free_hooks(CountMalloc, IgnoreFree);
 
-template <typename F>
-int AllocationsDuring(F f) {
-    EXPECT_NE(0, gHooksInstalled);
-    gAllocations = 0;
-    gCounting = true;
-    f();
-    gCounting = false;
-    return gAllocations;
-}
-
 // The user line is expanded on every redraw and must not touch the heap.
 TEST(ExpandTemplate, NeverAllocates) {
-    // The counter sees allocations by malloc, by new and inside the C library.
-    EXPECT_EQ(1, AllocationsDuring([] { free(malloc(16)); }));
-    EXPECT_EQ(1, AllocationsDuring([] { delete[] new char[10]; }));
-    EXPECT_GE(AllocationsDuring([] { free(strdup("abc")); }), 1);
-
+    ASSERT_NE(0, gHooksInstalled);
     PointInfo info = kSample;
     memset(info.Text, 't', 255);
     std::string all = std::string(kVocabulary) + "\\1\\2\\3\\4\\5\\6\\7\\Y\\y\\m\\M\\f\\F\\d\\D\\w\\W\\a\\g\\G\\h\\H" +
                       "\\i\\I\\s\\S\\p\\P\\t\\n\\\\\\x表示ソ[nothing][DECR";
     static char out[4096];
-    int full = -1, cut = -1;
-    EXPECT_EQ(0, AllocationsDuring([&] { full = ExpandTemplate(out, all.c_str(), sizeof(out), &info); }));
-    EXPECT_EQ(1, full);
-    EXPECT_EQ(0, AllocationsDuring([&] { cut = ExpandTemplate(out, all.c_str(), 200, &info); }));
-    EXPECT_EQ(0, cut);
+    gAllocations = 0, gCounting = true;
+    // The counter sees allocations by malloc and inside the C library.
+    free(malloc(16));
+    free(strdup("abc"));
+    int before = gAllocations;
+    int full = ExpandTemplate(out, all.c_str(), sizeof(out), &info), cut = ExpandTemplate(out, all.c_str(), 200, &info);
+    gCounting = false;
+    EXPECT_GE(before, 2);
+    EXPECT_EQ(before, gAllocations);
+    EXPECT_TRUE(full == 1 && cut == 0);
 }
 #endif
+
+TEST(ColorModel, WorkedValuesAndPercentages) {
+    // Hue, saturation, value; then hue, lightness, saturation.
+    const struct { int r, g, b, models[6]; } rows[] = {
+        {255, 128, 0, {30, 255, 255, 30, 127, 255}}, {200, 100, 50, {20, 191, 200, 20, 125, 153}},
+        {255, 0, 128, {330, 255, 255, 330, 127, 255}}, {0, 0, 255, {240, 255, 255, 240, 127, 255}},
+        {100, 0, 1, {0, 255, 100, 0, 50, 255}},  // -0.6 truncates to 0, never 359
+        {255, 255, 255, {0, 0, 255, 0, 255, 0}}, {0, 0, 0, {0, 0, 0, 0, 0, 0}},
+        // Ties for the maximum: red before green before blue.
+        {200, 200, 0, {60, 255, 200, 60, 100, 255}}, {0, 200, 200, {180, 255, 200, 180, 100, 255}},
+        {200, 0, 200, {300, 255, 200, 300, 100, 255}},
+        // Lightness 127 takes the lower saturation form, 128 the upper one.
+        {254, 0, 0, {0, 255, 254, 0, 127, 255}}, {201, 55, 100, {342, 185, 201, 342, 128, 146}},
+        // A damaged record's components are clamped to 0..255 first.
+        {INT_MAX, INT_MIN, 300, {300, 255, 255, 300, 127, 255}},
+    };
+    for (const auto& row : rows) {
+        int m[6];
+        RgbToHsv(row.r, row.g, row.b, &m[0], &m[1], &m[2]);
+        RgbToHls(row.r, row.g, row.b, &m[3], &m[4], &m[5]);
+        EXPECT_EQ(std::vector<int>(row.models, row.models + 6), std::vector<int>(m, m + 6)) << row.r << "," << row.g;
+    }
+    // Percentages round down; a hue's full scale is 359, not 360.
+    const int percents[][3] = {{0, 255, 100}, {0, 128, 50}, {0, 1, 0},   {0, 191, 74},  {0, INT_MAX, 842150449},
+                               {1, 359, 100}, {1, 180, 50}, {1, 330, 91}, {1, 20, 5}};
+    for (const auto& c : percents)
+        EXPECT_EQ(c[2], c[0] ? PercentOfHue(c[1]) : PercentOfByte(c[1])) << c[1];
+}
 
 }  // namespace

@@ -1,0 +1,253 @@
+// The arithmetic of a redraw, the pointer colour, the panel's lines, the
+// colour history, the main window's decisions that need no window, the view
+// commands and the double-byte-safe text helpers.
+#include <gtest/gtest.h>
+
+#include <limits.h>
+
+#include "app/CommandIds.h"
+#include "app/MainWndRules.h"
+#include "app/TextUtil.h"
+#include "app/ViewCommands.h"
+#include "view/ColorHistory.h"
+#include "view/InfoPanelText.h"
+#include "view/ViewLayout.h"
+
+namespace {
+
+// The default window: 300 x 260, frame 2, zoom 2, no panel, on a
+// 1280 x 1024 screen with the pointer at 600, 500.
+const ViewLayoutInput kDefault = {
+    300, 260, 2, 2,          // Width, Height, FrameWidth, Zoom
+    1, 0, 1,                 // DispZoomImage, DispMouseDownInfo, DispColorHistory
+    6, 12, 1, 0,             // InfoLineCount, InfoFontHeight, ViewOriginLeft, ViewOriginTop
+    16, 16, 0,               // HistorySizeX, HistorySizeY, HistoryCount
+    0, 0, 0, 0, 0,           // ReversH, ReversV, FixMouse, FixMouseX, FixMouseY
+    600, 500, 1280, 1024, 1  // PointerX, PointerY, ScreenWidth, ScreenHeight, HaveScreen
+};
+
+ViewLayout Layout(const ViewLayoutInput& in) {
+    ViewLayout l;
+    ComputeViewLayout(&in, &l);
+    return l;
+}
+
+TEST(ViewLayout, WorkedExamples) {
+    const struct { const char* what; void (*change)(ViewLayoutInput*); const char* want; } cases[] = {
+        // Panel 12 * 6 + 3 high, history row 16 + 2; the image keeps 163.
+        // 148 cells across is even: one more makes the centre cell the
+        // middle; 81.5 down is 82 whole ones, then 83. 14 swatches would fit.
+        {"panel and history", [](ViewLayoutInput* in) { in->DispMouseDownInfo = 1, in->HistoryCount = 5; },
+         "image 296x163 panel 75 history 18 swatches 5 grid -1,-2 298x166 centre 147,80 source 526,459 149x83 "
+         "dest -1,-2 mark 149,82"},
+        // 100 is 33.3 cells: 34 whole ones, then 35 to be odd.
+        {"zoom 3, image width 100", [](ViewLayoutInput* in) { in->Zoom = 3, in->Width = 104; },
+         "image 100x256 panel 0 history 0 swatches 0 grid -2,-2 105x261 centre 49,127 source 583,457 35x87 "
+         "dest -2,-2 mark 51,129"},
+        // A mirrored copy counts from its far edge: a spare cell each side.
+        {"mirrored", [](ViewLayoutInput* in) { in->ReversH = in->ReversV = 1; },
+         "image 296x256 panel 0 history 0 swatches 0 grid -5,-5 302x262 centre 147,127 source 676,566 -151x-131 "
+         "dest -5,-5 mark 149,129"},
+        // The copy moves right and down; the centre cell still shows 0, 0.
+        {"top-left corner", [](ViewLayoutInput* in) { in->Zoom = 4, in->PointerX = in->PointerY = 0; },
+         "image 296x256 panel 0 history 0 swatches 0 grid -2,-2 300x260 centre 146,126 source 0,0 75x65 "
+         "dest 146,126 mark 148,128"},
+    };
+    for (const auto& c : cases) {
+        ViewLayoutInput in = kDefault;
+        c.change(&in);
+        ViewLayout l = Layout(in);
+        char out[256];
+        snprintf(out, sizeof(out), "image %dx%d panel %d history %d swatches %d grid %d,%d %dx%d centre %d,%d "
+                 "source %d,%d %dx%d dest %d,%d mark %d,%d", l.IW, l.IH, l.P, l.Q, l.SwatchCount, l.GX, l.GY,
+                 l.GW, l.GH, l.CX, l.CY, l.SX, l.SY, l.SW, l.SH, l.DX, l.DY, l.MarkX, l.MarkY);
+        EXPECT_EQ(c.want, std::string(out)) << c.what;
+    }
+}
+
+TEST(ViewLayout, HandEditedValuesStayInsideTheArithmetic) {
+    // No frame rather than an image wider than the window; a swatch width
+    // that would divide by zero.
+    ViewLayoutInput in = kDefault;
+    in.Zoom = 99, in.FrameWidth = -3, in.DispMouseDownInfo = 1, in.InfoLineCount = 40;
+    in.HistorySizeX = -2, in.HistorySizeY = -50, in.HistoryCount = 500;
+    ViewLayout l = Layout(in);
+    // At most seven lines; 88 swatches fit, the history holds 20.
+    EXPECT_TRUE(l.Z == 32 && l.IW == 300 && l.P == 12 * 7 + 3 && l.Q == 2 && l.SwatchCount == 20);
+    in.Zoom = -7;
+    EXPECT_EQ(1, Layout(in).Z);
+    // Extremes run under UBSan: no overflow anywhere.
+    for (int big : {INT_MAX, INT_MIN, 1 << 30, -(1 << 30)}) {
+        in = kDefault;
+        in.Width = in.Height = in.FrameWidth = in.HistorySizeX = in.HistorySizeY = big;
+        EXPECT_LE(Layout(in).W, 65535);
+        // A fixed point far off the screen: the copy is pulled back onto it.
+        in = kDefault;
+        in.FixMouse = in.ReversH = 1, in.FixMouseX = in.FixMouseY = big;
+        l = Layout(in);
+        EXPECT_TRUE(l.SX + l.SW + 1 >= 0 && l.SX + 1 <= 1280) << l.SX;
+    }
+}
+
+TEST(ViewLayout, PointerColourIsWebSafeWhenAskedAndWhiteWhenTheReadFailed) {
+    EXPECT_EQ(MakeColor(0, 51, 153), PointerColorOf(MakeColor(24, 25, 127), 1));
+    EXPECT_EQ(0xFFFFFFu, PointerColorOf(0xFFFFFFFFu, 0));
+    EXPECT_EQ(0xFFFFFFu, PointerColorOf(0xFFFFFFFFu, 1));
+    // Multiples of 51, a remainder of exactly 25 rounding up.
+    const int cases[][2] = {{0, 0}, {24, 0}, {25, 51}, {51, 51}, {127, 153}, {228, 204}, {229, 255}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], WebSafeRound(c[0])) << c[0];
+    for (int v = 0; v < 256; v++)
+        EXPECT_TRUE(WebSafeRound(v) % 51 == 0 && abs(WebSafeRound(v) - v) <= 26) << v;
+}
+
+TEST(InfoPanelText, LinesForAWindowAndWithoutOneWithinTheirBuffer) {
+    // The six lines for the pointer at px, py of colour 18, 52, 255.
+    auto lines = [](const PanelTarget* t, int px, int py) {
+        std::string all;
+        for (int kind = InfoLineColor; kind <= InfoLineArea; kind++) {
+            char out[4096];
+            FormatInfoLine(out, sizeof(out), kind, px, py, 18, 52, 255, t);
+            all += std::string(out) + "\n";
+        }
+        return all;
+    };
+    PanelTarget t = {1, 0x000200A4, 32, 123456, {600, 400, 1000, 750}, "MiraboTestPattern",
+                     "\x95\x5C\x8E\xA6"};  // 表示: the trail byte 0x5C stays as it is
+    EXPECT_EQ("Color  #1234FF ( 18, 52,255)\nMouse  590,390 (-10,-10)\n"
+              "HWND   0x000200A4(00131236) PID:  32 TID:123456\nClass  \"MiraboTestPattern\"\n"
+              "Text   \"\x95\x5C\x8E\xA6\"\nArea   RECT( 600, 400,1000, 750) 400 * 350\n",
+              lines(&t, 590, 390));
+    const PanelTarget none = {};
+    for (const PanelTarget* nothing : {&none, (const PanelTarget*)nullptr})
+        EXPECT_EQ("Color  #1234FF ( 18, 52,255)\nMouse  -3,1025\nHWND   -\nClass  -\nText   -\nArea   -\n",
+                  lines(nothing, -3, 1025));
+    // High handles print negative in decimal; lines stay in their buffer.
+    t.Handle = 0xFFFFFFFEu;
+    char out[64];
+    FormatInfoLine(out, sizeof(out), InfoLineHwnd, 0, 0, 0, 0, 0, &t);
+    EXPECT_STREQ("HWND   0xFFFFFFFE(-0000002) PID:  32 TID:123456", out);
+    memset(out, 'x', sizeof(out));
+    FormatInfoLine(out, 8, InfoLineColor, 0, 0, 1, 2, 3, &t);
+    EXPECT_STREQ("Color  ", out);
+    EXPECT_EQ('x', out[8]);
+}
+
+TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
+    Settings s;
+    SetDefaultSettings(&s);
+    // One colour per letter (its code as red); the history read back as letters.
+    auto push = [&s](const char* colours) {
+        for (const char* c = colours; *c; c++)
+            PushHistoryColor(&s, MakeColor(*c, 0, 0));
+        std::string out;
+        for (int i = 0; i < s.HistoryCount; i++)
+            out += (char)ColorRed(s.HistoryColor[i]);
+        return out;
+    };
+    s.HistoryOrder = 2;  // only 1 moves repeats
+    EXPECT_EQ("CABC", push("CBAC"));
+    // A full history drops its oldest entry.
+    EXPECT_EQ("tsrqponmlkjihgfedcba", push("abcdefghijklmnopqrst"));
+    // With HistoryOrder a colour found, even at the last place, moves up whole.
+    s.HistoryOrder = 1;
+    EXPECT_EQ("atsrqponmlkjihgfedcb", push("a"));
+    s.HistoryCount = 0;
+    EXPECT_EQ("CAB", push("CBAC"));
+    EXPECT_EQ("CAB", push("C"));
+    // A count outside the array, only possible from a damaged record, is
+    // brought back inside.
+    s.HistoryCount = 57;
+    EXPECT_EQ(20u, push("X").size());
+    s.HistoryCount = -3;
+    EXPECT_EQ("Y", push("Y"));
+}
+
+TEST(FramelessHitTest, EdgesFourPixelsCornersEightGripSixteen) {
+    const int cases[][3] = {
+        {150, 130, HitClient}, {7, 7, HitTopLeft}, {8, 3, HitTop}, {8, 4, HitClient}, {292, 0, HitTopRight},
+        {299, 8, HitRight}, {295, 9, HitClient}, {3, 100, HitLeft}, {7, 252, HitBottomLeft}, {283, 256, HitBottom},
+        {284, 244, HitBottomRight}, {283, 243, HitClient}, {-1, 100, HitClient}, {300, 100, HitClient}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c[2], FramelessHitTest(c[0], c[1], 300, 260)) << c[0] << "," << c[1];
+    // The smallest window: the grip takes the lower right 16 x 16.
+    EXPECT_EQ(HitBottomRight, FramelessHitTest(16, 8, 32, 24));
+}
+
+TEST(ViewTimerTick, RedrawRoundsUpToTheTickAndPointerChecksFillTheRest) {
+    // One letter per tick: R redraw, c check the pointer, . nothing. Only a
+    // MouseMoveRedraw of 1 switches the checks on.
+    const struct { int interval, mouseMoveRedraw; std::string ticks; } cases[] = {
+        {100, 0, ".........R.........R"}, {15, 0, ".R.R.R"}, {100, 1, "cccccccccRcc"}, {40, 2, "...R"}};
+    for (const auto& c : cases) {
+        std::string out;
+        for (int elapsed = 0; out.size() < c.ticks.size();) {
+            int action = ViewTimerTick(&elapsed, c.interval, c.mouseMoveRedraw);
+            out += action == TickRedraw ? 'R' : action == TickCheckPointer ? 'c' : '.';
+        }
+        EXPECT_EQ(c.ticks, out) << c.interval;
+    }
+}
+
+TEST(WheelAndArrowKeys, OneZoomStepPerMessageAndOnePixelOrTenWithCtrl) {
+    EXPECT_EQ(9, WheelZoom(8, 1200));  // the distance does not matter
+    EXPECT_EQ(7, WheelZoom(8, -120));
+    EXPECT_EQ(0, WheelZoom(32, 120));  // 0: no change
+    EXPECT_EQ(0, WheelZoom(1, -120));
+    int x = 100, y = 50;
+    // Right, down with Ctrl, left with Ctrl, up; then Home, which is no arrow.
+    const int keys[][3] = {{0x27, 0, 1}, {0x28, 1, 1}, {0x25, 1, 1}, {0x26, 0, 1}, {0x24, 1, 0}};
+    for (const auto& k : keys)
+        EXPECT_EQ(k[2], ArrowKeyMove(k[0], k[1], &x, &y)) << k[0];
+    EXPECT_EQ(91, x);
+    EXPECT_EQ(59, y);
+}
+
+TEST(ViewCommands, EachChangesItsOwnSettingOnly) {
+    // Command, setting, value before and after. A toggle makes 1 of 0 and 0
+    // of anything else; a zoom step at either end changes nothing.
+    const struct { int command; int Settings::*field; int from, to; } cases[] = {
+        {CmdZoomImage, &Settings::DispZoomImage, 0, 1}, {CmdCursor, &Settings::DispCursor, 1, 0},
+        {CmdGrid, &Settings::DispGrid, 2, 0}, {CmdInfo, &Settings::DispMouseDownInfo, 0, 1},
+        {CmdInvertColor, &Settings::ReversColor, 1, 0}, {CmdFlipH, &Settings::ReversH, 2, 0},
+        {CmdFlipV, &Settings::ReversV, 0, 1}, {CmdHalfTone, &Settings::HalfTone, 1, 0},
+        {CmdWebSafe, &Settings::WebSafeColor, -1, 0}, {CmdZoom1, &Settings::Zoom, 13, 1},
+        {CmdZoom8, &Settings::Zoom, 13, 8}, {CmdZoom16, &Settings::Zoom, 13, 16}, {CmdZoom32, &Settings::Zoom, 13, 32},
+        {CmdZoomIn, &Settings::Zoom, 31, 32}, {CmdZoomOut, &Settings::Zoom, 2, 1}, {CmdZoomIn, &Settings::Zoom, 32, 32},
+        {CmdZoomOut, &Settings::Zoom, 1, 1}};
+    for (const auto& c : cases) {
+        Settings s = {}, expected = {};
+        s.*c.field = c.from, expected.*c.field = c.to;
+        EXPECT_EQ(c.from == c.to ? ViewCommandUnchanged : ViewCommandChanged, ApplyViewCommand(&s, c.command));
+        EXPECT_EQ(0, memcmp(&expected, &s, sizeof(s))) << c.command << " from " << c.from;
+    }
+}
+
+TEST(TextHelpers, NeverSplitADoubleByteCharacter) {
+    // "表示" in code page 932 is 95 5C 8E A6: the 5C is a trail byte. A lone
+    // lead byte at the very end goes.
+    const struct { const char* text; size_t limit; const char* cut; } cuts[] = {
+        {"ab\x95\x5C\x8E\xA6", 3, "ab"}, {"ab\x95\x5C\x8E\xA6", 5, "ab\x95\x5C"}, {"ab\x95", 10, "ab"}};
+    char out[16];
+    for (const auto& c : cuts) {
+        CopyTextCut(out, c.text, c.limit);
+        EXPECT_STREQ(c.cut, out) << c.limit;
+    }
+    char s[] = "abc\x95\x5C" "d\x95", t[] = "\x95\x5C";
+    DropTrailingLeadByte(s);
+    DropTrailingLeadByte(t);
+    EXPECT_STREQ("abc\x95\x5C" "d", s);
+    EXPECT_STREQ("\x95\x5C", t);
+    // A folder named 表 ends in the byte 0x5C, which is not a separator.
+    const struct { const char *path, *name, *folder; } paths[] = {
+        {"C:\\Program Files\\Tool\\tool.exe", "tool.exe", "C:\\Program Files\\Tool"}, {"C:\\tool.exe", "tool.exe", "C:"},
+        {"C:\\\x95\x5C\\a.exe", "a.exe", "C:\\\x95\x5C"}, {"C:\\dir\\\x95\x5C.exe", "\x95\x5C.exe", "C:\\dir"}};
+    for (const auto& c : paths) {
+        char name[256], folder[256];
+        SplitModulePath(c.path, name, folder);
+        EXPECT_STREQ(c.name, name) << c.path;
+        EXPECT_STREQ(c.folder, folder) << c.path;
+    }
+}
+
+}  // namespace
