@@ -1,46 +1,30 @@
 #!/bin/sh
-# The built program is the kind of file it must be: a GUI executable for
-# its architecture, with the icon group 1001 and the application manifest
-# embedded, and no DLL beyond the system's own.
+# A GUI executable for its architecture importing only system DLLs, with the
+# icon group 1001 (16, 32 and 48 pixels) and the application manifest inside.
 set -u
-exe=$1
-arch=$2
 fail=0
-check() { if ! eval "$2"; then echo "FAIL: $1"; fail=1; fi; }
-
-desc=$(file -b "$exe")
-case "$arch" in
-win32) check "PE32 i386 GUI ($desc)" 'echo "$desc" | grep -q "PE32 executable (GUI) Intel 80386"' ;;
-win64) check "PE32+ x86-64 GUI ($desc)" 'echo "$desc" | grep -q "PE32+ executable (GUI) x86-64"' ;;
-esac
-
-prefix=$([ "$arch" = win32 ] && echo i686 || echo x86_64)-w64-mingw32
-dump=$($prefix-objdump -p "$exe")
-for dll in $(echo "$dump" | sed -n 's/^\s*DLL Name: //p'); do
-    case $(echo "$dll" | tr 'A-Z' 'a-z') in
+bad() { printf "FAIL: %s\n" "$*"; fail=1; }
+if [ "$2" = win32 ]; then
+    tools=i686-w64-mingw32 kind="PE32 executable (GUI) Intel 80386" cpu=x86
+else
+    tools=x86_64-w64-mingw32 kind="PE32+ executable (GUI) x86-64" cpu=amd64
+fi
+desc=$(file -b "$1")
+case $desc in "$kind"*) ;; *) bad "not a $kind: $desc" ;; esac
+for dll in $($tools-objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | tr A-Z a-z); do
+    case $dll in
     kernel32.dll | user32.dll | gdi32.dll | shell32.dll | comctl32.dll | comdlg32.dll | msvcrt.dll | advapi32.dll) ;;
-    *) echo "FAIL: imports $dll"; fail=1 ;;
+    *) bad "imports $dll" ;;
     esac
 done
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-$prefix-objcopy -O binary --only-section=.rsrc "$exe" "$tmp/rsrc" 2>/dev/null
-check "resource section present" '[ -s "$tmp/rsrc" ]'
-# Manifest text as the resource holds it (it is stored as bytes).
-manifest=$(strings -n 8 "$tmp/rsrc" | tr -d '\r')
-check "manifest names the assembly mirabo 1.0.0.0" \
-    'echo "$manifest" | grep -q "assemblyIdentity type=\"win32\" name=\"mirabo\" version=\"1.0.0.0\""'
-check "manifest depends on common controls 6" \
-    'echo "$manifest" | grep -q "Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""'
-check "manifest runs asInvoker" 'echo "$manifest" | grep -q "level=\"asInvoker\""'
-if [ "$arch" = win32 ]; then
-    check "manifest is for x86" 'echo "$manifest" | grep -q "processorArchitecture=\"x86\""'
-fi
-# The icon images: 16, 32 and 48 pixel BITMAPINFOHEADERs (40, size, 2*size).
-for s in 16 32 48; do
-    hex=$(printf '28000000%02x000000%02x000000' "$s" $((2 * s)))
-    check "icon image ${s}x$s" 'od -An -tx1 -v "$tmp/rsrc" | tr -d " \n" | grep -q "$hex"'
+# The resources as a script (windres doubles the quotes in strings).
+rc=$($tools-windres -i "$1" -O rc | sed 's/""/"/g')
+has() { printf '%s\n' "$rc" | sed -n "/^$1 $2 /,/^END/p" | grep -qF "$3" || bad "resource $1/$2 lacks $3"; }
+for text in 'Has 3 elements' '"\020\020\000\000"' '"\040\040\000\000"' '"\060\060\000\000"'; do
+    has 1001 14 "$text"  # RT_GROUP_ICON
 done
+has 1 24 "name=\"mirabo\" version=\"1.0.0.0\" processorArchitecture=\"$cpu\""  # RT_MANIFEST
+has 1 24 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'
+has 1 24 'level="asInvoker"'
 [ $fail = 0 ] && echo "pe_check: $desc; ok"
 exit $fail

@@ -9,67 +9,51 @@
 #include "app/BuiltinCopyKeys.h"
 #include "settings/SettingsFile.h"
 
-namespace {
-
-const std::string kOldFile = "[System]\r\nZoom=7\r\n[CopyKey]\r\nKey=0,x\r\n";
-const SettingsFileWriteFn gRealWrite = gSettingsFileWrite;
-int gCalls, gFailAt;
+static const SettingsFileWriteFn gRealWrite = gSettingsFileWrite;
+static int gCalls, gFailAt;
 
 // Fails the write numbered gFailAt after half of its bytes went out.
-int FailingWrite(HANDLE file, const char* bytes, DWORD length) {
+static int FailingWrite(HANDLE file, const char* bytes, DWORD length) {
+    DWORD written = 0;
     if (gCalls++ != gFailAt)
         return gRealWrite(file, bytes, length);
-    DWORD written = 0;
     WriteFile(file, bytes, length / 2, &written, nullptr);
     return 0;
 }
 
-std::string Bytes(const std::string& path) {
-    std::string s;
-    EXPECT_TRUE(ReadWholeFile(path, &s));
-    return s;
-}
-
 TEST(SettingsFile, IsReplacedOnlyWholeAndNeverWhenItCouldNotBeRead) {
-    std::string path = MakeRunDir("settings-file") + "\\system.ini";
-    ASSERT_TRUE(WriteWholeFile(path, kOldFile));
+    const std::string path = MakeRunDir("settings-file") + "\\system.ini", old = "[System]\r\nZoom=7\r\n";
+    auto file = [&] { std::string s; return ReadWholeFile(path, &s) ? s : "(none)"; };
+    ASSERT_TRUE(WriteWholeFile(path, old));
     SetDefaultSettings(&gSettings);
     ClearCopyKeys(&gCopyKeys);
-    EXPECT_EQ(1, ReadSettingsFileAt(path.c_str()));
     AddBuiltinCopyKeys(&gCopyKeys);
-    // Every piece in turn fails: the [System] section, x and the twelve
-    // built-in keys, the closing line.
+    // Every piece in turn fails (the [System] section, the twelve keys, the
+    // closing line), then none does.
     gSettingsFileWrite = FailingWrite;
-    for (gFailAt = 0; gFailAt < 15; gFailAt++) {
+    for (gFailAt = 0; gFailAt <= 14; gFailAt++) {
         gCalls = 0;
-        EXPECT_EQ(0, WriteSettingsFileAt(path.c_str(), nullptr)) << gFailAt;
-        EXPECT_EQ(kOldFile, Bytes(path)) << gFailAt;
-        EXPECT_FALSE(FileExists(path + ".tmp")) << gFailAt;
+        const int whole = gFailAt == 14;
+        EXPECT_EQ(whole, WriteSettingsFileAt(path.c_str(), nullptr)) << gFailAt;
+        EXPECT_EQ(whole, file() != old) << gFailAt;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".tmp").c_str())) << gFailAt;
     }
-    gCalls = 0;
-    EXPECT_EQ(1, WriteSettingsFileAt(path.c_str(), nullptr));
-    EXPECT_EQ(15, gCalls);
+    EXPECT_EQ(14, gCalls);
     gSettingsFileWrite = gRealWrite;
 
-    // Locked by another program at start: not overwritten, not even once the
-    // lock is gone.
-    std::string written = Bytes(path);
-    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(0, ReadSettingsFileAt(path.c_str()));
-    CloseHandle(lock);
-    gSettings.Zoom = 3;
-    EXPECT_EQ(0, WriteSettingsFileAt(path.c_str(), nullptr));
-    EXPECT_EQ(written, Bytes(path));
-    // A program only reading the file does not lock it; a read lifts the guard.
-    HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    EXPECT_EQ(1, ReadSettingsFileAt(path.c_str()));
-    CloseHandle(reader);
-    gSettings.Zoom = 3;
-    EXPECT_EQ(1, WriteSettingsFileAt(path.c_str(), nullptr));
-    EXPECT_NE(written, Bytes(path));
+    // Locked by another program at start: the settings stay as they were
+    // and the file is not overwritten, not even once the lock is gone. A
+    // program only reading it does not lock it, and a read lifts the guard.
+    ASSERT_TRUE(WriteWholeFile(path, old));
+    for (int shared : {0, 1}) {
+        gSettings.Zoom = 3;
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, shared ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_EQ(shared, ReadSettingsFileAt(path.c_str()));
+        CloseHandle(h);
+        EXPECT_EQ(shared ? 7 : 3, gSettings.Zoom) << shared;
+        EXPECT_EQ(shared, WriteSettingsFileAt(path.c_str(), nullptr));
+        EXPECT_EQ(shared ? std::string::npos : 0, file().find(old)) << shared;
+    }
     ClearCopyKeys(&gCopyKeys);
     SetDefaultSettings(&gSettings);
 }
-
-}  // namespace
