@@ -40,12 +40,11 @@ void Xdotool(const std::string& args) {
     ASSERT_EQ(0, RunUnix("/usr/bin/xdotool " + args));
 }
 
-// Gives w the keyboard focus as the user's click would: the X server's
-// focus (keys from xdotool go to the X window that has it) and Windows'.
-bool Focus(HWND w) {
-    char title[64] = {};
-    GetWindowTextA(w, title, sizeof(title));
-    if (RunUnix(std::string("/usr/bin/xdotool search --sync --name ^") + title + "$ windowfocus --sync") != 0)
+// Gives w, titled title, the keyboard focus as the user's click would: the
+// X server's focus (keys from xdotool go to the X window that has it) and
+// Windows'.
+bool Focus(HWND w, const std::string& title) {
+    if (RunUnix("/usr/bin/xdotool search --sync --name ^" + title + "$ windowfocus --sync") != 0)
         return false;
     SetForegroundWindow(w);
     return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
@@ -99,7 +98,6 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     SetCursorPos(820, 620);
     ASSERT_TRUE(StartMirabo(&p, dir));
-    const HWND hwnd = p.hwnd;
     EXPECT_TRUE(ScreenShowsZoom(2, 820, 620));
     // The enlarged arrow's tip covers the pointer's cell.
     EXPECT_NE(PatternColor(820, 620), ReadPixels(nullptr, WinX + 149, WinY + 129, 1, 1).At(0, 0));
@@ -107,43 +105,41 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     EXPECT_TRUE(ScreenShowsZoom(2, 790, 637));
 
     // One zoom step per wheel message, whatever its distance, up to 32.
-    SendMessageA(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(790, 637));
+    SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(790, 637));
     EXPECT_TRUE(ScreenShowsZoom(3, 790, 637));
     for (int i = 0; i < 35; i++)
-        SendMessageA(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(790, 637));
+        SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(790, 637));
     EXPECT_TRUE(ScreenShowsZoom(32, 790, 637));
 
     // A click on the notification icon hides the window, another shows it.
-    PostMessageA(hwnd, 0x8001, 201, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000));
-    PostMessageA(hwnd, 0x8001, 201, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(hwnd) != 0; }, 5000));
-    EXPECT_TRUE(ScreenShowsZoom(32, 790, 637));
+    PostMessageA(p.hwnd, 0x8001, 201, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(p.hwnd); }, 5000));
+    PostMessageA(p.hwnd, 0x8001, 201, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(p.hwnd) != 0; }, 5000));
 
     // 7 as a hotkey while another window has the focus; then Ctrl+C, the
     // colour's text, in the program's window.
     const COLORREF a = PatternColor(750, 550), b = PatternColor(900, 550);
     Xdotool("mousemove --sync 900 550");
-    ASSERT_TRUE(Focus(other));
+    ASSERT_TRUE(Focus(other, "mirabo-other"));
     Xdotool("key 7");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~b); }, 5000)) << ClipboardDib();
     Xdotool("mousemove --sync 750 550");
-    ASSERT_TRUE(Focus(hwnd));
+    ASSERT_TRUE(Focus(p.hwnd, "Mirabo"));
     Xdotool("key ctrl+c");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(a); }, 5000)) << ClipboardText();
 
     // Space opens the capture menu at the pointer; its second item (the
     // separator is skipped) is the image again.
     Xdotool("key space");
-    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(FindWindowA("#32768", nullptr)); }, 5000));
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
     RECT rc;
-    GetWindowRect(FindWindowA("#32768", nullptr), &rc);
-    EXPECT_EQ("750,550", std::to_string(rc.left) + "," + std::to_string(rc.top));
+    EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
     Xdotool("key Down Down Return");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
 
-    Xdotool("key KP_9 KP_Add");
-    Xdotool("key Escape");
+    Xdotool("key KP_9 KP_Add Escape");
     ASSERT_EQ(0, WaitForExit(&p, 10000));
     std::string saved;
     ReadWholeFile(dir + "\\system.ini", &saved);

@@ -5,9 +5,7 @@ COLORREF PatternColor(int x, int y) {
 }
 
 static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_ERASEBKGND)
-        return 1;
-    if (msg != WM_PAINT)
+    if (msg != WM_PAINT)  // the class has no brush to erase with
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
@@ -59,13 +57,12 @@ PixelImage ReadPixels(HDC dc, int x, int y, int w, int h) {
     void* bits = nullptr;
     HDC src = dc ? dc : GetDC(nullptr), mem = CreateCompatibleDC(src);
     HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
+    SelectObject(mem, dib);
     BitBlt(mem, 0, 0, w, h, src, x, y, SRCCOPY);
     GdiFlush();
     PixelImage image{w, std::vector<DWORD>((DWORD*)bits, (DWORD*)bits + (size_t)w * h)};
-    SelectObject(mem, old);
+    DeleteDC(mem);  // which lets go of the bitmap
     DeleteObject(dib);
-    DeleteDC(mem);
     if (!dc)
         ReleaseDC(nullptr, src);
     return image;

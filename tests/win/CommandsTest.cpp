@@ -3,7 +3,6 @@
 // clipboard; a hidden window stands in for the main window.
 #include <gtest/gtest.h>
 
-#include <stdio.h>
 #include <string.h>
 
 #include <atomic>
@@ -30,42 +29,35 @@ struct Shell : ::testing::Test {
         OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     }
     void TearDown() override {
-        DestroyWindow(owner);  // its hotkeys go with it
+        DestroyWindow(owner);
         DestroyAcceleratorTable(gApp.AccelTable);
-        DeleteDC(gApp.ScreenDC);
         ClearCopyKeys(&gCopyKeys);
     }
     // Appends a capture key one pixel high; returns it for tests to adjust.
-    static CopyKey AddKey(int kind, int width, const char* format = "", int shortcut = 0, int hotkey = 0) {
+    static CopyKey AddKey(int kind, int width, const char* format = "", int shortcut = 0) {
         CopyKey k;
         InitCopyKey(&k);
-        k.Kind = kind, k.Width = width, k.Height = 1, k.ShortcutKey = shortcut, k.Hotkey = hotkey;
+        k.Kind = kind, k.Width = width, k.Height = 1, k.ShortcutKey = shortcut;
         strcpy(k.Format, format);
         InsertCopyKey(&gCopyKeys, -1, &k);
         return k;
     }
 };
 
-// "flags key=command|" per entry, in hex but the command; flags are
-// FVIRTKEY 01, FSHIFT 04, FCONTROL 08, FALT 10.
-std::string Entry(int flags, int key, int command) {
-    char buf[32];
-    snprintf(buf, sizeof(buf), "%02X %02X=%d|", flags, key, command);
-    return buf;
-}
-
 TEST_F(Shell, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
-    std::string want = "09 43=45000|01 00=45001|1D 47=45002|", got;
-    for (int i = 0; i < FixedAccelCount; i++)
-        want += Entry(FixedAccelEntry(i, 1) >> 8, FixedAccelEntry(i, 1) & 0xFF, FixedAccelEntry(i, 0));
     AddKey(CopyKindText, 1, "", 0x0243);   // Ctrl+C
     AddKey(CopyKindSeparator, 1);          // no shortcut
     AddKey(CopyKindImage, 1, "", 0x0F47);  // Windows+Shift+Ctrl+Alt+G: no flag for Windows
     ASSERT_EQ(1, ApplyCopyKeyBindings());
-    std::vector<ACCEL> t(CopyAcceleratorTableA(gApp.AccelTable, nullptr, 0));
-    CopyAcceleratorTableA(gApp.AccelTable, t.data(), (int)t.size());
-    for (const ACCEL& a : t)
-        got += Entry(a.fVirt, a.key, a.cmd);
+    // Flags, key and command of each entry as 0xFFKKCCCC; flags are
+    // FVIRTKEY 01, FSHIFT 04, FCONTROL 08, FALT 10.
+    std::vector<unsigned> want = {0x09430000 | 45000, 0x01000000 | 45001, 0x1D470000 | 45002}, got;
+    for (int i = 0; i < FixedAccelCount; i++)
+        want.push_back(FixedAccelEntry(i, 1) << 16 | FixedAccelEntry(i, 0));
+    std::vector<ACCEL> table(CopyAcceleratorTableA(gApp.AccelTable, nullptr, 0));
+    CopyAcceleratorTableA(gApp.AccelTable, table.data(), (int)table.size());
+    for (const ACCEL& a : table)
+        got.push_back(a.fVirt << 24 | a.key << 16 | a.cmd);
     EXPECT_EQ(want, got);
 }
 
@@ -77,15 +69,6 @@ TEST_F(Shell, ImagePast256MiBIsRefusedWithNothingPlacedAndTheHistoryUnchanged) {
     EXPECT_EQ(0, gSettings.HistoryCount);
 }
 
-std::atomic<int> gWaits;
-std::atomic<bool> gReleased;
-
-void WaitForTheReleaseAfterThreeAttempts(int failedAttempts) {
-    gWaits = failedAttempts;
-    while (failedAttempts == 3 && !gReleased)
-        Sleep(1);
-}
-
 TEST_F(Shell, HeldClipboardIsRetriedThenTheCaptureFailsButTheColourIsKept) {
     gApp.CapturePointInfo.Color = RGB(0x44, 0x55, 0x66);
     CopyKey text = AddKey(CopyKindText, 0, "abc");
@@ -93,18 +76,24 @@ TEST_F(Shell, HeldClipboardIsRetriedThenTheCaptureFailsButTheColourIsKept) {
     std::thread([&] { EXPECT_EQ(0, PutCaptureOnClipboard(1, &text)); }).join();
     EXPECT_TRUE(gSettings.HistoryCount == 1 && gSettings.HistoryColor[0] == RGB(0x44, 0x55, 0x66));
 
-    // Released while the other thread waits: its next attempt opens it.
+    // Released while the other thread waits after its third attempt: its
+    // next attempt opens it.
+    static std::atomic<int> waits;
+    static std::atomic<bool> released;
     int opened = -1;
     std::thread retry([&] {
-        opened = OpenClipboardPatiently(owner, WaitForTheReleaseAfterThreeAttempts);
+        opened = OpenClipboardPatiently(owner, [](int failedAttempts) {
+            for (waits = failedAttempts; failedAttempts == 3 && !released;)
+                Sleep(1);
+        });
         CloseClipboard();
     });
-    for (int ms = 0; gWaits < 3 && ms < 5000; ms++)
+    for (int ms = 0; waits < 3 && ms < 5000; ms++)
         Sleep(1);
     CloseClipboard();
-    gReleased = true;
+    released = true;
     retry.join();
-    EXPECT_TRUE(opened == 1 && gWaits == 3) << opened << " " << gWaits;
+    EXPECT_TRUE(opened == 1 && waits == 3) << opened << " " << waits;
 }
 
 // "text=id" per item ("-" for a separator, ">" and no id for a submenu),
@@ -115,12 +104,11 @@ std::string Describe(HMENU menu) {
         char text[256] = {};
         GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
         UINT state = GetMenuState(menu, i, MF_BYPOSITION), id = GetMenuItemID(menu, i);
-        if (id == (UINT)-1)  // a submenu; the state's high byte is its item count
-            out += ">" + std::string(text) + "|";
-        else if (state & MF_SEPARATOR)  // reported grey by the system
-            out += "-|";
-        else
-            out += text + ("=" + std::to_string(id)) + (state & MF_CHECKED ? "*" : "") + (state & MF_GRAYED ? "~" : "") + "|";
+        // A submenu's state has its item count in the high byte; a separator is reported grey.
+        out += id == (UINT)-1          ? ">" + std::string(text) + "|"
+               : state & MF_SEPARATOR ? std::string("-|")
+                                      : text + ("=" + std::to_string(id)) + (state & MF_CHECKED ? "*" : "") +
+                                            (state & MF_GRAYED ? "~" : "") + "|";
     }
     return out;
 }
