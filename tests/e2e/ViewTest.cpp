@@ -120,13 +120,11 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     // 7 as a hotkey while another window has the focus; then Ctrl+C, the
     // colour's text, in the program's window.
     const COLORREF a = PatternColor(750, 550), b = PatternColor(900, 550);
-    Xdotool("mousemove --sync 900 550");
     ASSERT_TRUE(Focus(other, "mirabo-other"));
-    Xdotool("key 7");
+    Xdotool("mousemove --sync 900 550 key 7");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~b); }, 5000)) << ClipboardDib();
-    Xdotool("mousemove --sync 750 550");
     ASSERT_TRUE(Focus(p.hwnd, "Mirabo"));
-    Xdotool("key ctrl+c");
+    Xdotool("mousemove --sync 750 550 key ctrl+c");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(a); }, 5000)) << ClipboardText();
 
     // Space opens the capture menu at the pointer; its second item (the
@@ -134,7 +132,7 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     Xdotool("key space");
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
-    RECT rc;
+    RECT rc = {};
     EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
     Xdotool("key Down Down Return");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
