@@ -1,7 +1,12 @@
-// The running program's view on the real screen: what its window shows
-// over a known pattern, the wheel, the notification-area toggle, and the
-// zoom written on closing.
+// The running program on the real screen with real input: what its window
+// shows over a known pattern as the pointer moves, the wheel, the
+// notification-area toggle; capturing by a hotkey while another window has
+// the focus, by Ctrl+C and by the capture menu; the zoom keys, and Esc,
+// which ends the program and saves the zoom and the history.
 #include <gtest/gtest.h>
+
+#include <stdint.h>
+#include <stdio.h>
 
 #include <string>
 
@@ -11,79 +16,135 @@
 namespace {
 
 // The program's default window: 300 x 260 at 100, 100, frame 2.
-const int WinX = 100, WinY = 100, WinW = 300, WinH = 260, PtrX = 820, PtrY = 620;
-
-int FloorDiv(int a, int b) {
-    return a >= 0 ? a / b : -((-a + b - 1) / b);
-}
+const int WinX = 100, WinY = 100, WinW = 300, WinH = 260;
 
 // Waits until every pixel of the image area above the enlarged arrow
 // (it hangs from the pointer's cell) shows the pattern pixel of its cell.
-bool ScreenShowsZoom(int zoom) {
+bool ScreenShowsZoom(int zoom, int px, int py) {
     ICONINFO arrow = {};
     GetIconInfo(LoadCursorA(nullptr, (LPCSTR)IDC_ARROW), &arrow);
     DeleteObject(arrow.hbmMask);
     DeleteObject(arrow.hbmColor);
     const int cellX = WinW / 2 - zoom / 2, cellY = WinH / 2 - zoom / 2;
-    return WaitUntil(
-        [&] {
-            PixelImage shot = ReadScreen(WinX, WinY, WinW, WinH);
-            for (int y = 2; y < cellY - zoom * (int)arrow.yHotspot; y++)
-                for (int x = 2; x < WinW - 2; x++)
-                    if (shot.At(x, y) != PatternColor(PtrX + FloorDiv(x - cellX, zoom),
-                                                      PtrY + FloorDiv(y - cellY, zoom)))
-                        return false;
-            return true;
-        },
-        5000);
+    return WaitUntil([&] {
+        PixelImage shot = ReadPixels(nullptr, WinX, WinY, WinW, WinH);
+        for (int y = 2; y < cellY - zoom * (int)arrow.yHotspot; y++)
+            for (int x = 2; x < WinW - 2; x++)
+                if (shot.At(x, y) != PatternColor(px + FloorDiv(x - cellX, zoom), py + FloorDiv(y - cellY, zoom)))
+                    return false;
+        return true;
+    }, 5000);
 }
 
-// Ends the program and closes the pattern however the test ends.
-struct ViewRun {
+void Xdotool(const std::string& args) {
+    ASSERT_EQ(0, RunUnix("/usr/bin/xdotool " + args));
+}
+
+// Gives w, titled title, the keyboard focus as the user's click would: the
+// X server's focus (keys from xdotool go to the X window that has it) and
+// Windows'.
+bool Focus(HWND w, const std::string& title) {
+    if (RunUnix("/usr/bin/xdotool search --sync --name ^" + title + "$ windowfocus --sync") != 0)
+        return false;
+    SetForegroundWindow(w);
+    return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
+}
+
+// "RRGGBB"
+std::string Hex(COLORREF c) {
+    char s[8];
+    snprintf(s, sizeof(s), "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return s;
+}
+
+// The clipboard's image as "<width>x<height> RRGGBB" with the colour of
+// its last pixel, where a block as large as the header says ends; "" when
+// there is none or the program under test holds the clipboard.
+std::string ClipboardDib() {
+    char out[64] = "";
+    if (!OpenClipboard(nullptr))
+        return out;
+    HANDLE h = GetClipboardData(CF_DIB);
+    const int32_t* p = h ? (const int32_t*)GlobalLock(h) : nullptr;  // 32-bit header fields and pixels
+    if (p && GlobalSize(h) >= 40 && p[1] > 0 && p[2] > 0 && GlobalSize(h) >= 40 + 4 * (size_t)p[1] * (size_t)p[2])
+        snprintf(out, sizeof(out), "%dx%d %06X", (int)p[1], (int)p[2], (unsigned)p[9 + p[1] * p[2]]);
+    GlobalUnlock(h);
+    CloseClipboard();
+    return out;
+}
+
+// Ends the program and closes the windows however the test ends.
+struct ViewE2E : ::testing::Test {
     HWND pattern = ShowPatternWindow(600, 400, 440, 440);
+    HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "mirabo-other", WS_POPUP | WS_VISIBLE, 450, 100, 60, 60,
+                                 nullptr, nullptr, nullptr, nullptr);
     MiraboProcess p;
-    ~ViewRun() {
+    void TearDown() override {
         EndMirabo(&p);
         ClosePatternWindow(pattern);
+        DestroyWindow(other);
     }
 };
 
-TEST(ViewE2E, MagnifiesFollowsZoomsHidesAndSavesTheZoom) {
-    ViewRun run;
-    ASSERT_NE(nullptr, run.pattern);
-    SetCursorPos(PtrX, PtrY);
+TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
+    ASSERT_TRUE(pattern && other);
+    // A hand-made file with hotkeys on and three keys: Ctrl+C a shortcut
+    // alone (so that it goes through the accelerators), a separator, and
+    // the inverted 32 x 32 image on 7, as a hotkey as well.
     std::string dir = MakeRunDir("view");
-    ASSERT_TRUE(StartMirabo(&run.p, dir));
-    const HWND hwnd = run.p.hwnd;
-    EXPECT_TRUE(ScreenShowsZoom(2));
+    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nInvalidHotkey=0\r\n[CopyKey]\r\n"
+                                                      "Key=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,579,0\r\n"
+                                                      "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,55,55\r\n"));
+    OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+    SetCursorPos(820, 620);
+    ASSERT_TRUE(StartMirabo(&p, dir));
+    EXPECT_TRUE(ScreenShowsZoom(2, 820, 620));
     // The enlarged arrow's tip covers the pointer's cell.
-    EXPECT_NE(PatternColor(PtrX, PtrY), ReadScreen(WinX + 149, WinY + 129, 1, 1).At(0, 0));
-    // The timer makes the view follow the pointer: the pixel that was at
-    // the pointer moves 30 cells right and 17 up.
-    SetCursorPos(PtrX - 30, PtrY + 17);
-    auto moved = [] { return ReadScreen(WinX + 209, WinY + 95, 1, 1).At(0, 0); };
-    EXPECT_TRUE(WaitUntil([&] { return moved() == PatternColor(PtrX, PtrY); }, 3000));
-    SetCursorPos(PtrX, PtrY);
+    EXPECT_NE(PatternColor(820, 620), ReadPixels(nullptr, WinX + 149, WinY + 129, 1, 1).At(0, 0));
+    SetCursorPos(790, 637);  // the timer makes the view follow
+    EXPECT_TRUE(ScreenShowsZoom(2, 790, 637));
 
     // One zoom step per wheel message, whatever its distance, up to 32.
-    SendMessageA(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(PtrX, PtrY));
-    EXPECT_TRUE(ScreenShowsZoom(3));
+    SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(790, 637));
+    EXPECT_TRUE(ScreenShowsZoom(3, 790, 637));
     for (int i = 0; i < 35; i++)
-        SendMessageA(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(PtrX, PtrY));
-    EXPECT_TRUE(ScreenShowsZoom(32));
+        SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(790, 637));
+    EXPECT_TRUE(ScreenShowsZoom(32, 790, 637));
 
     // A click on the notification icon hides the window, another shows it.
-    PostMessageA(hwnd, 0x8001, 201, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(hwnd); }, 5000));
-    PostMessageA(hwnd, 0x8001, 201, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(hwnd) != 0; }, 5000));
-    EXPECT_TRUE(ScreenShowsZoom(32));
+    PostMessageA(p.hwnd, 0x8001, 201, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(p.hwnd); }, 5000));
+    PostMessageA(p.hwnd, 0x8001, 201, WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(p.hwnd) != 0; }, 5000));
 
-    EXPECT_EQ(0, CloseMirabo(&run.p));
-    std::string ini;
-    ASSERT_TRUE(ReadWholeFile(dir + "\\system.ini", &ini));
-    EXPECT_NE(std::string::npos, ini.find("[System]\r\n")) << ini;
-    EXPECT_NE(std::string::npos, ini.find("\nZoom=32\r\n")) << ini;
+    // 7 as a hotkey while another window has the focus; then Ctrl+C, the
+    // colour's text, in the program's window.
+    const COLORREF a = PatternColor(750, 550), b = PatternColor(900, 550);
+    ASSERT_TRUE(Focus(other, "mirabo-other"));
+    Xdotool("mousemove --sync 900 550 key 7");
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~b); }, 5000)) << ClipboardDib();
+    ASSERT_TRUE(Focus(p.hwnd, "Mirabo"));
+    Xdotool("mousemove --sync 750 550 key ctrl+c");
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(a); }, 5000)) << ClipboardText();
+
+    // Space opens the capture menu at the pointer; its second item (the
+    // separator is skipped) is the image again.
+    Xdotool("key space");
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
+    RECT rc = {};
+    EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
+    Xdotool("key Down Down Return");
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
+
+    Xdotool("key KP_9 KP_Add Escape");
+    ASSERT_EQ(0, WaitForExit(&p, 10000));
+    std::string saved;
+    ReadWholeFile(dir + "\\system.ini", &saved);
+    EXPECT_NE(std::string::npos, saved.find("\r\nZoom=17\r\n")) << saved;
+    // The images keep the sampled colours, newest first.
+    EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#" + Hex(a) + ",#" + Hex(a) + ",#" + Hex(b) + "\r\n"))
+        << saved;
 }
 
 }  // namespace

@@ -1,28 +1,22 @@
 #include "PatternWindow.h"
 
 COLORREF PatternColor(int x, int y) {
-    int blue = 0x80 | (((x >> 8) & 7) << 3) | ((y >> 8) & 7);
-    return RGB(x & 0xFF, y & 0xFF, blue);
+    return RGB(x & 0xFF, y & 0xFF, 0x80 | (((x >> 8) & 7) << 3) | ((y >> 8) & 7));
 }
 
 static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_ERASEBKGND)
-        return 1;
-    if (msg != WM_PAINT)
+    if (msg != WM_PAINT)  // the class has no brush to erase with
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT wr;
-    GetWindowRect(hwnd, &wr);
-    int w = wr.right - wr.left, h = wr.bottom - wr.top;
-    std::vector<DWORD> bits;
-    for (int y = wr.top; y < wr.bottom; y++) {
-        for (int x = wr.left; x < wr.right; x++) {
-            COLORREF c = PatternColor(x, y);
-            bits.push_back((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
-        }
-    }
-    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};  // top-down rows
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<DWORD> bits;  // top-down rows of 0x00RRGGBB, COLORREF's bytes the other way round
+    for (int y = r.top; y < r.bottom; y++)
+        for (int x = r.left; x < r.right; x++)
+            bits.push_back(__builtin_bswap32(PatternColor(x, y)) >> 8);
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
     SetDIBitsToDevice(dc, 0, 0, w, h, 0, 0, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
     EndPaint(hwnd, &ps);
     return 0;
@@ -30,30 +24,24 @@ static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 
 static void PumpFor(DWORD ms) {
     MSG msg;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5)) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5))
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&msg);
-    }
 }
 
 HWND ShowPatternWindow(int x, int y, int w, int h) {
-    WNDCLASSA wc = {0, PatternProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr,
-                    nullptr, "MiraboTestPattern"};
+    WNDCLASSA wc = {0, PatternProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestPattern"};
     RegisterClassA(&wc);  // fails harmlessly once registered
     // Never activated: Wine takes two seconds to hide a window once active.
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                                wc.lpszClassName, "pattern", WS_POPUP, x, y, w, h, nullptr,
-                                nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "pattern",
+                                WS_POPUP, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     // The X server shows the window some time after it is mapped.
-    auto shows = [](int px, int py) {
-        return ReadScreen(px, py, 1, 1).At(0, 0) == PatternColor(px, py);
-    };
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
+    auto shows = [](int px, int py) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == PatternColor(px, py); };
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE)) {
         PumpFor(20);
         if (shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
             return hwnd;
-        InvalidateRect(hwnd, nullptr, FALSE);
     }
     DestroyWindow(hwnd);
     return nullptr;
@@ -67,21 +55,15 @@ void ClosePatternWindow(HWND hwnd) {
 PixelImage ReadPixels(HDC dc, int x, int y, int w, int h) {
     BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
     void* bits = nullptr;
-    HDC mem = CreateCompatibleDC(dc);
+    HDC src = dc ? dc : GetDC(nullptr), mem = CreateCompatibleDC(src);
     HBITMAP dib = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, dc, x, y, SRCCOPY);
+    SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, src, x, y, SRCCOPY);
     GdiFlush();
     PixelImage image{w, std::vector<DWORD>((DWORD*)bits, (DWORD*)bits + (size_t)w * h)};
-    SelectObject(mem, old);
+    DeleteDC(mem);  // which lets go of the bitmap
     DeleteObject(dib);
-    DeleteDC(mem);
-    return image;
-}
-
-PixelImage ReadScreen(int x, int y, int w, int h) {
-    HDC screen = GetDC(nullptr);
-    PixelImage image = ReadPixels(screen, x, y, w, h);
-    ReleaseDC(nullptr, screen);
+    if (!dc)
+        ReleaseDC(nullptr, src);
     return image;
 }

@@ -12,6 +12,12 @@
 // no pixel is black and each one up to 2047, 2047 differs.
 COLORREF PatternColor(int x, int y);
 
+// The number of the cell of size b that holds a pixel a away from the
+// start of cell 0; negative before it.
+inline int FloorDiv(int a, int b) {
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
 // Opens the window over the screen rectangle and waits until the screen
 // shows it. Null when it did not appear.
 HWND ShowPatternWindow(int x, int y, int w, int h);
@@ -27,6 +33,5 @@ struct PixelImage {
     }
 };
 
-// A copy of the pixels of a device context (the screen's: GetDC(nullptr)).
+// A copy of the pixels of a device context, of the screen when dc is null.
 PixelImage ReadPixels(HDC dc, int x, int y, int w, int h);
-PixelImage ReadScreen(int x, int y, int w, int h);

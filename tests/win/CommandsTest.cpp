@@ -1,113 +1,152 @@
-// The command handler and the hotkey dispatcher against a real window, and
-// the accelerator table and hotkeys the capture keys get.
-#include <stdio.h>
+// The accelerator table the capture keys get, the menus as built for the
+// system and read back item by item, and captures put on the real
+// clipboard; a hidden window stands in for the main window.
+#include <gtest/gtest.h>
 
-#include <utility>
+#include <string.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
 #include <vector>
 
-#include "ShellFixture.h"
-#include "app/ViewCommands.h"
-#include "copykey/Hotkey.h"
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "app/ContextMenu.h"
+#include "copykey/CaptureMenu.h"
+#include "copykey/CaptureOutput.h"
 #include "copykey/KeyBindings.h"
 
-using Commands = ShellFixture;
+namespace {
 
-TEST_F(Commands, EachCommandReachesItsHandlerAndOtherNumbersDoNothing) {
-    AddKey(CopyKindImage, 1);
-    AddKey(CopyKindSeparator, 1, "", 0x0031);  // a shortcut, possible in a hand-edited file
-    ApplyCopyKeyBindings();
-    EmptyTheClipboard();
-    AppState appBefore = gApp;
-    // The ends of each range of view commands, numbers around them, and
-    // capture-key commands of the separator and past the list.
-    const int numbers[] = {0, 1, 32769, 32771, 41000, CmdZoomImage, CmdInfo, 41010, 42000, CmdZoom1, CmdZoom32,
-                           CmdZoomOut, 42013, 43000, CmdInvertColor, CmdFlipV, CmdWebSafe, 43008, 44999, 45001, 45002, 65535};
-    for (int c : numbers) {
-        Settings expected = gSettings;
-        ApplyViewCommand(&expected, c);  // changes nothing but for view commands
-        HandleCommand(owner, c, 0);
-        EXPECT_EQ(0, memcmp(&expected, &gSettings, sizeof(Settings))) << c;
+struct Shell : ::testing::Test {
+    HWND owner = nullptr;
+    void SetUp() override {
+        InitDefaults(GetModuleHandleA(nullptr));
+        owner = gApp.MainWindow =
+            CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(nullptr, owner);
+        OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     }
-    for (int id : {0x8003, 0x8005, 0x8006, 0, -1})
-        HandleHotkey(owner, id);
-    EXPECT_EQ(0, memcmp(&appBefore, &gApp, sizeof(gApp)));
-    EXPECT_EQ("", ClipboardText() + ClipboardDib(0, 0));
-}
+    void TearDown() override {
+        DestroyWindow(owner);
+        DestroyAcceleratorTable(gApp.AccelTable);
+        ClearCopyKeys(&gCopyKeys);
+    }
+    // Appends a capture key one pixel high; returns it for tests to adjust.
+    static CopyKey AddKey(int kind, int width, const char* format = "", int shortcut = 0) {
+        CopyKey k;
+        InitCopyKey(&k);
+        k.Kind = kind, k.Width = width, k.Height = 1, k.ShortcutKey = shortcut;
+        strcpy(k.Format, format);
+        InsertCopyKey(&gCopyKeys, -1, &k);
+        return k;
+    }
+};
 
-TEST_F(Commands, HalfToneSetsTheStretchModeTranslucencyNeedsLayeredWindowsFixPointKeepsThePoint) {
-    gApp.BackBufferDC = CreateCompatibleDC(nullptr);
-    HandleCommand(owner, CmdHalfTone, 0);
-    EXPECT_EQ(HALFTONE, GetStretchBltMode(gApp.BackBufferDC));
-    HandleCommand(owner, CmdHalfTone, 0);
-    EXPECT_EQ(COLORONCOLOR, GetStretchBltMode(gApp.BackBufferDC));
-    DeleteDC(gApp.BackBufferDC);
-    gApp.OsVersionCode = 4;  // before Windows 2000: ignored
-    HandleCommand(owner, CmdTranslucent, 0);
-    gApp.OsVersionCode = 5;
-    HandleCommand(owner, CmdTranslucent, 0);
-    EXPECT_EQ(1, gSettings.WindowAlpha);
-    SetCursorPos(123, 45);
-    HandleCommand(owner, CmdFixPoint, 0);
-    SetCursorPos(300, 301);
-    HandleCommand(owner, CmdFixPoint, 0);  // released; the last fixed point stays
-    EXPECT_EQ(std::make_pair(123, 45), std::make_pair(gSettings.FixMouseX, gSettings.FixMouseY));
-}
-
-// "flags key=command|" per entry, in hex but the command; flags are
-// FVIRTKEY 01, FSHIFT 04, FCONTROL 08, FALT 10.
-static std::string Entry(int flags, int key, int command) {
-    char buf[32];
-    snprintf(buf, sizeof(buf), "%02X %02X=%d|", flags, key, command);
-    return buf;
-}
-
-static std::string AcceleratorTable() {
-    std::vector<ACCEL> t(CopyAcceleratorTableA(gApp.AccelTable, nullptr, 0));
-    CopyAcceleratorTableA(gApp.AccelTable, t.data(), (int)t.size());
-    std::string out;
-    for (const ACCEL& a : t)
-        out += Entry(a.fVirt, a.key, a.cmd);
-    return out;
-}
-
-TEST_F(Commands, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
-    std::string fixed;
-    for (int i = 0; i < FixedAccelCount; i++)
-        fixed += Entry(FixedAccelEntry(i, 1) >> 8, FixedAccelEntry(i, 1) & 0xFF, FixedAccelEntry(i, 0));
+TEST_F(Shell, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
     AddKey(CopyKindText, 1, "", 0x0243);   // Ctrl+C
     AddKey(CopyKindSeparator, 1);          // no shortcut
     AddKey(CopyKindImage, 1, "", 0x0F47);  // Windows+Shift+Ctrl+Alt+G: no flag for Windows
     ASSERT_EQ(1, ApplyCopyKeyBindings());
-    EXPECT_EQ("09 43=45000|01 00=45001|1D 47=45002|" + fixed, AcceleratorTable());
+    // Flags, key and command of each entry as 0xFFKKCCCC; flags are
+    // FVIRTKEY 01, FSHIFT 04, FCONTROL 08, FALT 10.
+    std::vector<unsigned> want = {0x09430000 | 45000, 0x01000000 | 45001, 0x1D470000 | 45002}, got;
+    for (int i = 0; i < FixedAccelCount; i++)
+        want.push_back(FixedAccelEntry(i, 1) << 16 | FixedAccelEntry(i, 0));
+    std::vector<ACCEL> table(CopyAcceleratorTableA(gApp.AccelTable, nullptr, 0));
+    CopyAcceleratorTableA(gApp.AccelTable, table.data(), (int)table.size());
+    for (const ACCEL& a : table)
+        got.push_back(a.fVirt << 24 | a.key << 16 | a.cmd);
+    EXPECT_EQ(want, got);
 }
 
-// Which of the combinations the test uses someone holds (a trial registration fails).
-static std::string HeldCombos() {
-    const struct { UINT mods, vk; const char* name; } combos[] = {
-        {MOD_SHIFT | MOD_CONTROL, VK_F10, "Shift+Ctrl+F10 "}, {MOD_WIN, VK_F9, "Windows+F9"}};
+TEST_F(Shell, ImagePast256MiBIsRefusedWithNothingPlacedAndTheHistoryUnchanged) {
+    CopyKey huge = AddKey(CopyKindImage, 8192);
+    huge.Height = 8192;
+    EXPECT_EQ(0, PutCaptureOnClipboard(0, &huge));
+    EXPECT_EQ(0, CountClipboardFormats());
+    EXPECT_EQ(0, gSettings.HistoryCount);
+}
+
+TEST_F(Shell, HeldClipboardIsRetriedThenTheCaptureFailsButTheColourIsKept) {
+    gApp.CapturePointInfo.Color = RGB(0x44, 0x55, 0x66);
+    CopyKey text = AddKey(CopyKindText, 0, "abc");
+    ASSERT_TRUE(OpenClipboard(nullptr));  // held by this thread; the captures run on another
+    std::thread([&] { EXPECT_EQ(0, PutCaptureOnClipboard(1, &text)); }).join();
+    EXPECT_TRUE(gSettings.HistoryCount == 1 && gSettings.HistoryColor[0] == RGB(0x44, 0x55, 0x66));
+
+    // Released while the other thread waits after its third attempt: its
+    // next attempt opens it.
+    static std::atomic<int> waits;
+    static std::atomic<bool> released;
+    int opened = -1;
+    std::thread retry([&] {
+        opened = OpenClipboardPatiently(owner, [](int failedAttempts) {
+            for (waits = failedAttempts; failedAttempts == 3 && !released;)
+                Sleep(1);
+        });
+        CloseClipboard();
+    });
+    for (int ms = 0; waits < 3 && ms < 5000; ms++)
+        Sleep(1);
+    CloseClipboard();
+    released = true;
+    retry.join();
+    EXPECT_TRUE(opened == 1 && waits == 3) << opened << " " << waits;
+}
+
+// "text=id" per item ("-" for a separator, ">" and no id for a submenu),
+// "*" when checked, "~" when grey, each followed by "|".
+std::string Describe(HMENU menu) {
     std::string out;
-    for (const auto& c : combos)
-        out += RegisterHotKey(nullptr, 0x7000, c.mods, c.vk) && UnregisterHotKey(nullptr, 0x7000) ? "" : c.name;
+    for (int i = 0; i < GetMenuItemCount(menu); i++) {
+        char text[256] = {};
+        GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
+        UINT state = GetMenuState(menu, i, MF_BYPOSITION), id = GetMenuItemID(menu, i);
+        // A submenu's state has its item count in the high byte; a separator is reported grey.
+        out += id == (UINT)-1          ? ">" + std::string(text) + "|"
+               : state & MF_SEPARATOR ? std::string("-|")
+                                      : text + ("=" + std::to_string(id)) + (state & MF_CHECKED ? "*" : "") +
+                                            (state & MF_GRAYED ? "~" : "") + "|";
+    }
     return out;
 }
 
-TEST_F(Commands, HotkeysAreRegisteredUnderTheirKeysIdentifiersOnlyWhenSwitchedOn) {
-    AddKey(CopyKindText, 1, "", 0, 0x0379);  // Shift+Ctrl+F10
-    AddKey(CopyKindText, 1);
-    AddKey(CopyKindText, 1, "", 0, 0x0878);  // Windows+F9
-    ApplyCopyKeyBindings();                  // InvalidHotkey is 1 by default
-    EXPECT_EQ("", HeldCombos());
-    gSettings.InvalidHotkey = 0;
-    ApplyCopyKeyBindings();
-    EXPECT_EQ("Shift+Ctrl+F10 Windows+F9", HeldCombos());
-    EXPECT_EQ(1, ReleaseCopyKeyHotkeys());
-    EXPECT_EQ("", HeldCombos());
-    // Around the options sheet: the placeholder sample, then bound again.
-    strcpy(gApp.CapturePointInfo.ClassName, "sampled");
-    HandleCommand(owner, CmdOptions, 0);
-    EXPECT_STREQ("(classname)", gApp.CapturePointInfo.ClassName);
-    EXPECT_EQ("Shift+Ctrl+F10 Windows+F9", HeldCombos());
-    // An empty combination releases the identifier; the third key's is 0x8006.
-    EXPECT_EQ(0, RegisterCopyKeyHotkey(owner, 0, 0x8006));
-    EXPECT_EQ("Shift+Ctrl+F10 ", HeldCombos());
+TEST_F(Shell, ContextMenuShowsItemsChecksAndGreyState) {
+    gApp.OsVersionCode = 5, gSettings.WindowAlpha = 1;
+    HMENU menu = CreateContextMenu();
+    EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005*|グリッド(&G)\tAlt+G=41006|"
+              "座標情報 (&I)\tAlt+I=41007|-|常に手前に表示(&T)\tAlt+T=41002*|半透明表示 (&A)\tAlt+A=41003*|-|"
+              "オプション(&O)...\tAlt+O=41008|終了(&X)\tEsc=41001|",
+              Describe(menu));
+    EXPECT_EQ("1倍(&1)\tNum 1=42001|2倍(&2)\tNum 2=42002*|3倍(&3)\tNum 3=42003|4倍(&4)\tNum 4=42004|"
+              "5倍(&5)\tNum 5=42005|6倍(&6)\tNum 6=42006|7倍(&7)\tNum 7=42007|8倍(&8)\tNum 8=42008|"
+              "16倍(&9)\tNum 9=42009|32倍(&0)\tNum 0=42010|-|拡大(&U)\tNum +=42011|縮小(&D)\tNum -=42012|",
+              Describe(GetSubMenu(menu, 0)));
+    DestroyMenu(menu);
+
+    // Before Windows 2000 there is no translucency item; Options greys while open.
+    gApp.OsVersionCode = 4, gApp.OptionsOpen = 1;
+    gSettings.DispCursor = 0, gSettings.DispGrid = 1, gSettings.DispMouseDownInfo = 1;
+    gSettings.WindowTop = 2, gSettings.Zoom = 9;  // only exactly 1 counts as on; 9 has no preset
+    menu = CreateContextMenu();
+    EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005|グリッド(&G)\tAlt+G=41006*|"
+              "座標情報 (&I)\tAlt+I=41007*|-|常に手前に表示(&T)\tAlt+T=41002|-|"
+              "オプション(&O)...\tAlt+O=41008~|終了(&X)\tEsc=41001|",
+              Describe(menu));
+    EXPECT_EQ(std::string::npos, Describe(GetSubMenu(menu, 0)).find('*'));
+    DestroyMenu(menu);
 }
+
+TEST_F(Shell, CaptureMenuListsEveryKeyOverTheSampleWithItsIndexPlusOne) {
+    AddKey(CopyKindText, 1, "#[HEX02R][HEX02G][HEX02B]");
+    AddKey(CopyKindSeparator, 1);
+    AddKey(CopyKindImage, 4);
+    gApp.CapturePointInfo.Red = 255, gApp.CapturePointInfo.Green = 128, gApp.CapturePointInfo.Blue = 0;
+    HMENU menu = CreateCaptureMenu();
+    EXPECT_EQ("テキスト\t#FF8000=1|-|画像\t4*1=3|", Describe(menu));
+    DestroyMenu(menu);
+}
+
+}  // namespace
