@@ -16,6 +16,8 @@
 #include "copykey/CaptureMenu.h"
 #include "copykey/CaptureOutput.h"
 #include "copykey/KeyBindings.h"
+#include "../support/PatternWindow.h"
+#include "../support/WineHarness.h"
 
 namespace {
 
@@ -59,6 +61,22 @@ TEST_F(Shell, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
     for (const ACCEL& a : table)
         got.push_back(a.fVirt << 24 | a.key << 16 | a.cmd);
     EXPECT_EQ(want, got);
+}
+
+// A fixed view shows another point; a capture still takes the pixel under
+// the pointer.
+TEST_F(Shell, CaptureKeyTakesThePointerPixelWhenTheViewIsFixed) {
+    HWND pattern = ShowPatternWindow(700, 500, 100, 100);
+    AddKey(CopyKindText, 0, "#[HEX02R][HEX02G][HEX02B]");
+    ApplyCopyKeyBindings();
+    gSettings.FixMouse = 1, gSettings.FixMouseX = 5, gSettings.FixMouseY = 5;
+    SetCursorPos(750, 560);
+    HandleCommand(owner, 45000, 0);
+    COLORREF c = PatternColor(750, 560);
+    char want[8];
+    snprintf(want, sizeof(want), "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    EXPECT_EQ(want, ClipboardText());
+    ClosePatternWindow(pattern);
 }
 
 TEST_F(Shell, ImagePast256MiBIsRefusedWithNothingPlacedAndTheHistoryUnchanged) {
