@@ -43,11 +43,7 @@ trap wine_env_stop EXIT INT TERM
 wine_env_start "$build/wine-shot"
 # Something to magnify: a colourful test picture as the desktop, and the
 # pointer over the rose in it.
-convert -size 1280x1024 gradient:'#204080-#f0d080' \
-    \( rose: -scale 800% \) -geometry +520+420 -composite \
-    \( -size 300x40 xc:none -fill '#c02020' -draw 'rectangle 0,0 99,39' -fill '#20a040' \
-       -draw 'rectangle 100,0 199,39' -fill '#2040c0' -draw 'rectangle 200,0 299,39' \) \
-    -geometry +520+380 -composite "$build/wine-shot/desktop.png"
+"$root/tools/desktop-picture.sh" "$build/wine-shot/desktop.png"
 display -window root "$build/wine-shot/desktop.png" </dev/null >/dev/null 2>&1 &
 xdotool mousemove 700 520
 "$wine" "$exe" </dev/null >/dev/null 2>&1 &

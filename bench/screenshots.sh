@@ -8,11 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/screenshots}
 mkdir -p "$out"
 dir=$(mktemp -d /tmp/mirabo-shots.XXXXXX)
-convert -size 1280x1024 gradient:'#204080-#f0d080' \
-    \( rose: -scale 800% \) -geometry +520+420 -composite \
-    \( -size 300x40 xc:none -fill '#c02020' -draw 'rectangle 0,0 99,39' -fill '#20a040' \
-       -draw 'rectangle 100,0 199,39' -fill '#2040c0' -draw 'rectangle 200,0 299,39' \) \
-    -geometry +520+380 -composite "$dir/desktop.png"
+"$root/tools/desktop-picture.sh" "$dir/desktop.png"
 display -window root "$dir/desktop.png" </dev/null >/dev/null 2>&1 &
 sleep 1
 
