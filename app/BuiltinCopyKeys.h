@@ -1,7 +1,7 @@
 // The twelve capture keys a first start offers when there is no system.ini.
 #pragma once
 
-#include "copykey/CopyKeyList.h"
+#include "core/CopyKeyList.h"
 
 enum { BuiltinCopyKeyCount = 12 };
 

@@ -1,14 +1,17 @@
 #include "app/Commands.h"
 
-#include "app/AppState.h"
-#include "app/MainWnd.h"
+#include <string.h>
+
 #include "app/ViewCommands.h"
 #include "copykey/AccelTable.h"
 #include "copykey/CaptureMenu.h"
 #include "copykey/CaptureOutput.h"
 #include "copykey/Hotkey.h"
 #include "copykey/KeyBindings.h"
+#include "core/Translucency.h"
 #include "options/OptionsSheet.h"
+#include "platform/AppState.h"
+#include "platform/WindowOpacity.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
 
@@ -33,7 +36,7 @@ static void CmdAlwaysOnTopRun(HWND window, int) {
 }
 
 static void CmdTranslucentRun(HWND window, int) {
-    if (gApp.OsVersionCode < 5)
+    if (!TranslucencyAvailable(gApp.OsVersionCode))
         return;
     if (gSettings.WindowAlpha == 0)
         SetWindowOpacity(window, gSettings.Opacity, 0);
@@ -71,12 +74,37 @@ static void CmdContextMenuRun(HWND window, int) {
     PostMessageA(window, WM_CONTEXTMENU, 0, 0);
 }
 
+// Puts key's capture of CapturePointInfo on the clipboard. The history
+// may have changed even when the clipboard step failed (the clipboard stayed
+// held), so the redraw depends on the history, not on the result.
+static int RunCapture(HWND window, const CopyKey& key) {
+    // A separator only structures the menu; its keys (possible in a
+    // hand-edited file) capture nothing.
+    if (key.Kind != CopyKindText && key.Kind != CopyKindImage)
+        return 0;
+    int countBefore = gSettings.HistoryCount;
+    ColorRef before[HistoryCapacity];
+    memcpy(before, gSettings.HistoryColor, sizeof(before));
+    int placed = PutCaptureOnClipboard(key.Kind == CopyKindText ? 1 : 0, &key);
+    if (gSettings.HistoryCount != countBefore ||
+        memcmp(before, gSettings.HistoryColor, sizeof(before)) != 0)
+        RedrawView(window);
+    return placed;
+}
+
+static void SampleForCapture(POINT pt) {
+    SamplePoint(ScreenDC(), gSettings.WebSafeColor, pt, &gApp.CapturePointInfo);
+}
+
 static void CmdCaptureMenuRun(HWND window, int) {
     // Not PointerPos: the menu's sample is its own.
     POINT pt;
     GetCursorPos(&pt);
-    SamplePoint(pt, &gApp.CapturePointInfo);
-    ShowCaptureMenu(window, pt);
+    SampleForCapture(pt);
+    CopyKey key;
+    int index = ShowCaptureMenu(window, pt);
+    if (index >= 0 && GetCopyKey(&gCopyKeys, index, &key))
+        RunCapture(window, key);
 }
 
 static void CmdFixPointRun(HWND window, int) {
@@ -140,21 +168,16 @@ int RunCopyKey(HWND window, int index) {
     CopyKey key;
     if (!GetCopyKey(&gCopyKeys, index, &key))
         return 0;
-    // A separator only structures the menu; its keys (possible in a
-    // hand-edited file) capture nothing.
     if (key.Kind != CopyKindText && key.Kind != CopyKindImage)
         return 0;
     // The real pointer, also while the view is fixed on a point.
     GetCursorPos(&gApp.PointerPos);
-    SamplePoint(gApp.PointerPos, &gApp.CapturePointInfo);
-    if (!PutCaptureOnClipboard(key.Kind == CopyKindText ? 1 : 0, &key))
-        return 0;
-    RedrawView(window);
-    return 1;
+    SampleForCapture(gApp.PointerPos);
+    return RunCapture(window, key);
 }
 
 int ReleaseCopyKeyHotkeys() {
-    gSettings.CopyKeyCount = CountCopyKeys(&gCopyKeys);
+    RecountCopyKeys(&gSettings, &gCopyKeys);
     for (int i = 0; i < gSettings.CopyKeyCount; i++) {
         CopyKey key;
         if (!GetCopyKey(&gCopyKeys, i, &key))
@@ -166,7 +189,7 @@ int ReleaseCopyKeyHotkeys() {
 }
 
 int ApplyCopyKeyBindings() {
-    gSettings.CopyKeyCount = CountCopyKeys(&gCopyKeys);
+    RecountCopyKeys(&gSettings, &gCopyKeys);
     for (int i = 0; i < gSettings.CopyKeyCount; i++) {
         CopyKey key;
         if (!GetCopyKey(&gCopyKeys, i, &key))

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/CommandIds.h"
+#include "core/CommandIds.h"
 
 void HandleCommand(HWND window, WPARAM wParam, LPARAM lParam);
 void HandleHotkey(HWND window, int hotkeyId);

@@ -1,7 +1,8 @@
 #include "app/ContextMenu.h"
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "app/ContextMenuModel.h"
+#include "platform/PopupMenu.h"
 
 static UINT MenuFlagsOf(const MenuItemModel& item) {
     if (item.Kind == MenuItemSeparator)
@@ -39,15 +40,6 @@ HMENU CreateContextMenu() {
     int count = BuildMainMenuModel(&gSettings, gApp.OsVersionCode, gApp.OptionsOpen, items);
     AppendModelItems(menu, items, count, zoom);
     return menu;
-}
-
-int TrackMenuChoice(HWND window, HMENU menu, POINT pt) {
-    if (!menu)
-        return 0;
-    int chosen = (int)TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, window,
-                                     nullptr);
-    DestroyMenu(menu);
-    return chosen;
 }
 
 int ShowContextMenu(HWND window, POINT pt) {

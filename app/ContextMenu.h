@@ -11,7 +11,3 @@ int ShowContextMenu(HWND window, POINT pt);
 // The menu as it stands for the current settings, with its zoom submenu;
 // null when it cannot be built. Destroying it destroys the submenu too.
 HMENU CreateContextMenu();
-
-// Tracks menu at pt for window until the user chooses or cancels, then
-// destroys it. The chosen command, 0 when none or when menu is null.
-int TrackMenuChoice(HWND window, HMENU menu, POINT pt);

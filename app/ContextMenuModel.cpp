@@ -1,6 +1,7 @@
 #include "app/ContextMenuModel.h"
 
-#include "app/CommandIds.h"
+#include "core/CommandIds.h"
+#include "core/Translucency.h"
 
 namespace {
 
@@ -59,8 +60,7 @@ int BuildMainMenuModel(const Settings* s, int osVersionCode, int optionsOpen, Me
     out[n++] = StringItem("座標情報 (&I)\tAlt+I", CmdInfo, CheckedWhen(s->DispMouseDownInfo));
     out[n++] = Separator();
     out[n++] = StringItem("常に手前に表示(&T)\tAlt+T", CmdAlwaysOnTop, CheckedWhen(s->WindowTop));
-    // Layered windows came with Windows 2000.
-    if (osVersionCode >= 5)
+    if (TranslucencyAvailable(osVersionCode))
         out[n++] = StringItem("半透明表示 (&A)\tAlt+A", CmdTranslucent, CheckedWhen(s->WindowAlpha));
     out[n++] = Separator();
     out[n++] = StringItem("オプション(&O)...\tAlt+O", CmdOptions, optionsOpen == 1 ? MenuStateGrayed : 0);

@@ -2,7 +2,7 @@
 // command and state at the moment the menu opens.
 #pragma once
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 enum MenuItemKind {
     MenuItemString = 0,

@@ -2,10 +2,12 @@
 
 #include <shellapi.h>
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "app/Commands.h"
 #include "app/ContextMenu.h"
 #include "app/MainWndRules.h"
+#include "platform/WindowOpacity.h"
+#include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "view/RedrawView.h"
 
@@ -28,8 +30,8 @@ ATOM RegisterMainWindowClass(HINSTANCE instance) {
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = MainWndProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IconResourceId));
-    wc.hIconSm = (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IconResourceId), IMAGE_ICON,
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MIRABO));
+    wc.hIconSm = (HICON)LoadImageA(instance, MAKEINTRESOURCEA(IDI_MIRABO), IMAGE_ICON,
                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
     wc.hCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
     wc.hbrBackground = (HBRUSH)GetStockObject(NULL_BRUSH);
@@ -84,33 +86,6 @@ void ReleaseBackBuffer() {
     gApp.BackBufferBitmap = nullptr;
 }
 
-typedef BOOL(WINAPI* SetLayeredWindowAttributesFn)(HWND, COLORREF, BYTE, DWORD);
-
-int SetWindowOpacity(HWND hwnd, int percent, int force) {
-    if (gApp.OsVersionCode < 5)
-        return 0;
-    int alpha = OpacityAlpha(percent);
-    LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
-    if (alpha == 255 && force != 1) {
-        SetWindowLongA(hwnd, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-        return 1;
-    }
-    // Looked up at run time: the program also starts on systems without it.
-    HMODULE user32 = LoadLibraryA("user32.dll");
-    if (!user32)
-        return 0;
-    SetLayeredWindowAttributesFn setAttributes =
-        (SetLayeredWindowAttributesFn)(void*)GetProcAddress(user32, "SetLayeredWindowAttributes");
-    if (!setAttributes) {
-        FreeLibrary(user32);
-        return 0;
-    }
-    SetWindowLongA(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    setAttributes(hwnd, 0, (BYTE)alpha, LWA_ALPHA);
-    FreeLibrary(user32);
-    return 1;
-}
-
 static void FillTrayIconData(HWND hwnd, NOTIFYICONDATAA* nid) {
     ZeroMemory(nid, sizeof(*nid));
     nid->cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -118,7 +93,7 @@ static void FillTrayIconData(HWND hwnd, NOTIFYICONDATAA* nid) {
     nid->uID = TrayIconId;
     nid->uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     nid->uCallbackMessage = TrayCallbackMessage;
-    nid->hIcon = (HICON)LoadImageA(gApp.Instance, MAKEINTRESOURCEA(IconResourceId), IMAGE_ICON,
+    nid->hIcon = (HICON)LoadImageA(gApp.Instance, MAKEINTRESOURCEA(IDI_MIRABO), IMAGE_ICON,
                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                    LR_SHARED);
     lstrcpynA(nid->szTip, MainWindowTitle, sizeof(nid->szTip));
@@ -157,7 +132,7 @@ static LRESULT MainWnd_OnCreate(HWND hwnd) {
     gApp.LastPointerPos.x = -1;
     gApp.LastPointerPos.y = -1;
     AddTrayIcon(hwnd);
-    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    ScreenDC();
     HDC dc = GetDC(hwnd);
     gApp.BackBufferDC = CreateCompatibleDC(dc);
     ReleaseDC(hwnd, dc);
@@ -181,10 +156,7 @@ static LRESULT MainWnd_OnCreate(HWND hwnd) {
 static void MainWnd_OnDestroy(HWND hwnd) {
     KillTimer(hwnd, ViewTimerId);
     WriteSettingsFile(hwnd);
-    if (gApp.ScreenDC) {
-        DeleteDC(gApp.ScreenDC);
-        gApp.ScreenDC = nullptr;
-    }
+    ReleaseScreenDC();
     ReleaseBackBuffer();
     if (gApp.ViewFont) {
         SelectObject(gApp.BackBufferDC, gApp.ReplacedFont);
@@ -321,9 +293,8 @@ static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
 static LRESULT MainWnd_OnDisplayChange(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     gApp.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     gApp.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-    if (gApp.ScreenDC)
-        DeleteDC(gApp.ScreenDC);
-    gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    ReleaseScreenDC();
+    ScreenDC();
     return DefWindowProcA(hwnd, WM_DISPLAYCHANGE, wParam, lParam);
 }
 

@@ -13,7 +13,3 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Sizes a new back-buffer bitmap to the client area; always 1.
 int CreateBackBuffer(HWND hwnd);
 void ReleaseBackBuffer();
-
-// Makes the window translucent at percent (0 to 100) or, at 100 without
-// force, plainly opaque again. 1 when the translucency was set or removed.
-int SetWindowOpacity(HWND hwnd, int percent, int force);

@@ -1,5 +1,8 @@
 #include "app/MainWndRules.h"
 
+#include "core/CommandIds.h"
+#include "core/Zoom.h"
+
 int FramelessHitTest(int x, int y, int w, int h) {
     if (x >= w - 16 && y >= h - 16 && x < w && y < h)
         return HitBottomRight;
@@ -22,10 +25,8 @@ int FramelessHitTest(int x, int y, int w, int h) {
     return HitClient;
 }
 
-enum { TickPeriod = 10 };
-
 int ViewTimerTick(int* elapsed, int interval, int mouseMoveRedraw) {
-    *elapsed += TickPeriod;
+    *elapsed += ViewTimerPeriod;
     if (*elapsed >= interval) {
         *elapsed = 0;
         return TickRedraw;
@@ -34,9 +35,8 @@ int ViewTimerTick(int* elapsed, int interval, int mouseMoveRedraw) {
 }
 
 int WheelZoom(int zoom, int delta) {
-    if (delta > 0)
-        return zoom >= 32 ? 0 : zoom + 1;
-    return zoom <= 1 ? 0 : zoom - 1;
+    int stepped = StepZoom(zoom, delta > 0 ? 1 : -1);
+    return stepped == zoom ? 0 : stepped;
 }
 
 enum { KeyLeft = 0x25, KeyUp = 0x26, KeyRight = 0x27, KeyDown = 0x28 };
@@ -58,12 +58,4 @@ int ArrowKeyMove(int virtualKey, int ctrlDown, int* x, int* y) {
         return 1;
     }
     return 0;
-}
-
-int OpacityAlpha(int percent) {
-    if (percent < 0)
-        percent = 0;
-    if (percent > 100)
-        percent = 100;
-    return percent * 255 / 100;
 }

@@ -43,6 +43,3 @@ int WheelZoom(int zoom, int delta);
 // Arrow keys move the pointer by one pixel, ten with Ctrl. Returns 1 and
 // moves (*x, *y) for an arrow key, 0 for any other key.
 int ArrowKeyMove(int virtualKey, int ctrlDown, int* x, int* y);
-
-// The layered-window alpha for an opacity in percent (clamped to 0..100).
-int OpacityAlpha(int percent);

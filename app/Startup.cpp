@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
+#include "app/InitDefaults.h"
 #include "app/BuiltinCopyKeys.h"
 #include "app/Commands.h"
 #include "app/MainWnd.h"

@@ -1,6 +1,7 @@
 #include "app/ViewCommands.h"
 
-#include "app/CommandIds.h"
+#include "core/CommandIds.h"
+#include "core/Zoom.h"
 
 namespace {
 
@@ -21,17 +22,12 @@ const ToggleCommand kToggles[] = {
     {CmdWebSafe, &Settings::WebSafeColor},
 };
 
-// Indexed by command - CmdZoom1.
-const int kZoomPresets[] = {1, 2, 3, 4, 5, 6, 7, 8, 16, 32};
-
-enum { MinZoom = 1, MaxZoom = 32 };
-
 }  // namespace
 
 int ZoomOfPreset(int command) {
     if (command < CmdZoom1 || command > CmdZoom32)
         return 0;
-    return kZoomPresets[command - CmdZoom1];
+    return ZoomPresets[command - CmdZoom1];
 }
 
 int ApplyViewCommand(Settings* s, int command) {
@@ -45,16 +41,11 @@ int ApplyViewCommand(Settings* s, int command) {
         s->Zoom = zoom;
         return ViewCommandChanged;
     }
-    if (command == CmdZoomIn) {
-        if (s->Zoom >= MaxZoom)
+    if (command == CmdZoomIn || command == CmdZoomOut) {
+        int zoom = StepZoom(s->Zoom, command == CmdZoomIn ? 1 : -1);
+        if (zoom == s->Zoom)
             return ViewCommandUnchanged;
-        s->Zoom++;
-        return ViewCommandChanged;
-    }
-    if (command == CmdZoomOut) {
-        if (s->Zoom <= MinZoom)
-            return ViewCommandUnchanged;
-        s->Zoom--;
+        s->Zoom = zoom;
         return ViewCommandChanged;
     }
     return ViewCommandUnknown;

@@ -3,7 +3,7 @@
 // from the window.
 #pragma once
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 enum {
     ViewCommandUnknown = 0,    // not a view command

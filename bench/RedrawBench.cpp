@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "PatternWindow.h"
-#include "app/AppState.h"
-#include "app/CommandIds.h"
+#include "app/InitDefaults.h"
+#include "platform/AppState.h"
+#include "core/CommandIds.h"
 #include "app/MainWnd.h"
 #include "view/RedrawView.h"
 #include "view/ViewLayout.h"

@@ -5,7 +5,7 @@
 
 #include <string.h>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "template/Template.h"
 
 namespace {

@@ -8,7 +8,8 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "app/AppState.h"
+#include "app/InitDefaults.h"
+#include "platform/AppState.h"
 #include "app/MainWnd.h"
 
 static void ApplyArgument(const char* arg) {

@@ -7,7 +7,7 @@ find_package(benchmark REQUIRED)
 
 set(MIRABO_BENCH_FLAGS -O2 -fno-exceptions -fno-rtti)
 
-add_library(mirabo_core_bench STATIC ${MIRABO_CORE_SOURCES} app/LeadByteNative.cpp)
+add_library(mirabo_core_bench STATIC ${MIRABO_CORE_SOURCES} core/LeadByteNative.cpp)
 target_include_directories(mirabo_core_bench PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(mirabo_core_bench PRIVATE -Wall -Wextra ${MIRABO_CHARSET_FLAGS} ${MIRABO_BENCH_FLAGS})
 

@@ -16,7 +16,7 @@ if(MIRABO_SANITIZE)
     set(MIRABO_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 endif()
 
-add_library(mirabo_core STATIC ${MIRABO_CORE_SOURCES} app/LeadByteNative.cpp)
+add_library(mirabo_core STATIC ${MIRABO_CORE_SOURCES} core/LeadByteNative.cpp)
 target_include_directories(mirabo_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(mirabo_core PRIVATE ${MIRABO_PROGRAM_FLAGS} ${MIRABO_CHARSET_FLAGS})
 if(MIRABO_FUZZ)
@@ -39,3 +39,8 @@ target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
 add_test(NAME native.core COMMAND core_tests --gtest_brief=1)
 
 include(bench/bench.cmake OPTIONAL)
+
+# Which folder may include which, no include cycle, no Windows header in
+# pure code.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME native.includes COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check-includes.py ${CMAKE_SOURCE_DIR})

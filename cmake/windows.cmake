@@ -23,7 +23,7 @@ set_source_files_properties(${MIRABO_RESOURCES} PROPERTIES
 set(MIRABO_WIN_LIBS user32 gdi32 kernel32 shell32 comctl32 comdlg32)
 set(MIRABO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-add_library(mirabo_core STATIC ${MIRABO_CORE_SOURCES} app/LeadByteWin.cpp)
+add_library(mirabo_core STATIC ${MIRABO_CORE_SOURCES} platform/LeadByteWin.cpp)
 target_include_directories(mirabo_core PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res)
 target_compile_options(mirabo_core PRIVATE ${MIRABO_PROGRAM_FLAGS} ${MIRABO_CHARSET_FLAGS})
 target_compile_definitions(mirabo_core PUBLIC WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)

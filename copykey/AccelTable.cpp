@@ -1,6 +1,6 @@
 #include "copykey/AccelTable.h"
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 
 static void DestroyCurrentTable() {
     if (gApp.AccelTable) {

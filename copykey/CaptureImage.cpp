@@ -42,10 +42,6 @@ static void WriteHeader(uint8_t* block, int width, int height) {
     block[14] = 32;                        // bits per pixel; compression stays 0
 }
 
-static ColorRef InvertColor(ColorRef c) {
-    return MakeColor(255 - ColorRed(c), 255 - ColorGreen(c), 255 - ColorBlue(c));
-}
-
 static int GradientComponent(int start, int end, int k, int n) {
     // The product reaches 255 times the line count, past 32 bits for the
     // widest images the size limit allows.
@@ -72,11 +68,6 @@ static void FillPlain(uint8_t* pixels, int width, int height, ColorRef c) {
     for (int row = 0; row < height; row++)
         for (int x = 0; x < width; x++)
             PutPixel(pixels, width, x, row, v);
-}
-
-static ColorRef WebSafeColorOf(ColorRef c) {
-    return MakeColor(WebSafeRound(ColorRed(c)), WebSafeRound(ColorGreen(c)),
-                     WebSafeRound(ColorBlue(c)));
 }
 
 void FillCaptureDib(uint8_t* block, const CaptureImageParams* params) {
@@ -108,7 +99,7 @@ void FillCaptureDib(uint8_t* block, const CaptureImageParams* params) {
     for (int k = 0; k < n; k++) {
         ColorRef c = GradientLineColor(start, end, k, n);
         if (params->WebSafe)
-            c = WebSafeColorOf(c);
+            c = WebSafeColor(c);
         uint32_t v = DibPixel(c);
         if (columns) {
             PutPixel(pixels, width, k, 0, v);

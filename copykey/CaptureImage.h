@@ -6,9 +6,9 @@
 #include <stddef.h>
 #include <stdint.h>
 
-#include "app/Settings.h"
-#include "copykey/CopyKeyList.h"
-#include "view/PointInfo.h"
+#include "core/Settings.h"
+#include "core/CopyKeyList.h"
+#include "core/PointInfo.h"
 
 enum {
     DibHeaderSize = 40,

@@ -2,8 +2,8 @@
 // the size and options of an image key, a separator line for the rest.
 #pragma once
 
-#include "copykey/CopyKeyList.h"
-#include "view/PointInfo.h"
+#include "core/CopyKeyList.h"
+#include "core/PointInfo.h"
 
 enum {
     CaptureLabelSize = 4096,

@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "copykey/CaptureImage.h"
 #include "template/Template.h"
 #include "view/ColorHistory.h"

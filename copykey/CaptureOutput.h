@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "copykey/CopyKeyList.h"
+#include "core/CopyKeyList.h"
 
 enum {
     CaptureTextSize = 4096,

@@ -1,6 +1,6 @@
 #include "copykey/KeyBindings.h"
 
-#include "app/CommandIds.h"
+#include "core/CommandIds.h"
 #include "copykey/KeyCombo.h"
 
 // Virtual keys: 0x1B Esc, 0x20 Space, 0x60 to 0x69 the numeric pad's digits,

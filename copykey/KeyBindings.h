@@ -6,7 +6,7 @@
 
 #include <stdint.h>
 
-#include "copykey/CopyKeyList.h"
+#include "core/CopyKeyList.h"
 
 // Flags of an accelerator entry, as the platform's ACCEL record spells them.
 enum {

@@ -13,8 +13,6 @@ int ComposeKeyCombo(int hotkeyControlValue, int winFlag) {
     return combo;
 }
 
-enum { KeyNameSize = 64 };
-
 static void Append(char* out, size_t* used, const char* text) {
     size_t n = strlen(text);
     memcpy(out + *used, text, n + 1);

@@ -16,6 +16,9 @@ inline int KeyComboKey(int combo) { return combo & 0xFF; }
 // byte; its other flags are dropped), with KeyModWin added when winFlag is 1.
 int ComposeKeyCombo(int hotkeyControlValue, int winFlag);
 
+// The longest key name taken from the keyboard layout, terminator included.
+enum { KeyNameSize = 64 };
+
 // Looks up the display name of a virtual key; returns its length, 0 when
 // the key has no name. The Windows build asks the keyboard layout.
 typedef int (*KeyNameLookup)(int virtualKey, char* out, int outSize);

@@ -1,7 +1,6 @@
 list(APPEND MIRABO_CORE_SOURCES
     copykey/CaptureImage.cpp
     copykey/CaptureMenuLabel.cpp
-    copykey/CopyKeyList.cpp
     copykey/KeyBindings.cpp
     copykey/KeyCombo.cpp
 )
@@ -11,5 +10,4 @@ list(APPEND MIRABO_SHELL_SOURCES
     copykey/CaptureOutput.cpp
     copykey/Hotkey.cpp
     copykey/KeyName.cpp
-    copykey/LayoutKeyName.cpp
 )

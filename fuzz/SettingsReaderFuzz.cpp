@@ -7,7 +7,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "app/LeadByte.h"
+#include "core/LeadByte.h"
 #include "settings/SettingsText.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "settings/SettingsText.h"
 
 // A settings file is a few kilobytes; anything this big is not ours.

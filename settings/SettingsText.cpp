@@ -6,8 +6,9 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "app/LeadByte.h"
-#include "app/TextUtil.h"
+#include "core/LeadByte.h"
+#include "core/TextUtil.h"
+#include "core/Zoom.h"
 
 namespace {
 
@@ -480,10 +481,7 @@ void ApplyPostLoadRules(Settings* s, CopyKeyList* list) {
     if (s->Height < 32)
         s->Height = 32;
     RecomputeDerivedColors(s);
-    if (s->Zoom < 1)
-        s->Zoom = 1;
-    if (s->Zoom > 32)
-        s->Zoom = 32;
+    s->Zoom = ClampZoom(s->Zoom);
     // Too long a period falls back to one second, not to the maximum.
     if (s->TimerInterval < 10)
         s->TimerInterval = 10;
@@ -494,7 +492,7 @@ void ApplyPostLoadRules(Settings* s, CopyKeyList* list) {
         s->HistorySizeX = 1;
     if (s->HistorySizeY > 50)
         s->HistorySizeY = 50;
-    s->CopyKeyCount = CountCopyKeys(list);
+    RecountCopyKeys(s, list);
 }
 
 void ParseSettingsText(const char* data, size_t size, Settings* s, CopyKeyList* list) {
@@ -563,8 +561,7 @@ int WriteSettingsText(Settings* s, CopyKeyList* list, SettingsSink sink, void* c
     if (!b.ok || !Send(sink, context, section, b.used))
         return 0;
 
-    int count = CountCopyKeys(list);
-    s->CopyKeyCount = count;
+    int count = RecountCopyKeys(s, list);
     CopyKey key;
     for (int i = 0; i < count && GetCopyKey(list, i, &key); i++) {
         char escaped[EscapedFormatSize];

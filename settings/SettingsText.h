@@ -5,8 +5,8 @@
 
 #include <stddef.h>
 
-#include "app/Settings.h"
-#include "copykey/CopyKeyList.h"
+#include "core/Settings.h"
+#include "core/CopyKeyList.h"
 
 enum {
     SettingsKeyCount = 43,

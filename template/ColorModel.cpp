@@ -1,12 +1,6 @@
 #include "template/ColorModel.h"
 
-static int ClampComponent(int v) {
-    if (v < 0)
-        return 0;
-    if (v > 255)
-        return 255;
-    return v;
-}
+#include "core/Clamp.h"
 
 static int Max3(int a, int b, int c) {
     int m = a > b ? a : b;
@@ -35,9 +29,9 @@ static int HueOf(int r, int g, int b, int max, int delta) {
 }
 
 void RgbToHsv(int red, int green, int blue, int* hue, int* saturation, int* value) {
-    int r = ClampComponent(red);
-    int g = ClampComponent(green);
-    int b = ClampComponent(blue);
+    int r = ClampInt(red, 0, 255);
+    int g = ClampInt(green, 0, 255);
+    int b = ClampInt(blue, 0, 255);
     int max = Max3(r, g, b);
     int delta = max - Min3(r, g, b);
     *value = max;
@@ -52,9 +46,9 @@ void RgbToHsv(int red, int green, int blue, int* hue, int* saturation, int* valu
 }
 
 void RgbToHls(int red, int green, int blue, int* hue, int* lightness, int* saturation) {
-    int r = ClampComponent(red);
-    int g = ClampComponent(green);
-    int b = ClampComponent(blue);
+    int r = ClampInt(red, 0, 255);
+    int g = ClampInt(green, 0, 255);
+    int b = ClampInt(blue, 0, 255);
     int max = Max3(r, g, b);
     int min = Min3(r, g, b);
     int delta = max - min;

@@ -3,7 +3,7 @@
 // backslash itself. Pure.
 #pragma once
 
-#include "view/PointInfo.h"
+#include "core/PointInfo.h"
 
 enum { EscapeTextSize = 64 };  // the longest escape text is under 50 bytes
 

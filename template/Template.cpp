@@ -3,7 +3,7 @@
 #include <stdint.h>
 #include <string.h>
 
-#include "app/LeadByte.h"
+#include "core/LeadByte.h"
 #include "template/ColorModel.h"
 #include "template/DateEscape.h"
 

@@ -2,7 +2,7 @@
 // one sampled point.
 #pragma once
 
-#include "view/PointInfo.h"
+#include "core/PointInfo.h"
 
 // Expands tmpl into out, which holds capacity bytes (4 or more). Returns 1
 // when the whole template was expanded, 0 when the call was refused or the

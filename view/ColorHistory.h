@@ -2,7 +2,7 @@
 // settings (HistoryColor, HistoryCount) and changed only here.
 #pragma once
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 // Puts colour at the front. With HistoryOrder 1 a colour already present
 // moves to the front instead of being added again; otherwise every capture

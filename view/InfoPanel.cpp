@@ -2,7 +2,7 @@
 
 #include <string.h>
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "template/Template.h"
 #include "view/DrawPrimitives.h"
 #include "view/SamplePoint.h"
@@ -56,7 +56,7 @@ static int DrawTextLines(HDC dc, const ViewLayout& l, ColorRef pointerColor, HWN
     int y = l.TextY;
     if (s.DispInfoUser == 1) {
         char line[LineBufferSize];
-        SamplePoint(gApp.PointerPos, &gApp.ViewPointInfo);
+        SamplePoint(ScreenDC(), s.WebSafeColor, gApp.PointerPos, &gApp.ViewPointInfo);
         ExpandTemplate(line, s.DispInfoUserFormat, UserLineCapacity, &gApp.ViewPointInfo);
         DrawTextLine(dc, x, &y, line);
     }

@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-#include "view/PointInfo.h"
+#include "core/PointInfo.h"
 
 // The window under the pointer as the panel describes it.
 struct PanelTarget {

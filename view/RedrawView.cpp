@@ -1,6 +1,6 @@
 #include "view/RedrawView.h"
 
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "view/DrawPrimitives.h"
 #include "view/InfoPanel.h"
 #include "view/ViewLayout.h"

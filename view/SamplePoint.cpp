@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "app/AppState.h"
-#include "app/TextUtil.h"
+#include "platform/AppState.h"
+#include "core/TextUtil.h"
 
 static void ToSysTime(const SYSTEMTIME& st, SysTime* out) {
     static_assert(sizeof(SYSTEMTIME) == sizeof(SysTime), "same layout");
@@ -59,56 +59,39 @@ static void ClearWindowFields(PointInfo* info) {
     info->ExStyle = 0;
 }
 
-void SamplePoint(POINT pt, PointInfo* info) {
-    if (!info)
-        return;
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    ToSysTime(st, &info->Time);
-    info->MouseX = pt.x;
-    info->MouseY = pt.y;
-
-    // The display context is made once and kept (the main window renews it
-    // when the display changes): making one costs more than a whole redraw
-    // on some systems, and the panel samples on every redraw.
-    if (!gApp.ScreenDC)
-        gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-
-    HWND hwnd = nullptr;
-    if (gApp.ScreenDC) {
-        COLORREF pixel = GetPixel(gApp.ScreenDC, pt.x, pt.y);
-        info->Color = pixel;
-        info->Red = pixel & 0xFF;
-        info->Green = (pixel >> 8) & 0xFF;
-        info->Blue = (pixel >> 16) & 0xFF;
-        if (gSettings.WebSafeColor == 1) {
-            info->Red = WebSafeRound(info->Red);
-            info->Green = WebSafeRound(info->Green);
-            info->Blue = WebSafeRound(info->Blue);
-            info->Color = MakeColor(info->Red, info->Green, info->Blue);
-        }
-        hwnd = WindowFromPoint(pt);
+// The pixel at pt; the display context is the caller's (the main window
+// keeps one and renews it when the display changes).
+static void SampleColor(HDC screenDC, int webSafe, POINT pt, PointInfo* info) {
+    COLORREF pixel = GetPixel(screenDC, pt.x, pt.y);
+    info->Color = pixel;
+    info->Red = ColorRed(pixel);
+    info->Green = ColorGreen(pixel);
+    info->Blue = ColorBlue(pixel);
+    if (webSafe == 1) {
+        info->Color = WebSafeColor(pixel);
+        info->Red = ColorRed(info->Color);
+        info->Green = ColorGreen(info->Color);
+        info->Blue = ColorBlue(info->Color);
     }
-    info->Hwnd = HandleValue(hwnd);
-    if (!hwnd) {
-        ClearWindowFields(info);
-        return;
-    }
+}
 
+static void SampleWindowRect(HWND hwnd, Rect32* out) {
+    RECT rc;
+    if (!GetWindowRect(hwnd, &rc))
+        SetRectEmpty(&rc);
+    out->Left = rc.left;
+    out->Top = rc.top;
+    out->Right = rc.right;
+    out->Bottom = rc.bottom;
+}
+
+static void SampleWindow(HWND hwnd, PointInfo* info) {
     if (GetClassNameA(hwnd, info->ClassName, TextFieldSize - 1) == 0)
         strcpy(info->ClassName, "-");
     ReadWindowText(hwnd, info->Text, TextFieldSize - 1);
     if (info->Text[0] == 0)
         strcpy(info->Text, "-");
-    RECT rc;
-    if (GetWindowRect(hwnd, &rc)) {
-        info->Rect.Left = rc.left;
-        info->Rect.Top = rc.top;
-        info->Rect.Right = rc.right;
-        info->Rect.Bottom = rc.bottom;
-    } else {
-        memset(&info->Rect, 0, sizeof(info->Rect));
-    }
+    SampleWindowRect(hwnd, &info->Rect);
     DWORD pid = 0;
     info->Tid = GetWindowThreadProcessId(hwnd, &pid);
     info->Pid = pid;
@@ -122,4 +105,26 @@ void SamplePoint(POINT pt, PointInfo* info) {
     info->WindowId = (info->Style & WS_CHILD) ? (uint32_t)GetWindowLongPtrA(hwnd, GWLP_ID) : 0;
     ModuleNameOf(hwnd, info->ExeName, ModuleNameForm);
     ModuleNameOf(hwnd, info->ExePath, ModuleFolderForm);
+}
+
+void SamplePoint(HDC screenDC, int webSafe, POINT pt, PointInfo* info) {
+    if (!info)
+        return;
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    ToSysTime(st, &info->Time);
+    info->MouseX = pt.x;
+    info->MouseY = pt.y;
+    // Without a display context the colour keeps its last value and no
+    // window is looked up.
+    HWND hwnd = nullptr;
+    if (screenDC) {
+        SampleColor(screenDC, webSafe, pt, info);
+        hwnd = WindowFromPoint(pt);
+    }
+    info->Hwnd = HandleValue(hwnd);
+    if (hwnd)
+        SampleWindow(hwnd, info);
+    else
+        ClearWindowFields(info);
 }

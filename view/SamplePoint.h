@@ -3,11 +3,12 @@
 
 #include <windows.h>
 
-#include "view/PointInfo.h"
+#include "core/PointInfo.h"
 
-// Time, pixel colour (web-safe when WebSafeColor is on) and the window at
-// the point. Makes the display device context when there is none.
-void SamplePoint(POINT pt, PointInfo* info);
+// Time, pixel colour read through screenDC (web-safe when webSafe is 1)
+// and the window at the point. Without a display context no window is
+// looked up and the colour keeps its last value.
+void SamplePoint(HDC screenDC, int webSafe, POINT pt, PointInfo* info);
 
 // Placeholder values with the current UTC time.
 void ResetPointInfo(PointInfo* info);

@@ -3,15 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "view/PointInfo.h"
-
-static int Clamp(int v, int lo, int hi) {
-    if (v < lo)
-        return lo;
-    if (v > hi)
-        return hi;
-    return v;
-}
+#include "core/PointInfo.h"
+#include "core/Zoom.h"
 
 // A window is never larger than 16 bits of WM_SIZE; a frame, swatch or
 // size beyond that only comes from a hand-edited system.ini and would make
@@ -60,13 +53,13 @@ static int MarkAxis(int d, int f, int z, int s, int p, int mirrored) {
 
 void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
     memset(l, 0, sizeof(*l));
-    int w = l->W = Clamp(in->Width, 0, MaxExtent);
-    int h = l->H = Clamp(in->Height, 0, MaxExtent);
-    int f = l->F = Clamp(in->FrameWidth, 0, MaxExtent);
-    int z = l->Z = Clamp(in->Zoom, 1, 32);
-    l->HistorySizeX = Clamp(in->HistorySizeX, 1, MaxExtent);
-    l->HistorySizeY = Clamp(in->HistorySizeY, 0, MaxExtent);
-    int lines = Clamp(in->InfoLineCount, 0, 7);
+    int w = l->W = ClampInt(in->Width, 0, MaxExtent);
+    int h = l->H = ClampInt(in->Height, 0, MaxExtent);
+    int f = l->F = ClampInt(in->FrameWidth, 0, MaxExtent);
+    int z = l->Z = ClampZoom(in->Zoom);
+    l->HistorySizeX = ClampInt(in->HistorySizeX, 1, MaxExtent);
+    l->HistorySizeY = ClampInt(in->HistorySizeY, 0, MaxExtent);
+    int lines = ClampInt(in->InfoLineCount, 0, 7);
 
     int panel = in->DispMouseDownInfo == 1;
     l->P = panel ? in->InfoFontHeight * lines + 3 : 0;
@@ -79,7 +72,7 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
     int n = (w - 2 * f - 36) / (l->HistorySizeX + 2);
     if (n > in->HistoryCount)
         n = in->HistoryCount;
-    l->SwatchCount = Clamp(n, 0, HistoryCapacity);
+    l->SwatchCount = ClampInt(n, 0, HistoryCapacity);
 
     if (in->DispZoomImage != 1)
         return;
@@ -100,8 +93,8 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
         return;
 
     int fixed = in->FixMouse == 1;
-    int cx = Clamp(fixed ? in->FixMouseX : in->PointerX, -MaxCoordinate, MaxCoordinate);
-    int cy = Clamp(fixed ? in->FixMouseY : in->PointerY, -MaxCoordinate, MaxCoordinate);
+    int cx = ClampInt(fixed ? in->FixMouseX : in->PointerX, -MaxCoordinate, MaxCoordinate);
+    int cy = ClampInt(fixed ? in->FixMouseY : in->PointerY, -MaxCoordinate, MaxCoordinate);
     l->NX = l->GW / z;
     l->NY = l->GH / z;
     l->Copied = in->HaveScreen != 0;
@@ -110,8 +103,8 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
         l->SY = cy - l->NY / 2;
         l->DX = l->GX;
         l->DY = l->GY;
-        ClipAxis(&l->SX, &l->DX, l->NX, Clamp(in->ScreenWidth, 0, MaxCoordinate), z, rh);
-        ClipAxis(&l->SY, &l->DY, l->NY, Clamp(in->ScreenHeight, 0, MaxCoordinate), z, rv);
+        ClipAxis(&l->SX, &l->DX, l->NX, ClampInt(in->ScreenWidth, 0, MaxCoordinate), z, rh);
+        ClipAxis(&l->SY, &l->DY, l->NY, ClampInt(in->ScreenHeight, 0, MaxCoordinate), z, rv);
         l->SW = l->NX;
         l->SH = l->NY;
         if (rh) {
@@ -130,8 +123,8 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
     } else {
         // The view stays on the fixed point; the mark follows the pointer
         // relative to it, wherever that lands.
-        int px = Clamp(in->PointerX, -MaxCoordinate, MaxCoordinate);
-        int py = Clamp(in->PointerY, -MaxCoordinate, MaxCoordinate);
+        int px = ClampInt(in->PointerX, -MaxCoordinate, MaxCoordinate);
+        int py = ClampInt(in->PointerY, -MaxCoordinate, MaxCoordinate);
         l->MarkX = MarkAxis(l->DX, f, z, l->SX, px, rh);
         l->MarkY = MarkAxis(l->DY, f, z, l->SY, py, rv);
     }
@@ -192,15 +185,8 @@ int CrossMarkRects(const ViewLayout* l, int cursorMode, int rects[3][4]) {
 }
 
 ColorRef PointerColorOf(uint32_t pixel, int webSafe) {
-    int r = (int)(pixel & 0xFF);
-    int g = (int)((pixel >> 8) & 0xFF);
-    int b = (int)((pixel >> 16) & 0xFF);
-    if (webSafe == 1) {
-        r = WebSafeRound(r);
-        g = WebSafeRound(g);
-        b = WebSafeRound(b);
-    }
-    return MakeColor(r, g, b);
+    ColorRef c = pixel & 0xFFFFFF;
+    return webSafe == 1 ? WebSafeColor(c) : c;
 }
 
 ViewColors ComputeViewColors(const Settings* s, ColorRef pointerColor) {

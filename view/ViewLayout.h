@@ -4,7 +4,7 @@
 // Pure: the GDI layer in RedrawView only carries these numbers out.
 #pragma once
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 struct ViewLayoutInput {
     int Width;  // client size

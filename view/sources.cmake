@@ -1,7 +1,6 @@
 list(APPEND MIRABO_CORE_SOURCES
     view/ColorHistory.cpp
     view/InfoPanelText.cpp
-    view/PointInfo.cpp
     view/ViewLayout.cpp
 )
 list(APPEND MIRABO_SHELL_SOURCES

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/OsVersion.h"
+#include "core/OsVersion.h"
 #include "settings/SettingsText.h"
 #include "tests/support/FullSettingsFile.h"
 

@@ -5,9 +5,9 @@
 
 #include <limits.h>
 
-#include "app/CommandIds.h"
+#include "core/CommandIds.h"
 #include "app/MainWndRules.h"
-#include "app/TextUtil.h"
+#include "core/TextUtil.h"
 #include "app/ViewCommands.h"
 #include "view/ColorHistory.h"
 #include "view/InfoPanelText.h"

@@ -10,7 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/AppState.h"
+#include "app/InitDefaults.h"
+#include "platform/AppState.h"
 #include "app/Commands.h"
 #include "app/ContextMenu.h"
 #include "copykey/CaptureMenu.h"

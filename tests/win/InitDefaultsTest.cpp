@@ -5,7 +5,8 @@
 
 #include <vector>
 
-#include "app/AppState.h"
+#include "app/InitDefaults.h"
+#include "platform/AppState.h"
 
 TEST(InitDefaults, TakesTheSystemsMeasuresAndDropsEveryOldHandle) {
     memset(&gApp, 0x33, sizeof(gApp));

@@ -15,7 +15,8 @@
 
 #include "../support/PatternWindow.h"
 #include "../support/WineHarness.h"
-#include "app/AppState.h"
+#include "app/InitDefaults.h"
+#include "platform/AppState.h"
 #include "app/MainWnd.h"
 #include "view/InfoPanelText.h"
 #include "view/RedrawView.h"
@@ -123,7 +124,7 @@ protected:
     static PointInfo Sample(int x, int y) {
         PointInfo info;
         memset(&info, 0x55, sizeof(info));
-        SamplePoint(POINT{x, y}, &info);
+        SamplePoint(ScreenDC(), gSettings.WebSafeColor, POINT{x, y}, &info);
         return info;
     }
     static inline HWND hwnd_, patterns_[3];

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "../support/WineHarness.h"
-#include "app/AppState.h"
+#include "platform/AppState.h"
 #include "app/BuiltinCopyKeys.h"
 #include "settings/SettingsFile.h"
 

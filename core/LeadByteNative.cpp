@@ -1,4 +1,4 @@
-#include "app/LeadByte.h"
+#include "core/LeadByte.h"
 
 // Shift-JIS (code page 932) lead bytes: 0x81-0x9F and 0xE0-0xFC.
 bool IsLeadByte(unsigned char c) {

@@ -4,7 +4,7 @@
 // its first-element link and return 1 for success and 0 for refusal.
 #pragma once
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 enum CopyKind {
     CopyKindText = 0,
@@ -54,3 +54,7 @@ int CountCopyKeys(CopyKeyList* list);
 int ClearCopyKeys(CopyKeyList* list);
 int RemoveCopyKeyAt(CopyKeyList* list, int index);
 int MoveCopyKey(CopyKeyList* list, int from, int to);
+
+// Stores the list's length in s->CopyKeyCount (the command and hotkey
+// dispatch read it) and returns it; whoever changes the list calls this.
+int RecountCopyKeys(Settings* s, CopyKeyList* list);

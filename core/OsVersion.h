@@ -1,5 +1,5 @@
 // Classifies the running Windows version into a small code. The only use
-// of it: layered (translucent) windows need a code of 5 or more.
+// of it is TranslucencyAvailable (core/Translucency.h).
 #pragma once
 
 enum {
@@ -9,6 +9,3 @@ enum {
 };
 
 int ClassifyOsVersion(int platformId, int major, int minor);
-
-// Shell side: asks GetVersionExA; 0 when that fails.
-int ReadOsVersionCode();

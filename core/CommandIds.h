@@ -42,5 +42,4 @@ enum {
     ViewTimerPeriod = 10,  // milliseconds
     TrayIconId = 201,
     TrayCallbackMessage = 0x8001,  // WM_APP + 1
-    IconResourceId = 1001,
 };

@@ -1,32 +1,8 @@
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 #include <string.h>
 
 const char DefaultUserFormat[] = "HSV([HSV3H],[HSV3S],[HSV3V]) HLS([HLS3H],[HLS3L],[HLS3S])";
-
-static int ClampByte(int v) {
-    if (v < 0)
-        return 0;
-    if (v > 255)
-        return 255;
-    return v;
-}
-
-ColorRef LighterColor(ColorRef c) {
-    return MakeColor(ClampByte(ColorRed(c) + 64), ClampByte(ColorGreen(c) + 64),
-                     ClampByte(ColorBlue(c) + 64));
-}
-
-ColorRef DarkerColor(ColorRef c) {
-    return MakeColor(ClampByte(ColorRed(c) - 64), ClampByte(ColorGreen(c) - 64),
-                     ClampByte(ColorBlue(c) - 64));
-}
-
-ColorRef ContrastTextFor(ColorRef c) {
-    // Perceived brightness; a mid grey of 128 (exactly 128.0) takes black text.
-    double y = 0.298912 * ColorRed(c) + 0.586611 * ColorGreen(c) + 0.114478 * ColorBlue(c);
-    return (int)y >= 128 ? MakeColor(0, 0, 0) : MakeColor(255, 255, 255);
-}
 
 void RecomputeDerivedColors(Settings* s) {
     s->HighlightColor = LighterColor(s->BackColor);

@@ -1,4 +1,4 @@
-#include "copykey/CopyKeyList.h"
+#include "core/CopyKeyList.h"
 
 #include <stdlib.h>
 #include <string.h>
@@ -144,4 +144,9 @@ int MoveCopyKey(CopyKeyList* list, int from, int to) {
         before->Next = moving;
     }
     return 1;
+}
+
+int RecountCopyKeys(Settings* s, CopyKeyList* list) {
+    s->CopyKeyCount = CountCopyKeys(list);
+    return s->CopyKeyCount;
 }

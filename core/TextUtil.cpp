@@ -1,8 +1,8 @@
-#include "app/TextUtil.h"
+#include "core/TextUtil.h"
 
 #include <string.h>
 
-#include "app/LeadByte.h"
+#include "core/LeadByte.h"
 
 void CopyTextCut(char* dst, const char* src, size_t maxBytes) {
     size_t i = 0;

@@ -1,6 +1,8 @@
 #include <windows.h>
 
-#include "app/OsVersion.h"
+#include "platform/OsVersionWin.h"
+
+#include "core/OsVersion.h"
 
 int ReadOsVersionCode() {
     OSVERSIONINFOA vi;

@@ -4,7 +4,7 @@
 
 #include <stdint.h>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 // Same layout as the Win32 SYSTEMTIME.
 struct SysTime {
@@ -52,10 +52,6 @@ struct PointInfo {
 // white, zero handles, "(classname)", "(text)" and so on; the time is the
 // given one (the shell passes the current UTC time). A null info does nothing.
 void ResetPointInfoFields(PointInfo* info, const SysTime* now);
-
-// Rounds one colour component (0 to 255) to the nearest web-safe value, a
-// multiple of 51; a remainder of exactly 25 rounds up.
-int WebSafeRound(int v);
 
 // Splits a module path into its name form ("name.ext") and its folder form
 // ("C:\dir", no trailing backslash), each cut to 255 bytes.

@@ -1,9 +1,9 @@
-#include "view/PointInfo.h"
+#include "core/PointInfo.h"
 
 #include <string.h>
 
-#include "app/LeadByte.h"
-#include "app/TextUtil.h"
+#include "core/LeadByte.h"
+#include "core/TextUtil.h"
 
 void ResetPointInfoFields(PointInfo* info, const SysTime* now) {
     if (!info)
@@ -19,14 +19,6 @@ void ResetPointInfoFields(PointInfo* info, const SysTime* now) {
     strcpy(info->ExePath, "(exefolderpath)");
     if (now)
         info->Time = *now;
-}
-
-int WebSafeRound(int v) {
-    int q = v / 51;
-    int r = v % 51;
-    if (r == 0)
-        return v;
-    return r >= 25 ? (q + 1) * 51 : q * 51;
 }
 
 // Index just past the last path separator, stepping over double-byte

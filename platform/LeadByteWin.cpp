@@ -1,5 +1,5 @@
 #include <windows.h>
-#include "app/LeadByte.h"
+#include "core/LeadByte.h"
 
 bool IsLeadByte(unsigned char c) {
     return IsDBCSLeadByte(c) != 0;

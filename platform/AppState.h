@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "app/Settings.h"
-#include "copykey/CopyKeyList.h"
-#include "view/PointInfo.h"
+#include "core/Settings.h"
+#include "core/CopyKeyList.h"
+#include "core/PointInfo.h"
 
 struct AppState {
     HINSTANCE Instance;
@@ -44,8 +44,13 @@ extern Settings gSettings;
 extern CopyKeyList gCopyKeys;
 extern AppState gApp;
 
-// Defaults of the settings and of the run-time state; runs first at start-up.
-void InitDefaults(HINSTANCE instance);
-
 // Handle values as the 32-bit numbers the templates print.
 inline uint32_t HandleValue(const void* h) { return (uint32_t)(uintptr_t)h; }
+
+// The display context the view and the samplers read the screen through,
+// made when there is none yet (the main window makes it at creation and
+// renews it when the display changes). Null when it cannot be made.
+HDC ScreenDC();
+
+// Drops the current display context; the next ScreenDC() makes a new one.
+void ReleaseScreenDC();

@@ -4,17 +4,7 @@
 // changes a source value recomputes the derived value itself.
 #pragma once
 
-#include <stdint.h>
-
-// Windows colour reference: red in the low byte, then green, then blue.
-typedef uint32_t ColorRef;
-
-inline ColorRef MakeColor(int r, int g, int b) {
-    return (ColorRef)((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-inline int ColorRed(ColorRef c) { return (int)(c & 0xFF); }
-inline int ColorGreen(ColorRef c) { return (int)((c >> 8) & 0xFF); }
-inline int ColorBlue(ColorRef c) { return (int)((c >> 16) & 0xFF); }
+#include "core/Color.h"
 
 enum {
     CustomColorCount = 16,
@@ -91,9 +81,3 @@ int CountInfoLines(const Settings* s);
 // Flags hold 0 or 1; a toggle stores 1 when the flag was 0 and 0 for
 // anything else (a hand-edited 2 therefore toggles to 0).
 inline int ToggleFlag(int v) { return v == 0 ? 1 : 0; }
-
-// The light and dark frame colours and the contrast text colour for a
-// background colour.
-ColorRef LighterColor(ColorRef c);
-ColorRef DarkerColor(ColorRef c);
-ColorRef ContrastTextFor(ColorRef c);

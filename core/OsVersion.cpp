@@ -1,4 +1,4 @@
-#include "app/OsVersion.h"
+#include "core/OsVersion.h"
 
 int ClassifyOsVersion(int platformId, int major, int minor) {
     switch (platformId) {

@@ -1,11 +1,8 @@
-#include "app/AppState.h"
+#include "app/InitDefaults.h"
 
-#include "app/OsVersion.h"
+#include "platform/OsVersionWin.h"
+#include "platform/AppState.h"
 #include "view/SamplePoint.h"
-
-Settings gSettings;
-CopyKeyList gCopyKeys;
-AppState gApp;
 
 static void ReadArrowCursor() {
     gApp.ArrowCursor = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
