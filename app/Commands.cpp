@@ -53,12 +53,15 @@ static void ViewCommandRun(HWND window, int command) {
 
 static void CmdHalfToneRun(HWND window, int command) {
     ApplyViewCommand(&gSettings, command);
-    if (gApp.BackBufferDC)
-        SetStretchBltMode(gApp.BackBufferDC, gSettings.HalfTone == 1 ? HALFTONE : COLORONCOLOR);
+    ApplyStretchMode();
     RedrawView(window);
 }
 
 static void CmdOptionsRun(HWND window, int) {
+    // A second sheet over the first (the command can still arrive by a
+    // posted message while the sheet is open) would share its pages' state.
+    if (gApp.OptionsOpen == 1)
+        return;
     // The key editor tests whether a hotkey can be registered, so ours
     // must be out of the way while the sheet is open.
     ReleaseCopyKeyHotkeys();

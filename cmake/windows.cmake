@@ -18,7 +18,7 @@ configure_file(res/mirabo.manifest.in ${CMAKE_BINARY_DIR}/mirabo.manifest @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR} -c 65001")
 set(MIRABO_RESOURCES ${CMAKE_SOURCE_DIR}/res/mirabo.rc)
 set_source_files_properties(${MIRABO_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/mirabo.ico;${CMAKE_BINARY_DIR}/mirabo.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/mirabo.ico;${CMAKE_SOURCE_DIR}/res/options.rc;${CMAKE_BINARY_DIR}/mirabo.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 
 set(MIRABO_WIN_LIBS user32 gdi32 kernel32 shell32 comctl32 comdlg32)
 set(MIRABO_STATIC_LINK -static -static-libgcc -static-libstdc++)
