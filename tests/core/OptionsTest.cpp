@@ -169,8 +169,10 @@ TEST(TemplateFont, SizeAndFaceOfBothTemplateKinds) {
     std::vector<uint16_t> ex = Words({1, 0xFFFF, 0, 0, 0, 0, dsSetFont, 0x80C8, 3, 0, 0, 212, 188, 0xFFFF, 7},
                                      std::u16string(u"cls\0T\0", 6) + u'\x0008' + u'\x0190' + u'\x0180' +
                                          std::u16string(u"MS Shell Dlg\0", 13));
-    std::vector<uint16_t> plain = Words({dsSetFont, 0x80C8, 0, 0, 3, 0, 0, 212, 188, 0, 0},
-                                        std::u16string(u"\0", 1) + u'\x0008' + std::u16string(u"Tahoma\0", 7));
+    // DLGTEMPLATE: style, extended style, count, x, y, cx, cy; an ordinal
+    // menu, no class, a title; size, face.
+    std::vector<uint16_t> plain = Words({dsSetFont, 0x80C8, 0, 0, 3, 0, 0, 212, 188, 0xFFFF, 5},
+                                        std::u16string(u"\0Ti\0", 4) + u'\x0008' + std::u16string(u"Tahoma\0", 7));
     std::vector<uint16_t> none = Words({0, 0x80C8, 0, 0, 3, 0, 0, 212, 188, 0, 0}, std::u16string(u"\0", 1));
     std::vector<uint16_t> exBefore = ex, plainBefore = plain, noneBefore = none;
 

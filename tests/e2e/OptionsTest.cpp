@@ -43,6 +43,17 @@ bool HotkeyFree() {
     return true;
 }
 
+// Whether every control of the page lies within the room the sheet gave
+// the page (a frame in another font than the pages' gives too little).
+bool ControlsInside(HWND page) {
+    RECT room, rc;
+    GetWindowRect(page, &room);
+    for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+        if (GetWindowRect(c, &rc) && (rc.right > room.right || rc.bottom > room.bottom))
+            return false;
+    return GetWindow(page, GW_CHILD) != nullptr;
+}
+
 const char kHotkeyFile[] = "[System]\r\nInvalidHotkey=0\r\nEndDispoption=3\r\n[CopyKey]\r\n"
                            "Key=0,[HEX02R],32,32,0,0,0,1656\r\n";  // Ctrl+Alt+F9
 
@@ -77,6 +88,9 @@ TEST_F(OptionsE2E, DisplayPageStoresItsControlsOnOk) {
     GetWindowRect(sheet, &rc);
     EXPECT_EQ((work.right - (rc.right - rc.left)) / 2, rc.left);
     EXPECT_EQ((work.bottom - (rc.bottom - rc.top)) / 2, rc.top);
+    // OK and Cancel; no Apply button (0x3021).
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(sheet, IDOK)) && IsWindowVisible(GetDlgItem(sheet, IDCANCEL)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet, 0x3021)));
     HWND page = CurrentPage(sheet);
     ASSERT_TRUE(GetDlgItem(page, IDC_DISP_ZOOM_IMAGE));
 
@@ -88,10 +102,14 @@ TEST_F(OptionsE2E, DisplayPageStoresItsControlsOnOk) {
         if (Ticked(page, id))
             Click(page, id);
 
-    // The sample follows the format; both are cut before a half character.
+    // The sample follows the format; both are cut before a half character
+    // (Wine's own text conversion stops there too; the core tests cover the
+    // cut that does it on Windows).
     SetText(page, IDC_DISP_FORMAT, "[DECR]");
     EXPECT_EQ("255", TextOf(page, IDC_DISP_FORMAT_SAMPLE));  // the placeholder is white
-    SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + "表");
+    SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + "\x95");  // a lead byte alone at 255
+    EXPECT_EQ(std::string(254, 'a'), TextOf(page, IDC_DISP_FORMAT_SAMPLE));
+    SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + "表");  // a lead byte at 255, its trail at 256
     EXPECT_EQ(std::string(254, 'a'), TextOf(page, IDC_DISP_FORMAT_SAMPLE));
 
     // Numbers the up-downs do not take leave the last valid one.
@@ -128,12 +146,15 @@ TEST_F(OptionsE2E, CancelKeepsEverythingButTheStartPage) {
     EXPECT_TRUE(HotkeyFree());
     HWND page = CurrentPage(sheet);
     ASSERT_TRUE(GetDlgItem(page, IDC_DISP_ZOOM_IMAGE));
+    EXPECT_TRUE(ControlsInside(page));
     Click(page, IDC_DISP_GRID);
     SetText(page, IDC_DISP_FORMAT, "x");
     page = ShowPage(sheet, OtherTab);
+    EXPECT_TRUE(ControlsInside(page));
     Click(page, IDC_OTHER_REVERS_H);
     Click(page, IDC_OTHER_INVALID_HOTKEY);
     page = ShowPage(sheet, WindowTab);
+    EXPECT_TRUE(ControlsInside(page));
     Click(page, IDC_WIN_ALPHA);  // cleared: previewed opaque
     EXPECT_EQ(255, Alpha(p.hwnd));
     Click(page, IDC_WIN_ALPHA);

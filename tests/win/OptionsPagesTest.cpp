@@ -1,6 +1,7 @@
-// The option pages in this process, where the end-to-end run cannot look:
+// The options sheet in this process, where the end-to-end run cannot look:
 // the back buffer's stretch mode after the Other page's OK (Wine enlarges
-// in HALFTONE mode without smoothing, so the screen shows no difference).
+// in HALFTONE mode without smoothing, so the screen shows no difference),
+// and the help button the sheet's callback removes (Wine's sheet has none).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include "app/InitDefaults.h"
 #include "options/OptionsSheet.h"
 #include "options/OtherPage.h"
+#include "options/SheetFrame.h"
 #include "platform/AppState.h"
 #include "res/resource.h"
 
@@ -31,4 +33,13 @@ TEST(OptionsPages, SmoothingSwitchesTheBackBufferAtOnce) {
     DestroyWindow(owner);
     DeleteDC(gApp.BackBufferDC);
     gApp.BackBufferDC = nullptr;
+}
+
+TEST(OptionsPages, SheetCaptionLosesItsHelpButton) {
+    HWND sheet = CreateWindowExA(WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, "STATIC", "sheet", WS_POPUP | WS_CAPTION, 0, 0,
+                                 50, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(0, SheetFrameCallback(sheet, PSCB_INITIALIZED, 0));
+    EXPECT_EQ(WS_EX_TOOLWINDOW, GetWindowLongA(sheet, GWL_EXSTYLE) & (WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW));
+    DestroyWindow(sheet);
 }
