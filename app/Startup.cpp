@@ -8,7 +8,7 @@
 #include "copykey/AccelTable.h"
 #include "settings/SettingsFile.h"
 
-int CheckSingleInstance() {
+static int CheckSingleInstance() {
     // The handle is never closed: the mutex goes with the process.
     CreateMutexA(nullptr, TRUE, MainWindowClass);
     if (GetLastError() != ERROR_ALREADY_EXISTS)
