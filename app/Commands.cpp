@@ -12,6 +12,7 @@
 #include "options/OptionsSheet.h"
 #include "platform/AppState.h"
 #include "platform/WindowOpacity.h"
+#include "view/BackBuffer.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
 
