@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "options/SheetFrame.h"
 #include "options/PageControls.h"
+#include "options/SheetFrame.h"
 #include "options/TokenMenu.h"
 #include "platform/AppState.h"
 #include "res/resource.h"

@@ -2,9 +2,10 @@
 
 #include <commctrl.h>
 
-#include "options/SheetFrame.h"
 #include "options/PageControls.h"
+#include "options/SheetFrame.h"
 #include "platform/AppState.h"
+#include "view/BackBuffer.h"
 
 // The boxes toggle by themselves and nothing depends on them while the page
 // is open, so the page handles no commands.

@@ -5,8 +5,8 @@
 
 #include "core/CommandIds.h"
 #include "core/Translucency.h"
-#include "options/SheetFrame.h"
 #include "options/PageControls.h"
+#include "options/SheetFrame.h"
 #include "platform/AppState.h"
 #include "platform/WindowOpacity.h"
 #include "res/resource.h"

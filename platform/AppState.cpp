@@ -17,8 +17,3 @@ void ReleaseScreenDC() {
         DeleteDC(gApp.ScreenDC);
     gApp.ScreenDC = nullptr;
 }
-
-void ApplyStretchMode() {
-    if (gApp.BackBufferDC)
-        SetStretchBltMode(gApp.BackBufferDC, gSettings.HalfTone == 1 ? HALFTONE : COLORONCOLOR);
-}

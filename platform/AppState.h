@@ -54,7 +54,3 @@ HDC ScreenDC();
 
 // Drops the current display context; the next ScreenDC() makes a new one.
 void ReleaseScreenDC();
-
-// Gives the back buffer the stretch mode HalfTone asks for: smoothed
-// (HALFTONE) or plain pixel copies (COLORONCOLOR). Nothing without one.
-void ApplyStretchMode();

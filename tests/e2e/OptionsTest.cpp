@@ -10,7 +10,7 @@
 #include <string>
 
 #include "../support/FullSettingsFile.h"
-#include "../support/PatternWindow.h"
+#include "../support/PatternWindow.h"  // ReadPixels
 #include "../support/SheetDriver.h"
 #include "../support/WineHarness.h"
 #include "res/resource.h"
@@ -54,8 +54,18 @@ bool ControlsInside(HWND page) {
     return GetWindow(page, GW_CHILD) != nullptr;
 }
 
-const char kHotkeyFile[] = "[System]\r\nInvalidHotkey=0\r\nEndDispoption=3\r\n[CopyKey]\r\n"
-                           "Key=0,[HEX02R],32,32,0,0,0,1656\r\n";  // Ctrl+Alt+F9
+// Centred by the work area's right and bottom edges.
+bool Centred(HWND sheet) {
+    RECT work, rc;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(sheet, &rc);
+    return rc.left == (work.right - (rc.right - rc.left)) / 2 && rc.top == (work.bottom - (rc.bottom - rc.top)) / 2;
+}
+
+void ExpectIni(const std::string& ini, std::initializer_list<std::pair<const char*, std::string>> expected) {
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(value, IniValue(ini, key)) << key;
+}
 
 struct OptionsE2E : ::testing::Test {
     MiraboProcess p;
@@ -77,17 +87,15 @@ struct OptionsE2E : ::testing::Test {
     }
 };
 
-TEST_F(OptionsE2E, DisplayPageStoresItsControlsOnOk) {
-    Start("options-display", "[System]\r\nDispMouseDownInfo=1\r\nDispCursor=1\r\nDispGrid=1\r\nHistorySizeX=20\r\n"
-                             "HistorySizeY=30\r\n[CopyKey]\r\n");
+// The Display page's boxes, format and numbers, then the Other page's
+// switches; after OK the hotkeys stay off.
+TEST_F(OptionsE2E, DisplayAndOtherPagesStoreTheirControlsOnOk) {
+    Start("options-ok", "[System]\r\nDispMouseDownInfo=1\r\nDispCursor=1\r\nDispGrid=1\r\nHistorySizeX=20\r\n"
+                        "HistorySizeY=30\r\nInvalidHotkey=0\r\n[CopyKey]\r\nKey=0,[HEX02R],32,32,0,0,0,1656\r\n");
+    EXPECT_FALSE(HotkeyFree());  // the key's Ctrl+Alt+F9
     HWND sheet = OpenOptionsSheet(p);
     ASSERT_TRUE(sheet);
-    // Centred by the work area's right and bottom edges.
-    RECT work, rc;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    GetWindowRect(sheet, &rc);
-    EXPECT_EQ((work.right - (rc.right - rc.left)) / 2, rc.left);
-    EXPECT_EQ((work.bottom - (rc.bottom - rc.top)) / 2, rc.top);
+    EXPECT_TRUE(Centred(sheet));
     // OK and Cancel; no Apply button (0x3021).
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(sheet, IDOK)) && IsWindowVisible(GetDlgItem(sheet, IDCANCEL)));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet, 0x3021)));
@@ -107,10 +115,10 @@ TEST_F(OptionsE2E, DisplayPageStoresItsControlsOnOk) {
     // cut that does it on Windows).
     SetText(page, IDC_DISP_FORMAT, "[DECR]");
     EXPECT_EQ("255", TextOf(page, IDC_DISP_FORMAT_SAMPLE));  // the placeholder is white
-    SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + "\x95");  // a lead byte alone at 255
-    EXPECT_EQ(std::string(254, 'a'), TextOf(page, IDC_DISP_FORMAT_SAMPLE));
-    SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + "表");  // a lead byte at 255, its trail at 256
-    EXPECT_EQ(std::string(254, 'a'), TextOf(page, IDC_DISP_FORMAT_SAMPLE));
+    for (const char* last : {"\x95", "表"}) {  // a lead byte at 255, alone or with its trail at 256
+        SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + last);
+        EXPECT_EQ(std::string(254, 'a'), TextOf(page, IDC_DISP_FORMAT_SAMPLE));
+    }
 
     // Numbers the up-downs do not take leave the last valid one.
     SetText(page, IDC_DISP_HISTORY_X, "40");
@@ -120,18 +128,19 @@ TEST_F(OptionsE2E, DisplayPageStoresItsControlsOnOk) {
     EXPECT_EQ("5000", TextOf(page, IDC_DISP_INTERVAL));
     SetText(page, IDC_DISP_INTERVAL, "12a");
     SendDlgItemMessageA(page, IDC_DISP_CURSOR_MODE, CB_SETCURSEL, 3, 0);
-    ASSERT_TRUE(CloseSheet(sheet, PSBTN_OK));
 
-    std::string ini = Saved();
-    const std::pair<const char*, std::string> expected[] = {
-        {"DispZoomImage", "0"}, {"DispCursor", "1"}, {"DispGrid", "1"},
-        {"DispMouseDownInfo", "0"},  // nothing left to show in the panel
-        {"DispInfoUser", "0"}, {"DispColorHistory", "0"}, {"CursorMode", "3"},
-        {"HistorySizeX", "40"}, {"HistorySizeY", "30"}, {"TimerInterval", "5000"},
-        {"DispInfoUserFormat", std::string(254, 'a')}, {"EndDispoption", "0"},
-    };
-    for (const auto& [key, value] : expected)
-        EXPECT_EQ(value, IniValue(ini, key)) << key;
+    page = ShowPage(sheet, OtherTab);
+    for (int id : {IDC_OTHER_INVALID_HOTKEY, IDC_OTHER_HALFTONE, IDC_OTHER_REVERS_H})
+        Click(page, id);
+    ASSERT_TRUE(CloseSheet(sheet, PSBTN_OK));
+    PumpMessages(300);
+    EXPECT_TRUE(HotkeyFree());
+    ExpectIni(Saved(), {{"DispZoomImage", "0"}, {"DispCursor", "1"}, {"DispGrid", "1"},
+                        {"DispMouseDownInfo", "0"},  // nothing left to show in the panel
+                        {"DispInfoUser", "0"}, {"DispColorHistory", "0"}, {"CursorMode", "3"},
+                        {"HistorySizeX", "40"}, {"HistorySizeY", "30"}, {"TimerInterval", "5000"},
+                        {"DispInfoUserFormat", std::string(254, 'a')}, {"InvalidHotkey", "1"},
+                        {"HalfTone", "1"}, {"ReversH", "1"}, {"ReversV", "0"}, {"EndDispoption", "3"}});
 }
 
 // Cancel discards every page's edits and the translucency preview; only the
@@ -172,10 +181,7 @@ TEST_F(OptionsE2E, CancelKeepsEverythingButTheStartPage) {
     sheet = OpenOptionsSheet(p);
     ASSERT_TRUE(sheet);
     EXPECT_TRUE(GetDlgItem(CurrentPage(sheet), IDC_WIN_TOP));
-    RECT work, rc;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    GetWindowRect(sheet, &rc);
-    EXPECT_EQ((work.right - (rc.right - rc.left)) / 2, rc.left);
+    EXPECT_TRUE(Centred(sheet));
     ASSERT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
 
     std::string expected = kFullSettingsFile;
@@ -205,17 +211,16 @@ TEST_F(OptionsE2E, WindowPagePreviewsTranslucencyAndStoresOnOk) {
     EXPECT_EQ(70, SendMessageA(slider, TBM_GETPOS, 0, 0));
     EXPECT_EQ(70 * 255 / 100, Alpha(p.hwnd));
     // An empty edit or 999 is no opacity: the preview keeps 70.
-    SetText(page, IDC_WIN_OPACITY, "");
-    SetText(page, IDC_WIN_OPACITY, "999");
+    for (const char* typed : {"", "999"})
+        SetText(page, IDC_WIN_OPACITY, typed);
     EXPECT_EQ(70 * 255 / 100, Alpha(p.hwnd));
     SetText(page, IDC_WIN_OPACITY, "70");
     Click(page, IDC_WIN_ALPHA);  // cleared: opaque, the edit keeps 70
     EXPECT_EQ(255, Alpha(p.hwnd));
 
     // Ticked and cleared again is no change; a third click is one.
-    Click(page, IDC_WIN_TOP);
-    Click(page, IDC_WIN_TOP);
-    Click(page, IDC_WIN_TOP);
+    for (int i = 0; i < 3; i++)
+        Click(page, IDC_WIN_TOP);
 
     // The colour dialog: a colour and a custom colour chosen; the swatch
     // shows the colour at once.
@@ -248,35 +253,9 @@ TEST_F(OptionsE2E, WindowPagePreviewsTranslucencyAndStoresOnOk) {
     EXPECT_TRUE(WaitUntil([&] { return !Topmost(p.hwnd); }, 3000));
 
     std::string ini = Saved();
-    const std::pair<const char*, std::string> expected[] = {
-        {"WindowAlpha", "0"}, {"Opacity", "70"}, {"WindowTop", "0"}, {"FrameWidth", "7"},
-        {"BackColorMode", "1"}, {"BackColor", "#0C2238"}, {"EndDispoption", "1"},
-    };
-    for (const auto& [key, value] : expected)
-        EXPECT_EQ(value, IniValue(ini, key)) << key;
+    ExpectIni(ini, {{"WindowAlpha", "0"}, {"Opacity", "70"}, {"WindowTop", "0"}, {"FrameWidth", "7"},
+                    {"BackColorMode", "1"}, {"BackColor", "#0C2238"}, {"EndDispoption", "1"}});
     EXPECT_EQ("#0C2238,", IniValue(ini, "CustomColor").substr(0, 8));
-}
-
-// The hotkeys stay off after the sheet; smoothing switches at once.
-TEST_F(OptionsE2E, OtherPageStoresItsSwitchesOnOk) {
-    Start("options-other", kHotkeyFile);
-    EXPECT_FALSE(HotkeyFree());
-    HWND sheet = OpenOptionsSheet(p);
-    ASSERT_TRUE(sheet);
-    HWND page = CurrentPage(sheet);
-    ASSERT_TRUE(GetDlgItem(page, IDC_OTHER_HALFTONE));
-    Click(page, IDC_OTHER_INVALID_HOTKEY);
-    Click(page, IDC_OTHER_HALFTONE);
-    Click(page, IDC_OTHER_REVERS_H);
-    ASSERT_TRUE(CloseSheet(sheet, PSBTN_OK));
-    PumpMessages(300);
-    EXPECT_TRUE(HotkeyFree());
-    std::string ini = Saved();
-    const std::pair<const char*, std::string> expected[] = {
-        {"InvalidHotkey", "1"}, {"HalfTone", "1"}, {"ReversH", "1"}, {"ReversV", "0"}, {"EndDispoption", "3"},
-    };
-    for (const auto& [key, value] : expected)
-        EXPECT_EQ(value, IniValue(ini, key)) << key;
 }
 
 // The "+" menu from the keyboard: the chosen entry's token replaces the
@@ -286,11 +265,8 @@ TEST_F(OptionsE2E, TokenMenuInsertsTheChosenTokenUndoably) {
     Start("options-tokens", "[System]\r\n[CopyKey]\r\n");
     // The pointer away from where the menus open: they select what is
     // under it.
-    SetCursorPos(1, 1);
-    ASSERT_TRUE(WaitUntil([] {
-        POINT pt;
-        return GetCursorPos(&pt) && pt.x == 1 && pt.y == 1;
-    }, 3000));
+    POINT pt = {};
+    ASSERT_TRUE(SetCursorPos(1, 1) && GetCursorPos(&pt) && pt.x == 1 && pt.y == 1);
     ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
     ASSERT_TRUE(Xdotool("key alt+o"));
     HWND sheet = WaitForWindowOf(p, "#32770", "オプション");
