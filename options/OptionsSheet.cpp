@@ -1,6 +1,7 @@
 #include "options/OptionsSheet.h"
 
 #include <commctrl.h>
+#include <stddef.h>
 
 #include "options/DisplayPage.h"
 #include "options/OptionsRules.h"
@@ -30,13 +31,12 @@ const OptionsPage kPages[] = {
 const int kPageCount = (int)(sizeof(kPages) / sizeof(kPages[0]));
 
 // The version-2 layouts of the page and the header: they carry header
-// bitmaps, titles and subtitles but no activation context. (The header
-// size macro of some SDKs does not compile, hence the member here.)
-const UINT PageV2Size = PROPSHEETPAGEA_V2_SIZE;
-const UINT SheetV2Size = CCSIZEOF_STRUCT(PROPSHEETHEADERA, hbmHeader);
+// bitmaps, titles and subtitles but no activation context.
+constexpr UINT PageV2Size =
+    offsetof(PROPSHEETPAGEA, pszHeaderSubTitle) + sizeof(PROPSHEETPAGEA::pszHeaderSubTitle);
+constexpr UINT SheetV2Size = offsetof(PROPSHEETHEADERA, hbmHeader) + sizeof(PROPSHEETHEADERA::hbmHeader);
 #ifndef _WIN64
-static_assert(PROPSHEETPAGEA_V2_SIZE == 48 && CCSIZEOF_STRUCT(PROPSHEETHEADERA, hbmHeader) == 52,
-              "the 32-bit layouts");
+static_assert(PageV2Size == 48 && SheetV2Size == 52, "the 32-bit layouts");
 #endif
 
 }  // namespace
