@@ -96,7 +96,12 @@ add_executable(e2e_tests ${MIRABO_E2E_TEST_SOURCES})
 target_compile_options(e2e_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
 target_link_libraries(e2e_tests PRIVATE test_support gtest gtest_main)
 target_link_options(e2e_tests PRIVATE ${MIRABO_STATIC_LINK})
-add_dependencies(e2e_tests mirabo)
+# Reports the screen scale that a newly started program sees.
+add_executable(dpi_probe WIN32 tests/e2e/probe/DpiProbe.cpp)
+target_link_libraries(dpi_probe PRIVATE user32 gdi32)
+target_link_options(dpi_probe PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
+add_dependencies(e2e_tests mirabo dpi_probe)
 mirabo_wine_test(e2e e2e_tests --gtest_brief=1)
-set_property(TEST ${MIRABO_WINE_ARCH}.e2e APPEND PROPERTY ENVIRONMENT "MIRABO_EXE=$<TARGET_FILE:mirabo>")
+set_property(TEST ${MIRABO_WINE_ARCH}.e2e APPEND PROPERTY ENVIRONMENT
+             "MIRABO_EXE=$<TARGET_FILE:mirabo>" "MIRABO_DPI_PROBE=$<TARGET_FILE:dpi_probe>")
 

@@ -73,6 +73,20 @@ std::string ClipboardDib() {
     return out;
 }
 
+// Programs started from now on see the screen at dpi (LogPixels; the test
+// prefix has none, which means 96 dpi, 100 %).
+struct ScreenScale {
+    HKEY key = nullptr;
+    explicit ScreenScale(DWORD dpi) {
+        RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &key);
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, (const BYTE*)&dpi, sizeof(dpi));
+    }
+    ~ScreenScale() {
+        RegDeleteValueA(key, "LogPixels");
+        RegCloseKey(key);
+    }
+};
+
 // Ends the program and closes the windows however the test ends.
 struct ViewE2E : ::testing::Test {
     HWND pattern = ShowPatternWindow(600, 400, 440, 440);
@@ -145,6 +159,30 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     // The images keep the sampled colours, newest first.
     EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#" + Hex(a) + ",#" + Hex(a) + ",#" + Hex(b) + "\r\n"))
         << saved;
+}
+
+// At 150 % (144 dpi) the program still works in screen pixels: its window
+// at its place and size in pixels, one screen pixel per cell, and a
+// capture takes the pixel's own colour.
+TEST_F(ViewE2E, At144DpiTheWindowTheViewAndACaptureStayInScreenPixels) {
+    ASSERT_TRUE(pattern);
+    ScreenScale scale(144);
+    ASSERT_EQ(144, RunWindowsProgram(getenv("MIRABO_DPI_PROBE"))) << "the scale took no effect";
+    std::string dir = MakeRunDir("dpi");
+    OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+    SetCursorPos(820, 620);
+    ASSERT_TRUE(StartMirabo(&p, dir));
+    RECT rc = {}, place = {WinX, WinY, WinX + WinW, WinY + WinH};
+    GetWindowRect(p.hwnd, &rc);
+    EXPECT_TRUE(EqualRect(&rc, &place)) << rc.left << "," << rc.top << " " << rc.right << "," << rc.bottom;
+    EXPECT_TRUE(ScreenShowsZoom(2, 820, 620));
+    SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(820, 620));
+    SetCursorPos(777, 555);
+    EXPECT_TRUE(ScreenShowsZoom(3, 777, 555));
+    PostMessageA(p.hwnd, WM_COMMAND, 45000, 0);  // the first built-in key: "#RRGGBB"
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(PatternColor(777, 555)); }, 5000))
+        << ClipboardText();
+    EXPECT_EQ(0, CloseMirabo(&p));
 }
 
 }  // namespace

@@ -70,6 +70,21 @@ void EndMirabo(MiraboProcess* p) {
     *p = MiraboProcess();
 }
 
+int RunWindowsProgram(const char* unixPath, DWORD timeoutMs) {
+    STARTUPINFOA si = {sizeof(si)};
+    PROCESS_INFORMATION pi = {};
+    std::string exe = ToWindowsPath(unixPath ? unixPath : "");
+    DWORD code = (DWORD)-1;
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return -1;
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(pi.hProcess, &code))
+        code = (DWORD)-1;
+    TerminateProcess(pi.hProcess, 99);  // fails harmlessly when it ended
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return (int)code;
+}
+
 bool ReadWholeFile(const std::string& path, std::string* out) {
     std::ifstream f(path, std::ios::binary);
     out->assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
