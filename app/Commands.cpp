@@ -12,6 +12,7 @@
 #include "options/OptionsSheet.h"
 #include "platform/AppState.h"
 #include "platform/WindowOpacity.h"
+#include "view/BackBuffer.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
 
@@ -53,8 +54,7 @@ static void ViewCommandRun(HWND window, int command) {
 
 static void CmdHalfToneRun(HWND window, int command) {
     ApplyViewCommand(&gSettings, command);
-    if (gApp.BackBufferDC)
-        SetStretchBltMode(gApp.BackBufferDC, gSettings.HalfTone == 1 ? HALFTONE : COLORONCOLOR);
+    ApplyStretchMode();
     RedrawView(window);
 }
 

@@ -19,7 +19,7 @@ static void AppendModelItems(HMENU menu, const MenuItemModel* items, int count, 
     for (int i = 0; i < count; i++) {
         const MenuItemModel& item = items[i];
         UINT_PTR id = item.Kind == MenuItemSubmenu ? (UINT_PTR)submenu : (UINT_PTR)item.Command;
-        AppendMenuA(menu, MenuFlagsOf(item), id, item.Text);
+        AppendMenuA(menu, MenuFlagsOf(item), id, item.Kind == MenuItemSeparator ? nullptr : item.Text);
     }
 }
 

@@ -18,8 +18,8 @@ enum {
 
 struct MenuItemModel {
     int Kind;
-    const char* Text;  // null for a separator
-    int Command;       // 0 for a separator or the submenu
+    char Text[64];  // the name, a tab and the key; empty for a separator
+    int Command;    // 0 for a separator or the submenu
     int State;
 };
 

@@ -1,14 +1,14 @@
 #include "app/MainWnd.h"
 
-#include <shellapi.h>
-
-#include "platform/AppState.h"
 #include "app/Commands.h"
 #include "app/ContextMenu.h"
 #include "app/MainWndRules.h"
+#include "app/TrayIcon.h"
+#include "platform/AppState.h"
 #include "platform/WindowOpacity.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
+#include "view/BackBuffer.h"
 #include "view/RedrawView.h"
 
 // Sent from Windows 8.1 on; the headers name it only for newer targets.
@@ -16,17 +16,13 @@
 #define WM_DPICHANGED 0x02E0
 #endif
 
-const char MainWindowClass[] = "MiraboMainFrame";
-const char MainWindowTitle[] = "Mirabo";
-
 static_assert(HitClient == HTCLIENT && HitLeft == HTLEFT && HitRight == HTRIGHT &&
                   HitTop == HTTOP && HitTopLeft == HTTOPLEFT && HitTopRight == HTTOPRIGHT &&
                   HitBottom == HTBOTTOM && HitBottomLeft == HTBOTTOMLEFT &&
                   HitBottomRight == HTBOTTOMRIGHT,
               "hit-test codes are the system's");
 
-// "ＭＳ ゴシック", the Japanese MS Gothic.
-static const char ViewFontFace[] = "ＭＳ ゴシック";
+static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA wc;
@@ -63,92 +59,12 @@ HWND CreateMainWindow(HINSTANCE instance) {
                            nullptr, nullptr, instance, nullptr);
 }
 
-int CreateBackBuffer(HWND hwnd) {
-    RECT rc;
-    GetClientRect(hwnd, &rc);
-    HDC dc = GetDC(hwnd);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, rc.right - rc.left, rc.bottom - rc.top);
-    ReleaseDC(hwnd, dc);
-    // Without a bitmap the old one stays selected and the view is not drawn
-    // (RedrawView checks); the window keeps running.
-    if (!bitmap || !gApp.BackBufferDC) {
-        if (bitmap)
-            DeleteObject(bitmap);
-        return 1;
-    }
-    HBITMAP replaced = (HBITMAP)SelectObject(gApp.BackBufferDC, bitmap);
-    if (!gApp.ReplacedBitmap)
-        gApp.ReplacedBitmap = replaced;
-    gApp.BackBufferBitmap = bitmap;
-    return 1;
-}
-
-void ReleaseBackBuffer() {
-    if (!gApp.BackBufferDC || !gApp.BackBufferBitmap)
-        return;
-    SelectObject(gApp.BackBufferDC, gApp.ReplacedBitmap);
-    DeleteObject(gApp.BackBufferBitmap);
-    gApp.BackBufferBitmap = nullptr;
-}
-
-static void FillTrayIconData(HWND hwnd, NOTIFYICONDATAA* nid) {
-    ZeroMemory(nid, sizeof(*nid));
-    nid->cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid->hWnd = hwnd;
-    nid->uID = TrayIconId;
-    nid->uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid->uCallbackMessage = TrayCallbackMessage;
-    nid->hIcon = (HICON)LoadImageA(gApp.Instance, MAKEINTRESOURCEA(IDI_MIRABO), IMAGE_ICON,
-                                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                   LR_SHARED);
-    lstrcpynA(nid->szTip, MainWindowTitle, sizeof(nid->szTip));
-}
-
-static void AddTrayIcon(HWND hwnd) {
-    NOTIFYICONDATAA nid;
-    FillTrayIconData(hwnd, &nid);
-    Shell_NotifyIconA(NIM_ADD, &nid);
-}
-
-static void RemoveTrayIcon(HWND hwnd) {
-    NOTIFYICONDATAA nid;
-    FillTrayIconData(hwnd, &nid);
-    Shell_NotifyIconA(NIM_DELETE, &nid);
-}
-
-// Fixed for the back buffer's lifetime: text at its top-left corner on a
-// transparent background, no spacing tricks.
-static void SetBackBufferTextMode(HDC dc) {
-    SetMapMode(dc, MM_TEXT);
-    SetTextCharacterExtra(dc, 0);
-    SetTextJustification(dc, 0, 0);
-    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    SetBkMode(dc, TRANSPARENT);
-}
-
-static void CreateViewFont() {
-    gApp.ViewFont = CreateFontA(InfoFontHeight, 0, 0, 0, 0, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                0, 0, 0, 0, ViewFontFace);
-    if (gApp.ViewFont)
-        gApp.ReplacedFont = (HFONT)SelectObject(gApp.BackBufferDC, gApp.ViewFont);
-}
-
 static LRESULT MainWnd_OnCreate(HWND hwnd) {
     gApp.LastPointerPos.x = -1;
     gApp.LastPointerPos.y = -1;
     AddTrayIcon(hwnd);
     ScreenDC();
-    HDC dc = GetDC(hwnd);
-    gApp.BackBufferDC = CreateCompatibleDC(dc);
-    ReleaseDC(hwnd, dc);
-    gApp.ReplacedBitmap = nullptr;
-    gApp.BackBufferBitmap = nullptr;
     CreateBackBuffer(hwnd);
-    if (gApp.BackBufferDC) {
-        SetStretchBltMode(gApp.BackBufferDC, gSettings.HalfTone == 1 ? HALFTONE : COLORONCOLOR);
-        SetBackBufferTextMode(gApp.BackBufferDC);
-        CreateViewFont();
-    }
     RedrawView(hwnd);
     SetTimer(hwnd, ViewTimerId, ViewTimerPeriod, nullptr);
     if (gSettings.WindowAlpha == 1)
@@ -162,18 +78,7 @@ static void MainWnd_OnDestroy(HWND hwnd) {
     KillTimer(hwnd, ViewTimerId);
     WriteSettingsFile(hwnd);
     ReleaseScreenDC();
-    ReleaseBackBuffer();
-    if (gApp.ViewFont) {
-        SelectObject(gApp.BackBufferDC, gApp.ReplacedFont);
-        DeleteObject(gApp.ViewFont);
-        gApp.ViewFont = nullptr;
-        gApp.ReplacedFont = nullptr;
-    }
-    if (gApp.BackBufferDC) {
-        DeleteDC(gApp.BackBufferDC);
-        gApp.BackBufferDC = nullptr;
-    }
-    gApp.ReplacedBitmap = nullptr;
+    DestroyBackBuffer();
     RemoveTrayIcon(hwnd);
     PostQuitMessage(0);
 }
@@ -181,8 +86,7 @@ static void MainWnd_OnDestroy(HWND hwnd) {
 static void MainWnd_OnSize(HWND hwnd, LPARAM lParam) {
     gSettings.Width = LOWORD(lParam);
     gSettings.Height = HIWORD(lParam);
-    ReleaseBackBuffer();
-    CreateBackBuffer(hwnd);
+    ResizeBackBuffer(hwnd);
     RedrawView(hwnd);
 }
 
@@ -303,35 +207,7 @@ static LRESULT MainWnd_OnDisplayChange(HWND hwnd, WPARAM wParam, LPARAM lParam) 
     return DefWindowProcA(hwnd, WM_DISPLAYCHANGE, wParam, lParam);
 }
 
-static void ToggleWindowVisible(HWND hwnd) {
-    if (gApp.WindowVisible == 1) {
-        gApp.WindowVisible = 0;
-        ShowWindow(hwnd, SW_HIDE);
-    } else {
-        gApp.WindowVisible = 1;
-        ShowWindow(hwnd, SW_SHOW);
-    }
-}
-
-static void MainWnd_OnTrayIcon(HWND hwnd, LPARAM lParam) {
-    switch (lParam) {
-    case WM_LBUTTONDOWN:
-        SetForegroundWindow(hwnd);
-        ToggleWindowVisible(hwnd);
-        break;
-    case WM_LBUTTONDBLCLK:
-        // A double click toggles twice, as two single clicks would.
-        PostMessageA(hwnd, TrayCallbackMessage, 0, WM_LBUTTONDOWN);
-        break;
-    case WM_RBUTTONDOWN:
-        SetForegroundWindow(hwnd);
-        GetCursorPos(&gApp.PointerPos);
-        ShowContextMenu(hwnd, gApp.PointerPos);
-        break;
-    }
-}
-
-LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         return MainWnd_OnCreate(hwnd);
@@ -403,7 +279,7 @@ LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         HandleHotkey(hwnd, (int)wParam);
         return 0;
     case TrayCallbackMessage:
-        MainWnd_OnTrayIcon(hwnd, lParam);
+        HandleTrayIconMessage(hwnd, lParam);
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -8,7 +8,7 @@
 #include "copykey/AccelTable.h"
 #include "settings/SettingsFile.h"
 
-int CheckSingleInstance() {
+static int CheckSingleInstance() {
     // The handle is never closed: the mutex goes with the process.
     CreateMutexA(nullptr, TRUE, MainWindowClass);
     if (GetLastError() != ERROR_ALREADY_EXISTS)
@@ -22,11 +22,15 @@ int CheckSingleInstance() {
     return 0;
 }
 
+// The quit message's value, or 0 when getting a message failed (msg then
+// holds nothing to read).
 static int RunMessageLoop(HWND mainWindow) {
     MSG msg;
     for (;;) {
         int r = GetMessageA(&msg, nullptr, 0, 0);
-        if (r <= 0)
+        if (r < 0)
+            return 0;
+        if (r == 0)
             break;
         // The table is read anew for every message: a rebuilt one takes
         // effect with the next key.

@@ -24,7 +24,7 @@ const ToggleCommand kToggles[] = {
 
 }  // namespace
 
-int ZoomOfPreset(int command) {
+static int ZoomOfPreset(int command) {
     if (command < CmdZoom1 || command > CmdZoom32)
         return 0;
     return ZoomPresets[command - CmdZoom1];

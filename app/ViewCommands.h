@@ -14,6 +14,3 @@ enum {
 // Applies command to s; the result says whether it was one of these
 // commands and whether it changed anything.
 int ApplyViewCommand(Settings* s, int command);
-
-// The zoom factor a preset command sets; 0 for any other command.
-int ZoomOfPreset(int command);

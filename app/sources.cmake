@@ -11,5 +11,6 @@ list(APPEND MIRABO_SHELL_SOURCES
     app/ContextMenu.cpp
     app/InitDefaults.cpp
     app/MainWnd.cpp
+    app/TrayIcon.cpp
     app/Startup.cpp
 )

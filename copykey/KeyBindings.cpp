@@ -1,5 +1,7 @@
 #include "copykey/KeyBindings.h"
 
+#include <stdio.h>
+
 #include "core/CommandIds.h"
 #include "copykey/KeyCombo.h"
 
@@ -43,7 +45,39 @@ int FixedAccelEntry(int index, int which) {
     return which ? FixedAccelTable[index].KeyCode : FixedAccelTable[index].Command;
 }
 
-int AccelFlagsFromCombo(int combo) {
+// The names of the keys the built-in table uses.
+static void FormatAccelKeyName(int key, char* out, size_t size) {
+    if (key >= 0x60 && key <= 0x69)  // VK_NUMPAD0..9
+        snprintf(out, size, "Num %d", key - 0x60);
+    else if (key == 0x6B)  // VK_ADD
+        snprintf(out, size, "Num +");
+    else if (key == 0x6D)  // VK_SUBTRACT
+        snprintf(out, size, "Num -");
+    else if (key == 0x1B)  // VK_ESCAPE
+        snprintf(out, size, "Esc");
+    else if (key == 0x20)  // VK_SPACE
+        snprintf(out, size, "Space");
+    else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+        snprintf(out, size, "%c", key);
+    else
+        snprintf(out, size, "%02X", (unsigned)key);
+}
+
+int FormatAccelLabel(int command, char* out) {
+    out[0] = 0;
+    for (const FixedAccel& a : FixedAccelTable) {
+        if (a.Command != command)
+            continue;
+        int flags = a.KeyCode >> 8;
+        char key[16];
+        FormatAccelKeyName(a.KeyCode & 0xFF, key, sizeof(key));
+        return snprintf(out, AccelLabelSize, "%s%s%s%s", flags & AccelShift ? "Shift+" : "",
+                        flags & AccelControl ? "Ctrl+" : "", flags & AccelAlt ? "Alt+" : "", key);
+    }
+    return 0;
+}
+
+static int AccelFlagsFromCombo(int combo) {
     int flags = AccelVirtKey;
     if (combo & KeyModShift)
         flags |= AccelShift;

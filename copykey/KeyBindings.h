@@ -51,9 +51,12 @@ struct AccelEntry {
     uint16_t Command;
 };
 
-// Accelerator flags for a shortcut KeyCombo; the Windows-key bit has no
-// accelerator flag and is ignored.
-int AccelFlagsFromCombo(int combo);
+enum { AccelLabelSize = 32 };
+
+// The key of the first built-in accelerator for command as the menus show
+// it ("Alt+C", "Num 1", "Num +", "Esc") into out (AccelLabelSize bytes);
+// empty when no built-in key runs the command. Returns the length.
+int FormatAccelLabel(int command, char* out);
 
 // RegisterHotKey modifiers for a hotkey KeyCombo.
 int HotkeyModifiersFromCombo(int combo);

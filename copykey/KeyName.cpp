@@ -6,7 +6,10 @@
 #include "copykey/KeyCombo.h"
 #include "core/TextUtil.h"
 
-int LookupLayoutKeyName(int virtualKey, char* out, int outSize) {
+// The layout's name of a virtual key. The scan code goes to
+// GetKeyNameTextA without the extended-key flag, so the keys doubled on the
+// numeric pad get their pad names. Its length, 0 when the key has no name.
+static int LookupLayoutKeyName(int virtualKey, char* out, int outSize) {
     if (outSize <= 0)
         return 0;
     out[0] = 0;

@@ -37,6 +37,11 @@ enum {
     CmdWebSafe = 43007,
 };
 
+// The main window's class, which also names the single-instance mutex, and
+// its title, which is also the notification-area tip.
+inline constexpr char MainWindowClass[] = "MiraboMainFrame";
+inline constexpr char MainWindowTitle[] = "Mirabo";
+
 enum {
     ViewTimerId = 101,
     ViewTimerPeriod = 10,  // milliseconds

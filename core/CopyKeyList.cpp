@@ -108,7 +108,8 @@ int RemoveCopyKeyAt(CopyKeyList* list, int index) {
 }
 
 int MoveCopyKey(CopyKeyList* list, int from, int to) {
-    if (to == from || to == from + 1)
+    // 64-bit neighbours: any int may come in, INT_MAX and INT_MIN too.
+    if (to == from || (long long)to == (long long)from + 1)
         return 0;
 
     // One walk: the length, and the element before index `to` (counted in
@@ -117,7 +118,7 @@ int MoveCopyKey(CopyKeyList* list, int from, int to) {
     CopyKey* before = nullptr;
     CopyKey* last = nullptr;
     for (CopyKey* node = *list; node; node = node->Next) {
-        if (n == to - 1)
+        if ((long long)n == (long long)to - 1)
             before = node;
         last = node;
         n++;

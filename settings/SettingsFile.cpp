@@ -24,10 +24,6 @@ static int WriteAllBytes(HANDLE file, const char* bytes, DWORD length) {
 
 SettingsFileWriteFn gSettingsFileWrite = WriteAllBytes;
 
-int SettingsFileLeftAlone() {
-    return sLeaveFileAlone;
-}
-
 static int LocateSettingsFile(char* path, size_t size) {
     char exe[MAX_PATH + 1];
     DWORD n = GetModuleFileNameA(nullptr, exe, sizeof(exe));

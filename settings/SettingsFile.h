@@ -20,9 +20,6 @@ void WriteSettingsFile(HWND mainWindow);
 int ReadSettingsFileAt(const char* path);
 int WriteSettingsFileAt(const char* path, HWND mainWindow);
 
-// 1 while the file found at start-up could not be read.
-int SettingsFileLeftAlone();
-
 // Writes bytes to the open file; returns 1 when all of them went out. Tests
 // swap it for one that fails.
 typedef int (*SettingsFileWriteFn)(HANDLE file, const char* bytes, DWORD length);

@@ -10,6 +10,33 @@
 #include "core/TextUtil.h"
 #include "core/Zoom.h"
 
+// Text to integer the way the file means it: leading white space, an
+// optional sign, digits up to the first other character; no digits give 0.
+// Values beyond the int range stop at INT_MAX / INT_MIN.
+static int ParseDecimal(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\v' || *p == '\f' || *p == '\r')
+        p++;
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        p++;
+    }
+    long long v = 0;
+    while (*p >= '0' && *p <= '9') {
+        if (v <= (long long)INT_MAX + 1)
+            v = v * 10 + (*p - '0');
+        p++;
+    }
+    if (negative)
+        v = -v;
+    if (v > INT_MAX)
+        return INT_MAX;
+    if (v < INT_MIN)
+        return INT_MIN;
+    return (int)v;
+}
+
 namespace {
 
 enum FieldKind {
@@ -265,34 +292,6 @@ int Send(SettingsSink sink, void* context, const char* bytes, size_t length) {
 
 }  // namespace
 
-const char* SettingsKeyName(int index) {
-    return index >= 0 && index < SettingsKeyCount ? kSettingKeys[index].name : nullptr;
-}
-
-int ParseDecimal(const char* text) {
-    const char* p = text;
-    while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\v' || *p == '\f' || *p == '\r')
-        p++;
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        p++;
-    }
-    long long v = 0;
-    while (*p >= '0' && *p <= '9') {
-        if (v <= (long long)INT_MAX + 1)
-            v = v * 10 + (*p - '0');
-        p++;
-    }
-    if (negative)
-        v = -v;
-    if (v > INT_MAX)
-        return INT_MAX;
-    if (v < INT_MIN)
-        return INT_MIN;
-    return (int)v;
-}
-
 ColorRef ParseColorText(const char* text, size_t length) {
     unsigned number = 0;
     unsigned shift = 0;
@@ -332,7 +331,7 @@ int ParseColorList(const char* value, ColorRef* slots, int capacity) {
     return count;
 }
 
-void UnescapeCopyKeyFormat(const char* field, char* format) {
+static void UnescapeCopyKeyFormat(const char* field, char* format) {
     const size_t limit = TextFieldSize - 1;
     size_t n = 0;
     const char* p = field;
@@ -477,7 +476,7 @@ size_t EscapeCopyKeyFormat(const char* format, char* out) {
     return n;
 }
 
-void ApplyPostLoadRules(Settings* s, CopyKeyList* list) {
+static void ApplyPostLoadRules(Settings* s, CopyKeyList* list) {
     if (s->Height < 32)
         s->Height = 32;
     RecomputeDerivedColors(s);

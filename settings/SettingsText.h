@@ -25,14 +25,6 @@ enum {
 // bytes are accepted; what is not understood is ignored.
 void ParseSettingsText(const char* data, size_t size, Settings* s, CopyKeyList* list);
 
-// The key names of the [System] section in the order the writer uses.
-const char* SettingsKeyName(int index);
-
-// Text to integer the way the file means it: leading white space, an
-// optional sign, digits up to the first other character; no digits give 0.
-// Values beyond the int range stop at INT_MAX / INT_MIN.
-int ParseDecimal(const char* text);
-
 // "#RRGGBB" to a colour reference: scanned from the end, non-hex characters
 // skipped, up to seven digits taken, the low 24 bits used. No digits: black.
 ColorRef ParseColorText(const char* text, size_t length);
@@ -46,16 +38,9 @@ int ParseColorList(const char* value, ColorRef* slots, int capacity);
 // Format. key starts from the defaults of a fresh record.
 void ParseCopyKeyValue(const char* value, CopyKey* key);
 
-// Undoes the Format escapes (\n \t \\ \,) into format (TextFieldSize bytes),
-// keeping at most 255 bytes and never half a double-byte character.
-void UnescapeCopyKeyFormat(const char* field, char* format);
-
 // The writer's escaping of a Format into out (EscapedFormatSize bytes);
 // returns the length.
 size_t EscapeCopyKeyFormat(const char* format, char* out);
-
-// Post-load clamping and the derived values (line count, colours, key count).
-void ApplyPostLoadRules(Settings* s, CopyKeyList* list);
 
 // Receives the file's bytes in order; returns 1 when they were taken.
 typedef int (*SettingsSink)(void* context, const char* bytes, size_t length);

@@ -16,23 +16,23 @@ static const char* const kWeekdayNames[7] = {
 static const char* const kWeekdayShortNames[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 static const char* const kWeekdayJapaneseNames[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
-const char* MonthName(int month) {
+static const char* MonthName(int month) {
     return month >= 1 && month <= 12 ? kMonthNames[month - 1] : "";
 }
 
-const char* MonthShortName(int month) {
+static const char* MonthShortName(int month) {
     return month >= 1 && month <= 12 ? kMonthShortNames[month - 1] : "";
 }
 
-const char* WeekdayName(int dayOfWeek) {
+static const char* WeekdayName(int dayOfWeek) {
     return dayOfWeek >= 0 && dayOfWeek <= 6 ? kWeekdayNames[dayOfWeek] : "";
 }
 
-const char* WeekdayShortName(int dayOfWeek) {
+static const char* WeekdayShortName(int dayOfWeek) {
     return dayOfWeek >= 0 && dayOfWeek <= 6 ? kWeekdayShortNames[dayOfWeek] : "";
 }
 
-const char* WeekdayJapaneseName(int dayOfWeek) {
+static const char* WeekdayJapaneseName(int dayOfWeek) {
     return dayOfWeek >= 0 && dayOfWeek <= 6 ? kWeekdayJapaneseNames[dayOfWeek] : "";
 }
 

@@ -12,11 +12,3 @@ enum { EscapeTextSize = 64 };  // the longest escape text is under 50 bytes
 // is no escape stands for itself. c must not be a lead byte: a backslash
 // before a double-byte character is the template scanner's business.
 int FormatEscape(unsigned char c, const SysTime* t, char* out, int outSize);
-
-// English and Japanese names; the empty text for an index out of range
-// (a damaged time stamp must not read past the tables).
-const char* MonthName(int month);
-const char* MonthShortName(int month);
-const char* WeekdayName(int dayOfWeek);
-const char* WeekdayShortName(int dayOfWeek);
-const char* WeekdayJapaneseName(int dayOfWeek);

@@ -341,6 +341,114 @@ size_t PlainRun(const unsigned char* p, size_t max) {
     return n;
 }
 
+// The expansion's output so far.
+struct Output {
+    char* buf;
+    int capacity;
+    int count;
+};
+
+// Bytes the scan found at its position, ready for the output.
+struct Piece {
+    const char* bytes;
+    int length;  // 0: nothing to print
+};
+
+// Appends a run of plain bytes. They are pieces of one byte each, so a run
+// that reaches the limit is copied up to it and ends in the "..." marker;
+// 0 then.
+int AppendPlain(Output* o, const char* bytes, size_t run) {
+    long long room = (long long)o->capacity - 4 - o->count;
+    if ((long long)run > room) {
+        memcpy(o->buf + o->count, bytes, (size_t)room);
+        memcpy(o->buf + o->count + room, "...", 4);
+        return 0;
+    }
+    memcpy(o->buf + o->count, bytes, run);
+    o->count += (int)run;
+    return 1;
+}
+
+// The text before the marker stays within capacity - 4 bytes, so "..." and
+// the terminator always fit; a piece goes in whole or not at all. 0 when
+// the output was cut.
+int AppendPiece(Output* o, Piece p) {
+    if ((long long)o->count + p.length >= (long long)o->capacity - 3) {
+        memcpy(o->buf + o->count, "...", 4);
+        return 0;
+    }
+    memcpy(o->buf + o->count, p.bytes, (size_t)p.length);
+    o->count += p.length;
+    return 1;
+}
+
+// A double-byte character is never taken apart, so its second byte is
+// never read as [ or \. A final lone lead byte goes alone.
+Piece ScanDoubleByte(const char* tmpl, size_t n, size_t* i) {
+    Piece p = {tmpl + *i, 1};
+    if (*i + 1 < n) {
+        p.length = 2;
+        (*i)++;
+    }
+    return p;
+}
+
+// The [NAME] whose [ is at *i; leaves *i on the last byte it used up. An
+// unknown name prints nothing.
+Piece ScanToken(const char* tmpl, size_t n, size_t* i, const PointInfo* info,
+                const ModelValues& m, char* frag) {
+    // The name runs byte by byte to the first ], with no double-byte test: a
+    // trail byte of 0x5D closes it.
+    size_t start = *i + 1;
+    size_t j = 0;
+    bool closed = false;
+    while (start + j < n) {
+        if (tmpl[start + j] == ']') {
+            closed = true;
+            break;
+        }
+        if (++j == NameLimit)
+            break;
+    }
+    Piece p = {frag, 0};
+    if (!closed) {
+        // Unclosed at the end: nothing from the [ on. A name too long for
+        // any token: drop what was collected and go on after it.
+        *i = start + j >= n ? n : start + j - 1;
+        return p;
+    }
+    *i = start + j;
+    const Token* t = FindToken(tmpl + start, j);
+    if (t && t->form == FormText) {
+        p.bytes = TextOf(t->source, info);
+        p.length = (int)FieldLength(p.bytes);
+    } else if (t) {
+        p.length = FormatNumber(*t, NumberOf(t->source, info, m), frag);
+    }
+    return p;
+}
+
+// The escape whose backslash is at *i; leaves *i on its last byte. A final
+// lone backslash stands for itself.
+Piece ScanEscape(const char* tmpl, size_t n, size_t* i, const PointInfo* info, char* frag) {
+    if (*i + 1 >= n)
+        return Piece{tmpl + *i, 1};
+    (*i)++;
+    unsigned char e = (unsigned char)tmpl[*i];
+    // Before a double-byte character the backslash goes; the character
+    // stays whole.
+    if (IsLeadByte(e))
+        return ScanDoubleByte(tmpl, n, i);
+    return Piece{frag, FormatEscape(e, &info->Time, frag, FragmentSize)};
+}
+
+ModelValues ComputeModelValues(const PointInfo* info) {
+    ModelValues m;
+    RgbToHsv(info->Red, info->Green, info->Blue, &m.hsvH, &m.hsvS, &m.hsvV);
+    RgbToHls(info->Red, info->Green, info->Blue, &m.hlsH, &m.hlsL, &m.hlsS);
+    return m;
+}
+
 }  // namespace
 
 int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* info) {
@@ -349,109 +457,27 @@ int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* i
     if (!out || !tmpl || !info || capacity <= 3)
         return 0;
 
-    ModelValues m;
-    RgbToHsv(info->Red, info->Green, info->Blue, &m.hsvH, &m.hsvS, &m.hsvV);
-    RgbToHls(info->Red, info->Green, info->Blue, &m.hlsH, &m.hlsL, &m.hlsS);
-
-    size_t n = strlen(tmpl);
-    if (n == 0)
-        return 1;
-
-    // Everything stays in these fixed buffers: the information panel expands
-    // its user line on every redraw.
+    ModelValues m = ComputeModelValues(info);
+    // Everything stays in fixed buffers: the information panel expands its
+    // user line on every redraw.
+    Output o = {out, capacity, 0};
     char frag[FragmentSize];
-    int count = 0;
+    size_t n = strlen(tmpl);
     for (size_t i = 0; i < n; i++) {
-        unsigned char c = (unsigned char)tmpl[i];
-        const char* piece = tmpl + i;
-        int length = 1;
         size_t run = PlainRun((const unsigned char*)tmpl + i, n - i);
         if (run > 0) {
-            // Plain bytes are pieces of one byte each; a run of them is
-            // copied at once, up to where the limit would cut.
-            long long room = (long long)capacity - 4 - count;
-            if ((long long)run > room) {
-                memcpy(out + count, tmpl + i, (size_t)room);
-                memcpy(out + count + room, "...", 4);
+            if (!AppendPlain(&o, tmpl + i, run))
                 return 0;
-            }
-            memcpy(out + count, tmpl + i, run);
-            count += (int)run;
             i += run - 1;
             continue;
         }
-        if (IsLeadByte(c)) {
-            // A double-byte character is never taken apart, so its second
-            // byte is never read as [ or \. A final lone lead byte goes alone.
-            if (i + 1 < n) {
-                length = 2;
-                i++;
-            }
-        } else if (c == '[') {
-            // The name runs byte by byte to the first ], with no double-byte
-            // test: a trail byte of 0x5D closes it.
-            size_t start = i + 1;
-            size_t j = 0;
-            bool closed = false;
-            for (;;) {
-                if (start + j >= n)
-                    break;
-                if (tmpl[start + j] == ']') {
-                    closed = true;
-                    break;
-                }
-                j++;
-                if (j == NameLimit)
-                    break;
-            }
-            length = 0;
-            if (closed) {
-                i = start + j;
-                const Token* t = FindToken(tmpl + start, j);
-                if (t && t->form == FormText) {
-                    piece = TextOf(t->source, info);
-                    length = (int)FieldLength(piece);
-                } else if (t) {
-                    piece = frag;
-                    length = FormatNumber(*t, NumberOf(t->source, info, m), frag);
-                }
-            } else if (start + j >= n) {
-                // Unclosed at the end: nothing from the [ on.
-                i = n;
-            } else {
-                // A name too long for any token: drop what was collected and
-                // go on after it.
-                i = start + j - 1;
-            }
-        } else if (c == '\\') {
-            if (i + 1 < n) {
-                i++;
-                unsigned char e = (unsigned char)tmpl[i];
-                piece = tmpl + i;
-                if (IsLeadByte(e)) {
-                    // The backslash goes; the character stays whole.
-                    if (i + 1 < n) {
-                        length = 2;
-                        i++;
-                    }
-                } else {
-                    piece = frag;
-                    length = FormatEscape(e, &info->Time, frag, FragmentSize);
-                }
-            }
-        }
-        if (length <= 0)
-            continue;
-        // The text before the marker stays within capacity - 4 bytes, so
-        // "..." and the terminator always fit; a piece goes in whole or not
-        // at all.
-        if ((long long)count + length >= (long long)capacity - 3) {
-            memcpy(out + count, "...", 4);
+        // PlainRun stops only at [, at \ and at a lead byte.
+        Piece p = tmpl[i] == '['    ? ScanToken(tmpl, n, &i, info, m, frag)
+                  : tmpl[i] == '\\' ? ScanEscape(tmpl, n, &i, info, frag)
+                                     : ScanDoubleByte(tmpl, n, &i);
+        if (p.length > 0 && !AppendPiece(&o, p))
             return 0;
-        }
-        memcpy(out + count, piece, (size_t)length);
-        count += length;
     }
-    out[count] = 0;
+    out[o.count] = 0;
     return 1;
 }

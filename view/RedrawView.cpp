@@ -55,6 +55,11 @@ static void FillLayoutInput(ViewLayoutInput* in) {
     in->HaveScreen = gApp.ScreenDC != nullptr;
 }
 
+// The grid needs cells of two pixels or more; a flag counts as on only at 1.
+static int GridShown(const ViewLayout& l) {
+    return gSettings.DispGrid == 1 && l.Z > 1;
+}
+
 static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
     int mode = gSettings.CursorMode;
     if (mode == 0) {
@@ -73,8 +78,8 @@ static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
             InvertBox(dc, rects[i][0], rects[i][1], rects[i][2], rects[i][3]);
         return;
     }
-    // The pixel frame; with the grid on it is drawn over the grid instead.
-    if (gSettings.DispGrid != 1 || l.Z == 1)
+    // The pixel frame; with the grid shown it is drawn over the grid instead.
+    if (!GridShown(l))
         OutlineBox(dc, l.MarkX - 1, l.MarkY - 1, l.Z + 2, l.Z + 2, MarkColor);
 }
 
@@ -174,7 +179,7 @@ static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* p
     }
     if (gSettings.DispCursor == 1)
         DrawCursorMark(dc, l, target);
-    if (gSettings.DispGrid == 1 && l.Z > 1) {
+    if (GridShown(l)) {
         DrawGrid(dc, l);
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
             OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);

@@ -27,7 +27,11 @@ void ReadWindowText(HWND window, char* buffer, int limit) {
     DropTrailingLeadByte(buffer);
 }
 
-void ModuleNameOf(HWND window, char* out, int form) {
+enum { ModuleNameForm = 0, ModuleFolderForm = 1 };
+
+// File name (form 0) or folder (form 1) of the module behind the window's
+// instance handle; "-" when it cannot be found. out holds 256 bytes.
+static void ModuleNameOf(HWND window, char* out, int form) {
     strcpy(out, "-");
     if (!window)
         return;

@@ -16,9 +16,3 @@ void ResetPointInfo(PointInfo* info);
 // The window's text, at most limit bytes, never ending in half a
 // double-byte character; buffer holds limit + 1 bytes.
 void ReadWindowText(HWND window, char* buffer, int limit);
-
-enum { ModuleNameForm = 0, ModuleFolderForm = 1 };
-
-// File name (form 0) or folder (form 1) of the module behind the window's
-// instance handle; "-" when it cannot be found. out holds 256 bytes.
-void ModuleNameOf(HWND window, char* out, int form);

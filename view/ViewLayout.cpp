@@ -51,12 +51,13 @@ static int MarkAxis(int d, int f, int z, int s, int p, int mirrored) {
     return (int)v;
 }
 
-void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
-    memset(l, 0, sizeof(*l));
+// The inputs after the guards against hand-edited values, and the panel,
+// history row and image areas.
+static void LayoutAreas(const ViewLayoutInput* in, ViewLayout* l) {
     int w = l->W = ClampInt(in->Width, 0, MaxExtent);
     int h = l->H = ClampInt(in->Height, 0, MaxExtent);
     int f = l->F = ClampInt(in->FrameWidth, 0, MaxExtent);
-    int z = l->Z = ClampZoom(in->Zoom);
+    l->Z = ClampZoom(in->Zoom);
     l->HistorySizeX = ClampInt(in->HistorySizeX, 1, MaxExtent);
     l->HistorySizeY = ClampInt(in->HistorySizeY, 0, MaxExtent);
     int lines = ClampInt(in->InfoLineCount, 0, 7);
@@ -73,10 +74,11 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
     if (n > in->HistoryCount)
         n = in->HistoryCount;
     l->SwatchCount = ClampInt(n, 0, HistoryCapacity);
+}
 
-    if (in->DispZoomImage != 1)
-        return;
-
+// The grid of whole, odd numbers of cells over the image area.
+static void LayoutGrid(const ViewLayoutInput* in, ViewLayout* l) {
+    int z = l->Z;
     int rh = in->ReversH == 1;
     int rv = in->ReversV == 1;
     // A mirrored copy reads its source one pixel further on (a negative
@@ -89,45 +91,63 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
     l->GX = l->IW / 2 - l->GW / 2 - (rh ? z : 0);
     l->GY = l->IH / 2 - l->GH / 2 - (rv ? z : 0);
     l->ImageShown = l->IW > 0 && l->IH > 0;
-    if (!l->ImageShown)
-        return;
+}
 
+// Which screen area is copied where, kept on the screen at its edges.
+static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
+    int z = l->Z;
+    int rh = in->ReversH == 1;
+    int rv = in->ReversV == 1;
     int fixed = in->FixMouse == 1;
     int cx = ClampInt(fixed ? in->FixMouseX : in->PointerX, -MaxCoordinate, MaxCoordinate);
     int cy = ClampInt(fixed ? in->FixMouseY : in->PointerY, -MaxCoordinate, MaxCoordinate);
     l->NX = l->GW / z;
     l->NY = l->GH / z;
     l->Copied = in->HaveScreen != 0;
-    if (l->Copied) {
-        l->SX = cx - l->NX / 2;
-        l->SY = cy - l->NY / 2;
-        l->DX = l->GX;
-        l->DY = l->GY;
-        ClipAxis(&l->SX, &l->DX, l->NX, ClampInt(in->ScreenWidth, 0, MaxCoordinate), z, rh);
-        ClipAxis(&l->SY, &l->DY, l->NY, ClampInt(in->ScreenHeight, 0, MaxCoordinate), z, rv);
-        l->SW = l->NX;
-        l->SH = l->NY;
-        if (rh) {
-            l->SX += l->NX;
-            l->SW = -l->NX;
-        }
-        if (rv) {
-            l->SY += l->NY;
-            l->SH = -l->NY;
-        }
+    if (!l->Copied)
+        return;
+    l->SX = cx - l->NX / 2;
+    l->SY = cy - l->NY / 2;
+    l->DX = l->GX;
+    l->DY = l->GY;
+    ClipAxis(&l->SX, &l->DX, l->NX, ClampInt(in->ScreenWidth, 0, MaxCoordinate), z, rh);
+    ClipAxis(&l->SY, &l->DY, l->NY, ClampInt(in->ScreenHeight, 0, MaxCoordinate), z, rv);
+    l->SW = l->NX;
+    l->SH = l->NY;
+    if (rh) {
+        l->SX += l->NX;
+        l->SW = -l->NX;
     }
+    if (rv) {
+        l->SY += l->NY;
+        l->SH = -l->NY;
+    }
+}
 
-    if (!fixed) {
-        l->MarkX = f + l->CX;
-        l->MarkY = f + l->CY;
-    } else {
-        // The view stays on the fixed point; the mark follows the pointer
-        // relative to it, wherever that lands.
-        int px = ClampInt(in->PointerX, -MaxCoordinate, MaxCoordinate);
-        int py = ClampInt(in->PointerY, -MaxCoordinate, MaxCoordinate);
-        l->MarkX = MarkAxis(l->DX, f, z, l->SX, px, rh);
-        l->MarkY = MarkAxis(l->DY, f, z, l->SY, py, rv);
+// The pointer's cell: the centre, or wherever the pointer lands relative
+// to a fixed point.
+static void LayoutMark(const ViewLayoutInput* in, ViewLayout* l) {
+    if (in->FixMouse != 1) {
+        l->MarkX = l->F + l->CX;
+        l->MarkY = l->F + l->CY;
+        return;
     }
+    int px = ClampInt(in->PointerX, -MaxCoordinate, MaxCoordinate);
+    int py = ClampInt(in->PointerY, -MaxCoordinate, MaxCoordinate);
+    l->MarkX = MarkAxis(l->DX, l->F, l->Z, l->SX, px, in->ReversH == 1);
+    l->MarkY = MarkAxis(l->DY, l->F, l->Z, l->SY, py, in->ReversV == 1);
+}
+
+void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
+    memset(l, 0, sizeof(*l));
+    LayoutAreas(in, l);
+    if (in->DispZoomImage != 1)
+        return;
+    LayoutGrid(in, l);
+    if (!l->ImageShown)
+        return;
+    LayoutCopy(in, l);
+    LayoutMark(in, l);
 }
 
 IconPlacement PlaceCursorIcon(const ViewLayout* l, int reversH, int reversV, int hotspotX,

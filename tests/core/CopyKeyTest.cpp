@@ -2,6 +2,8 @@
 // entries, the capture menu's labels and the bytes of an image capture.
 #include <gtest/gtest.h>
 
+#include <limits.h>
+
 #include "copykey/CaptureImage.h"
 #include "copykey/CaptureMenuLabel.h"
 #include "copykey/KeyBindings.h"
@@ -36,7 +38,8 @@ TEST_F(CopyKeyListTest, InsertMoveRemoveAndSetOnThreeKeys) {
         {'m', 0, 2, 1, "B,A,C"}, {'m', 2, 0, 1, "C,A,B"}, {'m', 1, 3, 1, "A,C,B"}, {'m', 0, 3, 1, "B,C,A"},
         {'m', 1, 0, 1, "B,A,C"}, {'m', 0, -1, 1, "B,C,A"}, {'m', 0, 1, 0, "A,B,C"}, {'m', 2, 3, 0, "A,B,C"},
         {'m', 1, 1, 0, "A,B,C"}, {'m', 2, 5, 0, "A,B,C"}, {'m', 2, -1, 0, "A,B,C"}, {'m', 3, 0, 0, "A,B,C"},
-        {'m', -1, 0, 0, "A,B,C"}, {'r', 1, 0, 1, "A,C"}, {'r', 3, 0, 0, "A,B,C"}, {'r', -1, 0, 0, "A,B,C"},
+        {'m', -1, 0, 0, "A,B,C"}, {'m', INT_MAX, INT_MIN, 0, "A,B,C"}, {'m', 0, INT_MIN, 1, "B,C,A"},
+        {'m', 1, INT_MAX, 1, "A,C,B"}, {'r', 1, 0, 1, "A,C"}, {'r', 3, 0, 0, "A,B,C"}, {'r', -1, 0, 0, "A,B,C"},
         {'s', 1, CopyFieldFormat, 1, "A,N,C"}, {'s', 3, 0x1FF, 0, "A,B,C"}, {'s', -1, 0x1FF, 0, "A,B,C"},
     };
     const CopyKey n = {CopyKindText, "N"};

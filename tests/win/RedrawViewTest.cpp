@@ -11,12 +11,15 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "../support/PatternWindow.h"
 #include "../support/WineHarness.h"
 #include "app/InitDefaults.h"
 #include "platform/AppState.h"
+#include "app/Commands.h"
 #include "app/MainWnd.h"
 #include "core/CommandIds.h"
 #include "view/InfoPanelText.h"
@@ -79,7 +82,7 @@ COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
     // The small cross leaves the pointer's cell, inverted twice, as it is.
     if ((mark == 1 && armH != armV) || (mark == 2 && lines))
         c = ~c & 0xFFFFFF;
-    const int grid = s.DispGrid && z > 1;
+    const int grid = s.DispGrid == 1 && z > 1;
     if (grid && (kx * z == x - cellX || ky * z == y - cellY))
         c = RGB(136, 136, 136);
     // The pixel frame lies around the cell, or on its grid lines.
@@ -146,6 +149,7 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
         {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back},
         {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back},
         {"pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back},
+        {"pixel frame, grid flag neither 0 nor 1", MidX, MidY, no, 0, 2, 3, 2, Back},
         {"fixed image, mark on the pointer", MidX + 3, MidY - 2, MidX, MidY, 0, 3, 2, Back},
     };
     Settings& s = gSettings;
@@ -166,6 +170,31 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
                 // The pointer's swatch below the six lines shows its own pixel.
                 ASSERT_EQ(PatternColor(c.px, c.py), img.At(c.frame + 9, H - c.frame - 9));
             }
+}
+
+// A capture whose clipboard stays held still records the colour, and the
+// view shows the new swatch at once, not at the next tick.
+TEST_F(RedrawViewTest, CaptureWithTheClipboardHeldShowsTheNewSwatchAtOnce) {
+    CopyKey key;
+    InitCopyKey(&key);
+    InsertCopyKey(&gCopyKeys, -1, &key);
+    Redraw();  // an empty history: no swatch beside the pointer's
+    std::atomic<int> state{0};
+    std::thread holder([&] {
+        state = OpenClipboard(nullptr) ? 1 : 3;
+        while (state == 1)
+            Sleep(1);
+        CloseClipboard();
+    });
+    while (state == 0)
+        Sleep(1);
+    ASSERT_EQ(1, state.load());
+    EXPECT_EQ(0, RunCopyKey(hwnd_, 0));
+    state = 2;
+    holder.join();
+    ClearCopyKeys(&gCopyKeys);
+    EXPECT_EQ(1, gSettings.HistoryCount);
+    EXPECT_EQ(PatternColor(MidX, MidY), GetPixel(gApp.BackBufferDC, 2 + 9 + 18, H - 2 - 9));
 }
 
 TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
