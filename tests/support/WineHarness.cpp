@@ -72,17 +72,13 @@ void EndMirabo(MiraboProcess* p) {
 
 int RunWindowsProgram(const char* unixPath, DWORD timeoutMs) {
     STARTUPINFOA si = {sizeof(si)};
-    PROCESS_INFORMATION pi = {};
+    MiraboProcess p;
     std::string exe = ToWindowsPath(unixPath ? unixPath : "");
-    DWORD code = (DWORD)-1;
-    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p.pi))
         return -1;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(pi.hProcess, &code))
-        code = (DWORD)-1;
-    TerminateProcess(pi.hProcess, 99);  // fails harmlessly when it ended
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    return (int)code;
+    int code = WaitForExit(&p, timeoutMs);
+    EndMirabo(&p);
+    return code;
 }
 
 bool ReadWholeFile(const std::string& path, std::string* out) {
