@@ -45,8 +45,8 @@ HWND OpenMainWindow(int w, int h, void (*prepare)() = [] {}) {
 
 // Destroys it (when given), drops the quit message its destruction posts (a
 // later modal loop in this thread would end at once) and removes the
-// system.ini it wrote beside the test program.
-void CloseMainWindow(HWND hwnd) {
+// system.ini it wrote beside the test program; false when there was none.
+bool CloseMainWindow(HWND hwnd) {
     DestroyWindow(hwnd);
     MSG msg;  // the quit message comes once the queue is empty
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT)
@@ -54,7 +54,7 @@ void CloseMainWindow(HWND hwnd) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     strcpy(strrchr(path, '\\') + 1, "system.ini");
-    DeleteFileA(path);
+    return DeleteFileA(path) != 0;
 }
 
 // What the view must show at x, y above its six-line panel, from the
@@ -387,6 +387,20 @@ TEST(MainWnd, SavedStateShapesItResizesRedrawsOnTicksAndClicksHideShowAndCloseIt
     EXPECT_TRUE(!IsWindow(hwnd) && !gApp.ScreenDC && !gApp.BackBufferDC && !gApp.BackBufferBitmap && !gApp.ViewFont &&
                 !HasTrayIcon(hwnd));
     CloseMainWindow(nullptr);
+}
+
+// Logging off saves the settings as closing does, and lets Windows go on; a
+// log-off called off ends nothing; one the program was not asked about
+// (forced) saves as well.
+TEST(MainWnd, LogOffSavesTheSettings) {
+    for (UINT end : {WM_QUERYENDSESSION, WM_ENDSESSION}) {
+        HWND hwnd = OpenMainWindow(W, H);
+        EXPECT_EQ(0, SendMessageA(hwnd, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF));
+        EXPECT_TRUE(IsWindow(hwnd));
+        EXPECT_EQ(end == WM_QUERYENDSESSION, SendMessageA(hwnd, end, end == WM_ENDSESSION, ENDSESSION_LOGOFF));
+        EXPECT_FALSE(IsWindow(hwnd)) << end;
+        EXPECT_TRUE(CloseMainWindow(nullptr)) << end;
+    }
 }
 
 }  // namespace
