@@ -37,7 +37,8 @@ const KeyRow kHotkeyRow = {IDC_KEY_HOTKEY_SHIFT, IDC_KEY_HOTKEY_CTRL, IDC_KEY_HO
                            IDC_KEY_HOTKEY, IDC_KEY_HOTKEY_CLEAR, IDC_KEY_HOTKEY_TAKEN};
 
 // The keys a hot-key control refuses or the dialog takes, which a key
-// field accepts as keys; the last three its right-click menu offers.
+// field accepts as keys; the last three its right-click menu offers. The
+// characters they type (all but Delete's) have the same codes.
 const int kFieldKeys[] = {VK_BACK, VK_SPACE, VK_DELETE, VK_TAB, VK_RETURN, VK_ESCAPE};
 const char* const kFieldMenuItems[] = {"Tabキー", "Enterキー", "Escキー"};
 const int kFieldMenuFirstKey = 3;
@@ -270,6 +271,13 @@ LRESULT CALLBACK KeyFieldProc(HWND field, UINT msg, WPARAM wParam, LPARAM lParam
                 return 0;
             }
         }
+        break;
+    case WM_CHAR:
+        // The character that follows such a key would reach the control
+        // as one more key press (Wine's takes it so), which clears it.
+        for (int vk : kFieldKeys)
+            if ((int)wParam == vk && vk != VK_DELETE)
+                return 0;
         break;
     case WM_CONTEXTMENU: {
         int vk = ChooseKeyFromMenu(field);

@@ -115,6 +115,30 @@ TEST(AccelEntries, KeysWhoseCommandWouldPass65535GetNoEntry) {
     EXPECT_EQ(41001, e[20536].Command);  // Esc, the first built-in key
 }
 
+// The editor's "重複" beside the shortcut: another key's shortcut (the
+// Windows bit plays no part in accelerators) or a built-in key.
+TEST(AccelEntries, ShortcutClashesWithOtherKeysAndTheBuiltInOnes) {
+    CopyKeyList list = nullptr;
+    for (int shortcut : {0x243, 0x200, 0xA44}) {  // Ctrl+C; Ctrl alone; Windows+Ctrl+D
+        CopyKey k;
+        InitCopyKey(&k);
+        k.ShortcutKey = shortcut;
+        InsertCopyKey(&list, -1, &k);
+    }
+    const struct { int own, shortcut, clash; } cases[] = {
+        {1, 0x243, 1}, {0, 0x243, 0}, {1, 0x244, 1}, {2, 0x244, 0}, {2, 0x243, 1}, {1, 0x143, 0},
+        {1, 0x443, 1},   // Alt+C, the cursor mark
+        {1, 0x20, 1},    // Space, the capture menu
+        {1, 0x420, 1},   // Alt+Space, the context menu
+        {1, 0x61, 1},    // Num 1, zoom 1
+        {1, 0x31, 0}, {1, 0x161, 0},
+        {0, 0x200, 0}, {0, 0x600, 0}, {0, 0, 0},  // no key, nothing to clash
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.clash, ShortcutClashes(&list, c.own, c.shortcut)) << c.own << " " << std::hex << c.shortcut;
+    ClearCopyKeys(&list);
+}
+
 TEST(CaptureMenuLabel, TextPreviewOrImageSizeWithInvertAndGradientArrow) {
     // A preview holds 124 letters and the marker: 127 bytes and the terminator.
     const std::string hex = "#[HEX02R][HEX02G][HEX02B]", cut = "テキスト\t" + std::string(124, 'a') + "...";
