@@ -75,11 +75,12 @@ std::string Buttons(HWND page) {
 }
 
 // The editor on the selected row by the Edit button, or on the row by a
-// double click; null when it did not open.
+// double click (the pointer moves away first: X makes no click of a move
+// to where it is); null when it did not open.
 HWND OpenEditor(const MiraboProcess& p, HWND page, int row, bool doubleClick = false) {
     if (doubleClick) {
         RECT rc = ListRowRect(GetDlgItem(page, IDC_KEYS_LIST), row);
-        Xdotool("mousemove --sync " + std::to_string((rc.left + rc.right) / 2) + " " +
+        Xdotool("mousemove --sync 1 1 mousemove --sync " + std::to_string((rc.left + rc.right) / 2) + " " +
                 std::to_string((rc.top + rc.bottom) / 2) + " click --repeat 2 1");
     } else {
         PostClick(page, IDC_KEYS_EDIT);
@@ -95,8 +96,8 @@ HWND OpenEditor(const MiraboProcess& p, HWND page, int row, bool doubleClick = f
 void ClickUnderRows(HWND list) {
     RECT rc;
     GetWindowRect(list, &rc);
-    Xdotool("mousemove --sync " + std::to_string((rc.left + rc.right) / 2) + " " + std::to_string(rc.bottom - 12) +
-            " click 1");
+    Xdotool("mousemove --sync 1 1 mousemove --sync " + std::to_string((rc.left + rc.right) / 2) + " " +
+            std::to_string(rc.bottom - 12) + " click 1");
     WaitUntil([&] { return ListSelection(list) == -1; }, 3000);
 }
 
@@ -528,6 +529,7 @@ TEST_F(OptionsE2E, CopyKeysBuiltFromAnEmptyListWorkAtOnce) {
     EXPECT_EQ(3, ListSelection(list));
     ClickUnderRows(list);
     Click(page, IDC_KEYS_SEPARATOR);
+    EXPECT_EQ(4, ListSelection(list));
     Click(page, IDC_KEYS_DELETE);
     EXPECT_EQ(3, ListSelection(list));
     const char* rows[] = {"テキスト|hotkey-B||Ctrl+Alt+H", "-|||", "テキスト|shortcut-A|Ctrl+K|",
