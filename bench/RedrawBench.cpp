@@ -295,6 +295,51 @@ void TimeCalls(HWND hwnd, HWND pattern) {
     TimeCall("TextOutA, 40 characters", n, [&] {
         TextOutA(gApp.BackBufferDC, 3, 3, "Color  #123456 ( 18, 52, 86) 0123456789", 40);
     });
+    {
+        HDC d = f.back;
+        TimeCall("EXP select DC pen+brush, colours, Rectangle, restore", n, [&] {
+            HGDIOBJ op = SelectObject(d, GetStockObject(DC_PEN));
+            HGDIOBJ ob = SelectObject(d, GetStockObject(DC_BRUSH));
+            SetDCPenColor(d, RGB(1, 2, 3));
+            SetDCBrushColor(d, RGB(1, 2, 3));
+            Rectangle(d, 10, 10, 60, 30);
+            SelectObject(d, ob);
+            SelectObject(d, op);
+        });
+        SelectObject(d, GetStockObject(DC_PEN));
+        SelectObject(d, GetStockObject(DC_BRUSH));
+        TimeCall("EXP colours, Rectangle (preselected)", n, [&] {
+            SetDCPenColor(d, RGB(1, 2, 3));
+            SetDCBrushColor(d, RGB(1, 2, 3));
+            Rectangle(d, 10, 10, 60, 30);
+        });
+        TimeCall("EXP CreatePen+DeleteObject", n, [&] { DeleteObject(CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); });
+        TimeCall("EXP SelectObject pair", n, [&] { SelectObject(d, SelectObject(d, GetStockObject(NULL_BRUSH))); });
+        ICONINFO ii = {};
+        GetIconInfo(gApp.ArrowCursor, &ii);
+        BITMAP bm = {}, bc = {};
+        GetObjectA(ii.hbmMask, sizeof(bm), &bm);
+        if (ii.hbmColor) GetObjectA(ii.hbmColor, sizeof(bc), &bc);
+        printf("EXP arrow mask %dx%d %dbpp color %p %dx%d %dbpp hot %lu,%lu cursor %dx%d\n", bm.bmWidth, bm.bmHeight, bm.bmBitsPixel,
+               (void*)ii.hbmColor, bc.bmWidth, bc.bmHeight, bc.bmBitsPixel, ii.xHotspot, ii.yHotspot, gApp.CursorWidth, gApp.CursorHeight);
+        {
+            BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB}};
+            DWORD px[32 * 32];
+            HDC sdc = GetDC(nullptr);
+            GetDIBits(sdc, ii.hbmColor, 0, 32, px, &bi, DIB_RGB_COLORS);
+            ReleaseDC(nullptr, sdc);
+            int hist[4] = {};
+            for (DWORD v : px) { int a = v >> 24; hist[a == 0 ? 0 : a == 255 ? 2 : 1]++; }
+            printf("EXP alpha zero %d partial %d full %d\n", hist[0], hist[1], hist[2]);
+        }
+        for (int z : {1, 2, 8, 32}) {
+            char w2[64];
+            snprintf(w2, sizeof(w2), "EXP DrawIconEx zoom %d", z);
+            TimeCall(w2, 50, [&] { DrawIconEx(d, 100, 100, gApp.ArrowCursor, z * 32, z * 32, 0, nullptr, DI_NORMAL); });
+        }
+        POINT empty = {1279, 1023};
+        printf("EXP WindowFromPoint on an empty spot %p desktop %p\n", (void*)WindowFromPoint(empty), (void*)GetDesktopWindow());
+    }
     CloseFloor(&f);
     ValidateRect(hwnd, nullptr);
 }

@@ -8,6 +8,7 @@ target_link_options(view_bench PRIVATE ${MIRABO_STATIC_LINK})
 
 # The floor of the idle cost, for bench/idle_cpu.sh.
 add_executable(idle_timer WIN32 bench/IdleTimer.cpp)
+target_link_libraries(idle_timer PRIVATE mirabo_core user32 gdi32)
 target_link_options(idle_timer PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
 
 # The main window with view settings from the command line, for screenshots

@@ -1,6 +1,7 @@
 #include "view/BackBuffer.h"
 
 #include "platform/AppState.h"
+#include "view/ScreenCopy.h"
 
 // "ＭＳ ゴシック", the Japanese MS Gothic.
 static const char ViewFontFace[] = "ＭＳ ゴシック";
@@ -70,6 +71,7 @@ void ResizeBackBuffer(HWND hwnd) {
 
 void DestroyBackBuffer() {
     ReleaseBitmap();
+    ReleaseScreenCopy();
     if (gApp.ViewFont) {
         SelectObject(gApp.BackBufferDC, gApp.ReplacedFont);
         DeleteObject(gApp.ViewFont);

@@ -3,6 +3,7 @@
 #include "platform/AppState.h"
 #include "view/DrawPrimitives.h"
 #include "view/InfoPanel.h"
+#include "view/ScreenCopy.h"
 #include "view/ViewLayout.h"
 
 static const COLORREF GridColor = RGB(136, 136, 136);
@@ -104,39 +105,6 @@ static void DrawGrid(HDC dc, const ViewLayout& l) {
     DeleteObject(pen);
 }
 
-// Right after the copy, the pointer's cell holds the pointer's own pixel
-// whenever the pointer is the centre point and the copy was exact; reading
-// it there spares a second read of the screen, which is slow on some
-// systems. 0 when the screen must be asked.
-static int PointerPixelFromCopy(HDC dc, const ViewLayout& l, uint32_t* pixel) {
-    POINT p = gApp.PointerPos;
-    int x = l.F + l.CX, y = l.F + l.CY;
-    if (gSettings.FixMouse == 1 || GetStretchBltMode(dc) != COLORONCOLOR)
-        return 0;
-    if (p.x < 0 || p.y < 0 || p.x >= gApp.ScreenWidth || p.y >= gApp.ScreenHeight)
-        return 0;
-    BITMAP bm;
-    if (!GetObjectA(gApp.BackBufferBitmap, sizeof(bm), &bm) || bm.bmBitsPixel < 24 ||
-        x < 0 || y < 0 || x >= bm.bmWidth || y >= bm.bmHeight)
-        return 0;
-    COLORREF c = GetPixel(dc, x, y);
-    if (c == CLR_INVALID)
-        return 0;
-    *pixel = gSettings.ReversColor == 1 ? (~c & 0xFFFFFF) : c;
-    return 1;
-}
-
-// The copy reads only screen pixels (a view wider than the screen reaches
-// beyond it, where nothing is copied).
-static int CopySourceOnScreen(const ViewLayout& l) {
-    int left = l.SW > 0 ? l.SX : l.SX + l.SW + 1;
-    int top = l.SH > 0 ? l.SY : l.SY + l.SH + 1;
-    int width = l.SW > 0 ? l.SW : -l.SW;
-    int height = l.SH > 0 ? l.SH : -l.SH;
-    return left >= 0 && top >= 0 && left + width <= gApp.ScreenWidth &&
-           top + height <= gApp.ScreenHeight;
-}
-
 // Black over the area (al, at)-(ar, ab) except the rectangle (cl, ct)-(cr, cb).
 static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, int cr, int cb) {
     const COLORREF black = RGB(0, 0, 0);
@@ -154,27 +122,27 @@ static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, 
     }
 }
 
-// Returns 1 when it left the pointer's pixel in *pointerPixel.
-static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* pointerPixel) {
+// The screen area is read once, into the copy; the image is stretched from
+// there and the pointer's pixel taken from there. 1 when it read the copy.
+static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target) {
     if (!l.ImageShown)
         return 0;
     // Whatever the screen cannot supply stays black. Outside the image area
-    // the frame and the panel paint over everything, and a copy from
-    // inside the screen covers its whole destination, so only the rest of
-    // the image area needs the black (a large view spares most of a fill).
+    // the frame and the panel paint over everything, and the copy covers
+    // its whole destination (black where it read nothing), so only the
+    // rest of the image area needs the black (a large view spares most of
+    // a fill).
     int copyX = l.F + l.DX, copyY = l.F + l.DY;
-    int whole = !l.Copied || !CopySourceOnScreen(l);
-    if (whole)
+    int read = 0;
+    if (!l.Copied) {
         FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
-    else
+    } else {
         FillOutside(dc, l.F, l.F, l.F + l.IW, l.F + l.IH, copyX, copyY, copyX + l.GW,
                     copyY + l.GH);
-    int havePixel = 0;
-    if (l.Copied) {
+        read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
         DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
-        if (StretchBlt(dc, copyX, copyY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW, l.SH, rop))
-            havePixel = PointerPixelFromCopy(dc, l, pointerPixel);
-        else if (!whole)
+        if (!read || !StretchBlt(dc, copyX, copyY, l.GW, l.GH, ScreenCopyDC(), l.SX - l.ReadX,
+                                 l.SY - l.ReadY, l.SW, l.SH, rop))
             FillBox(dc, copyX, copyY, l.GW, l.GH, RGB(0, 0, 0));
     }
     if (gSettings.DispCursor == 1)
@@ -184,7 +152,7 @@ static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* p
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
             OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
     }
-    return havePixel;
+    return read;
 }
 
 static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
@@ -219,14 +187,14 @@ int RedrawView(HWND window) {
     ViewLayout l;
     ComputeViewLayout(&in, &l);
 
-    uint32_t pixel = 0;
-    int havePixel = 0;
-    if (gSettings.DispZoomImage == 1)
-        havePixel = DrawZoomedImage(dc, l, targetWindow, &pixel);
+    int read = gSettings.DispZoomImage == 1 && DrawZoomedImage(dc, l, targetWindow);
 
+    // The pointer's pixel comes from the copy when the copy holds it.
     // Without a display context the pointer colour reads as pure red.
-    if (!havePixel)
-        pixel = gApp.ScreenDC ? GetPixel(gApp.ScreenDC, gApp.PointerPos.x, gApp.PointerPos.y) : 255;
+    uint32_t pixel = 255;
+    POINT p = gApp.PointerPos;
+    if (gApp.ScreenDC && !(read && ScreenCopyPixel(p.x, p.y, gApp.ScreenWidth, gApp.ScreenHeight, &pixel)))
+        pixel = GetPixel(gApp.ScreenDC, p.x, p.y);
     ColorRef pointerColor = PointerColorOf(pixel, gSettings.WebSafeColor);
     ViewColors colors = ComputeViewColors(&gSettings, pointerColor);
 

@@ -9,4 +9,5 @@ list(APPEND MIRABO_SHELL_SOURCES
     view/InfoPanel.cpp
     view/RedrawView.cpp
     view/SamplePoint.cpp
+    view/ScreenCopy.cpp
 )
