@@ -7,8 +7,6 @@
 #include "view/InfoPanelText.h"
 #include "view/ViewLayout.h"
 
-// Draws into dc with the redraw's layout and colours. target describes the
-// window under the pointer (targetWindow, or none); the class and text
-// lines read it afresh.
+// Draws into dc with the redraw's layout, colours and lines.
 void DrawInfoPanel(HDC dc, const ViewLayout& l, const ViewColors& colors, ColorRef pointerColor,
-                   HWND targetWindow, PanelTarget* target);
+                   const PanelTexts* texts);

@@ -1,32 +1,17 @@
 #include "view/RedrawView.h"
 
+#include <string.h>
+
 #include "platform/AppState.h"
+#include "template/Template.h"
 #include "view/DrawPrimitives.h"
 #include "view/InfoPanel.h"
+#include "view/SamplePoint.h"
 #include "view/ScreenCopy.h"
 #include "view/ViewLayout.h"
 
 static const COLORREF GridColor = RGB(136, 136, 136);
 static const COLORREF MarkColor = RGB(255, 0, 0);
-
-// The window under the pointer as the previous read left it; the panel
-// lines and the arrow mark need it.
-static HWND FindTargetWindow(PanelTarget* target) {
-    ZeroMemory(target, sizeof(*target));
-    int wanted = (gSettings.DispCursor == 1 && gSettings.CursorMode == 0) ||
-                 (gSettings.InfoLineCount > 0 && gSettings.DispMouseDownInfo == 1);
-    if (!wanted)
-        return nullptr;
-    HWND hwnd = WindowFromPoint(gApp.PointerPos);
-    if (hwnd) {
-        DWORD pid = 0;
-        target->Tid = GetWindowThreadProcessId(hwnd, &pid);
-        target->Pid = pid;
-        target->Found = 1;
-        target->Handle = HandleValue(hwnd);
-    }
-    return hwnd;
-}
 
 static void FillLayoutInput(ViewLayoutInput* in) {
     const Settings& s = gSettings;
@@ -61,10 +46,10 @@ static int GridShown(const ViewLayout& l) {
     return gSettings.DispGrid == 1 && l.Z > 1;
 }
 
-static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
+static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound) {
     int mode = gSettings.CursorMode;
     if (mode == 0) {
-        if (!target || !gApp.ArrowCursor)
+        if (!targetFound || !gApp.ArrowCursor)
             return;
         IconPlacement p = PlaceCursorIcon(&l, gSettings.ReversH, gSettings.ReversV,
                                           gApp.CursorHotspotX, gApp.CursorHotspotY,
@@ -122,37 +107,33 @@ static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, 
     }
 }
 
-// The screen area is read once, into the copy; the image is stretched from
-// there and the pointer's pixel taken from there. 1 when it read the copy.
-static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target) {
+// The image is stretched from the copy the sampling read.
+static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFound) {
     if (!l.ImageShown)
-        return 0;
+        return;
     // Whatever the screen cannot supply stays black. Outside the image area
     // the frame and the panel paint over everything, and the copy covers
     // its whole destination (black where it read nothing), so only the
     // rest of the image area needs the black (a large view spares most of
     // a fill).
     int copyX = l.F + l.DX, copyY = l.F + l.DY;
-    int read = 0;
     if (!l.Copied) {
         FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
     } else {
         FillOutside(dc, l.F, l.F, l.F + l.IW, l.F + l.IH, copyX, copyY, copyX + l.GW,
                     copyY + l.GH);
-        read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
         DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
         if (!read || !StretchBlt(dc, copyX, copyY, l.GW, l.GH, ScreenCopyDC(), l.SX - l.ReadX,
                                  l.SY - l.ReadY, l.SW, l.SH, rop))
             FillBox(dc, copyX, copyY, l.GW, l.GH, RGB(0, 0, 0));
     }
     if (gSettings.DispCursor == 1)
-        DrawCursorMark(dc, l, target);
+        DrawCursorMark(dc, l, targetFound);
     if (GridShown(l)) {
         DrawGrid(dc, l);
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
             OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
     }
-    return read;
 }
 
 static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
@@ -173,40 +154,107 @@ static void DrawFrameEdges(HDC dc, const ViewLayout& l, COLORREF light, COLORREF
     DrawLineTo(dc, l.W - 1, 0, l.W - 1, l.H, dark);
 }
 
-int RedrawView(HWND window) {
-    if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
-        return 1;
-    HDC dc = gApp.BackBufferDC;
+// Everything one redraw shows apart from the copy's pixels.
+struct ViewFrame {
+    ViewLayout Layout;
+    int Read;  // the copy holds this redraw's screen area
+    int TargetFound;
+    ColorRef PointerColor;
+    ViewColors Colors;
+    PanelTexts Texts;
+};
 
-    PanelTarget target;
-    HWND targetWindow = FindTargetWindow(&target);
+// The window at pt, asked once per redraw and point.
+struct WindowLookup {
+    int Asked;
+    POINT Point;
+    HWND Window;
+};
+
+static HWND WindowAt(WindowLookup* memo, POINT pt) {
+    if (!memo->Asked || memo->Point.x != pt.x || memo->Point.y != pt.y) {
+        memo->Asked = 1;
+        memo->Point = pt;
+        memo->Window = WindowFromPoint(pt);
+    }
+    return memo->Window;
+}
+
+// Every read of the window system one redraw needs, and no other: the
+// window under the pointer as the previous read left it (for the arrow
+// mark and the window lines, only as far as they print it), the pointer,
+// the screen area once, and the user line's own sample.
+static void SampleView(ViewFrame* f) {
+    const Settings& s = gSettings;
+    memset(f, 0, sizeof(*f));
+    WindowLookup lookup = {};
+    ScreenDC();  // made again when an earlier attempt failed
+    int targetParts = PanelTargetParts(&s);
+    HWND target = targetParts ? WindowAt(&lookup, gApp.PointerPos) : nullptr;
     GetCursorPos(&gApp.PointerPos);
+    POINT p = gApp.PointerPos;
 
     ViewLayoutInput in;
     FillLayoutInput(&in);
-    ViewLayout l;
-    ComputeViewLayout(&in, &l);
-
-    int read = gSettings.DispZoomImage == 1 && DrawZoomedImage(dc, l, targetWindow);
+    ComputeViewLayout(&in, &f->Layout);
+    const ViewLayout& l = f->Layout;
+    if (s.DispZoomImage == 1 && l.ImageShown && l.Copied)
+        f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
 
     // The pointer's pixel comes from the copy when the copy holds it.
     // Without a display context the pointer colour reads as pure red.
     uint32_t pixel = 255;
-    POINT p = gApp.PointerPos;
-    if (gApp.ScreenDC && !(read && ScreenCopyPixel(p.x, p.y, gApp.ScreenWidth, gApp.ScreenHeight, &pixel)))
+    if (gApp.ScreenDC &&
+        !(f->Read && ScreenCopyPixel(p.x, p.y, gApp.ScreenWidth, gApp.ScreenHeight, &pixel)))
         pixel = GetPixel(gApp.ScreenDC, p.x, p.y);
-    ColorRef pointerColor = PointerColorOf(pixel, gSettings.WebSafeColor);
-    ViewColors colors = ComputeViewColors(&gSettings, pointerColor);
+    f->PointerColor = PointerColorOf(pixel, s.WebSafeColor);
+    f->Colors = ComputeViewColors(&s, f->PointerColor);
 
-    DrawFrameBands(dc, l, colors.Background);
-    DrawInfoPanel(dc, l, colors, pointerColor, targetWindow, &target);
-    DrawFrameEdges(dc, l, colors.Light, colors.Dark);
+    if (s.DispMouseDownInfo != 1) {
+        f->TargetFound = target != nullptr;
+        return;
+    }
+    if (s.DispInfoUser == 1) {
+        ViewSample v;
+        v.Point = p;
+        v.HaveScreen = gApp.ScreenDC != nullptr;
+        v.Pixel = pixel;
+        v.WebSafe = s.WebSafeColor;
+        v.Parts = TemplateParts(s.DispInfoUserFormat);
+        v.Window = v.Parts && v.HaveScreen ? WindowAt(&lookup, p) : nullptr;
+        SampleViewPoint(&v, &gApp.ViewPointInfo);
+    }
+    PanelTarget t;
+    char className[PanelTextLimit + 4];
+    char text[PanelTextLimit + 4];
+    SamplePanelTarget(target, targetParts, &t, className, text);
+    f->TargetFound = t.Found;
+    BuildPanelTexts(&s, &gApp.ViewPointInfo, p.x, p.y, f->PointerColor, &t, &f->Texts);
+}
+
+static void DrawView(HDC dc, const ViewFrame& f) {
+    const ViewLayout& l = f.Layout;
+    if (gSettings.DispZoomImage == 1)
+        DrawZoomedImage(dc, l, f.Read, f.TargetFound);
+    DrawFrameBands(dc, l, f.Colors.Background);
+    DrawInfoPanel(dc, l, f.Colors, f.PointerColor, &f.Texts);
+    DrawFrameEdges(dc, l, f.Colors.Light, f.Colors.Dark);
+}
+
+static ViewFrame gFrame;
+
+int RedrawView(HWND window) {
+    if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
+        return 1;
+    ViewFrame& frame = gFrame;
+    SampleView(&frame);
+    DrawView(gApp.BackBufferDC, frame);
 
     // The finished picture goes to the window at once: a copy costs far
     // less than a round through WM_PAINT, which remains for exposures.
     HDC windowDC = GetDC(window);
     if (windowDC) {
-        BitBlt(windowDC, 0, 0, l.W, l.H, dc, 0, 0, SRCCOPY);
+        BitBlt(windowDC, 0, 0, frame.Layout.W, frame.Layout.H, gApp.BackBufferDC, 0, 0, SRCCOPY);
         ReleaseDC(window, windowDC);
     }
     return 1;
