@@ -1,6 +1,7 @@
 #include "view/BackBuffer.h"
 
 #include "platform/AppState.h"
+#include "view/DrawPrimitives.h"
 #include "view/ScreenCopy.h"
 
 // "ＭＳ ゴシック", the Japanese MS Gothic.
@@ -62,6 +63,7 @@ void CreateBackBuffer(HWND hwnd) {
     ApplyStretchMode();
     SetTextMode(gApp.BackBufferDC);
     SelectViewFont();
+    SelectShapeObjects(gApp.BackBufferDC);
 }
 
 void ResizeBackBuffer(HWND hwnd) {
@@ -79,6 +81,7 @@ void DestroyBackBuffer() {
         gApp.ReplacedFont = nullptr;
     }
     if (gApp.BackBufferDC) {
+        ForgetShapeObjects(gApp.BackBufferDC);
         DeleteDC(gApp.BackBufferDC);
         gApp.BackBufferDC = nullptr;
     }

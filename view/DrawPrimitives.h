@@ -1,8 +1,15 @@
-// The few shapes the view is drawn with. Each call makes its own pen or
-// brush and deletes it again, so nothing is left selected between redraws.
+// The few shapes the view is drawn with. On the DC given to
+// SelectShapeObjects they colour the DC pen and brush kept selected there;
+// on any other DC each call makes its own pen or brush and deletes it
+// again. Either way nothing is left to delete between redraws.
 #pragma once
 
 #include <windows.h>
+
+// Selects the DC pen and brush into dc for good (the back buffer), where
+// the system has them. ForgetShapeObjects before dc goes.
+void SelectShapeObjects(HDC dc);
+void ForgetShapeObjects(HDC dc);
 
 // w x h pixels at (x, y), outline and inside in colour.
 void FillBox(HDC dc, int x, int y, int w, int h, COLORREF colour);
