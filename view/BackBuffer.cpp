@@ -1,6 +1,7 @@
 #include "view/BackBuffer.h"
 
 #include "platform/AppState.h"
+#include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
 #include "view/ScreenCopy.h"
 
@@ -74,6 +75,7 @@ void ResizeBackBuffer(HWND hwnd) {
 void DestroyBackBuffer() {
     ReleaseBitmap();
     ReleaseScreenCopy();
+    ReleaseArrowMark();
     if (gApp.ViewFont) {
         SelectObject(gApp.BackBufferDC, gApp.ReplacedFont);
         DeleteObject(gApp.ViewFont);

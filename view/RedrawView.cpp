@@ -4,6 +4,7 @@
 
 #include "platform/AppState.h"
 #include "template/Template.h"
+#include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
 #include "view/InfoPanel.h"
 #include "view/SamplePoint.h"
@@ -54,7 +55,7 @@ static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound) {
         IconPlacement p = PlaceCursorIcon(&l, gSettings.ReversH, gSettings.ReversV,
                                           gApp.CursorHotspotX, gApp.CursorHotspotY,
                                           gApp.CursorWidth, gApp.CursorHeight);
-        DrawIconEx(dc, p.X, p.Y, gApp.ArrowCursor, p.W, p.H, 0, nullptr, DI_NORMAL);
+        DrawArrowMark(dc, gApp.ArrowCursor, p.X, p.Y, p.W, p.H);
         return;
     }
     int rects[3][4];

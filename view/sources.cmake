@@ -4,6 +4,7 @@ list(APPEND MIRABO_CORE_SOURCES
     view/ViewLayout.cpp
 )
 list(APPEND MIRABO_SHELL_SOURCES
+    view/ArrowMark.cpp
     view/BackBuffer.cpp
     view/DrawPrimitives.cpp
     view/InfoPanel.cpp
