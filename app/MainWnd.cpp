@@ -182,7 +182,7 @@ static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
     int action = ViewTimerTick(&gApp.RedrawElapsed, gSettings.TimerInterval,
                                gSettings.MouseMoveRedraw);
     if (action == TickRedraw) {
-        RedrawView(hwnd);
+        RefreshView(hwnd);
     } else if (action == TickCheckPointer) {
         GetCursorPos(&gApp.PointerPos);
         if (gApp.PointerPos.x != gApp.LastPointerPos.x ||

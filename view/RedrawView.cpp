@@ -155,8 +155,12 @@ static void DrawFrameEdges(HDC dc, const ViewLayout& l, COLORREF light, COLORREF
     DrawLineTo(dc, l.W - 1, 0, l.W - 1, l.H, dark);
 }
 
-// Everything one redraw shows apart from the copy's pixels.
+// Everything one redraw shows apart from the copy's pixels: two redraws
+// with equal frames and equal copies draw the same picture.
 struct ViewFrame {
+    Settings Config;  // the settings as the redraw read them
+    HBITMAP Bitmap;     // the back buffer drawn into
+    HCURSOR Arrow;
     ViewLayout Layout;
     int Read;  // the copy holds this redraw's screen area
     int TargetFound;
@@ -188,6 +192,9 @@ static HWND WindowAt(WindowLookup* memo, POINT pt) {
 static void SampleView(ViewFrame* f) {
     const Settings& s = gSettings;
     memset(f, 0, sizeof(*f));
+    memcpy(&f->Config, &s, sizeof(s));
+    f->Bitmap = gApp.BackBufferBitmap;
+    f->Arrow = gApp.ArrowCursor;
     WindowLookup lookup = {};
     ScreenDC();  // made again when an earlier attempt failed
     int targetParts = PanelTargetParts(&s);
@@ -242,13 +249,24 @@ static void DrawView(HDC dc, const ViewFrame& f) {
     DrawFrameEdges(dc, l, f.Colors.Light, f.Colors.Dark);
 }
 
-static ViewFrame gFrame;
+// This redraw's frame and the last drawn one take turns.
+static ViewFrame gFrames[2];
+static int gLastFrame;  // index of the last drawn frame
+static int gHaveLastFrame;
 
-int RedrawView(HWND window) {
+// Samples the view and, unless onlyWhenChanged finds the same frame over
+// the same copy as last time, draws it and puts it on the window.
+static void UpdateView(HWND window, int onlyWhenChanged) {
     if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
-        return 1;
-    ViewFrame& frame = gFrame;
+        return;
+    ViewFrame& frame = gFrames[gLastFrame ^ 1];
     SampleView(&frame);
+    if (onlyWhenChanged && gHaveLastFrame &&
+        memcmp(&frame, &gFrames[gLastFrame], sizeof(frame)) == 0 &&
+        (!frame.Read || ScreenCopyUnchanged()))
+        return;
+    gLastFrame ^= 1;
+    gHaveLastFrame = 1;
     DrawView(gApp.BackBufferDC, frame);
 
     // The finished picture goes to the window at once: a copy costs far
@@ -258,5 +276,14 @@ int RedrawView(HWND window) {
         BitBlt(windowDC, 0, 0, frame.Layout.W, frame.Layout.H, gApp.BackBufferDC, 0, 0, SRCCOPY);
         ReleaseDC(window, windowDC);
     }
+}
+
+int RedrawView(HWND window) {
+    UpdateView(window, 0);
+    return 1;
+}
+
+int RefreshView(HWND window) {
+    UpdateView(window, 1);
     return 1;
 }

@@ -6,3 +6,8 @@
 #include <windows.h>
 
 int RedrawView(HWND window);
+
+// The periodic redraw: samples the view like RedrawView, but draws and
+// copies only when the picture would differ from the last one drawn (the
+// screen area, the pointer, the settings or a panel text changed).
+int RefreshView(HWND window);

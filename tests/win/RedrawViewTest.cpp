@@ -21,6 +21,7 @@
 #include "platform/AppState.h"
 #include "app/Commands.h"
 #include "app/MainWnd.h"
+#include "core/CommandIds.h"
 #include "view/InfoPanelText.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
@@ -337,6 +338,70 @@ TEST(MainWnd, SavedStateShapesItResizesRedrawsOnTicksAndClicksHideShowAndCloseIt
     EXPECT_TRUE(!IsWindow(hwnd) && !gApp.ScreenDC && !gApp.BackBufferDC && !gApp.BackBufferBitmap && !gApp.ViewFont &&
                 !HasTrayIcon(hwnd));
     CloseMainWindow(nullptr);
+}
+
+// A window of one colour, kept in its user data.
+LRESULT CALLBACK SolidProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    SetDCBrushColor(dc, (COLORREF)GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    FillRect(dc, &ps.rcPaint, (HBRUSH)GetStockObject(DC_BRUSH));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// The periodic redraw draws nothing while nothing changes, yet a screen
+// that changes under a still pointer shows within one interval, also
+// where the pointer's own pixel stays the same, and a command that
+// changes a setting redraws at once.
+TEST(MainWnd, SkippedRedrawsNeverHideAChangeAndCommandsRedrawAtOnce) {
+    HWND hwnd = OpenMainWindow(W, H);
+    KillTimer(hwnd, 101);  // the ticks come from here
+    gApp.WindowVisible = 1;  // they only work for a visible view; the window itself stays hidden
+    WNDCLASSA wc = {0, SolidProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestSolid"};
+    RegisterClassA(&wc);
+    // The pointer rests on a still window; the one left of it changes.
+    HWND solids[2];
+    auto paint = [&](int i, COLORREF c) {
+        SetWindowLongPtrA(solids[i], GWLP_USERDATA, (LONG_PTR)c);
+        InvalidateRect(solids[i], nullptr, FALSE);
+        return WaitUntil([&] { return ReadPixels(nullptr, 600 + 140 * i, 450, 1, 1).At(0, 0) == c; }, 5000);
+    };
+    for (int i = 0; i < 2; i++) {
+        solids[i] = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP,
+                                    560 + 140 * i, 400, 140 + 60 * i, 200, nullptr, nullptr, wc.hInstance, nullptr);
+        ShowWindow(solids[i], SW_SHOWNOACTIVATE);
+        ASSERT_TRUE(paint(i, RGB(10, 200, 30 + 100 * i)));
+    }
+    SetCursorPos(750, 500);
+    auto ticks = [&](int n) {
+        for (int i = 0; i < n; i++)
+            SendMessageA(hwnd, WM_TIMER, 101, 0);
+    };
+    // Cells (20, 20) and (20, 129) show screen pixels (685, 445) and (685, 500).
+    auto left = [] { return GetPixel(gApp.BackBufferDC, 20, 129); };
+    auto probe = [] { return GetPixel(gApp.BackBufferDC, 20, 20); };
+    ticks(20);
+    EXPECT_EQ(RGB(10, 200, 30), left());
+    SetPixel(gApp.BackBufferDC, 20, 20, RGB(255, 0, 255));
+    ticks(20);  // two intervals with nothing changed
+    EXPECT_EQ(RGB(255, 0, 255), probe());
+
+    ASSERT_TRUE(paint(0, RGB(200, 40, 90)));
+    int n = 0;
+    for (; n < 10 && left() != RGB(200, 40, 90); n++)
+        ticks(1);
+    EXPECT_TRUE(left() == RGB(200, 40, 90) && probe() == RGB(200, 40, 90)) << n;
+
+    SetPixel(gApp.BackBufferDC, 20, 20, RGB(255, 0, 255));
+    SendMessageA(hwnd, WM_COMMAND, CmdGrid, 0);  // every cell gets its top and left line
+    EXPECT_EQ(RGB(136, 136, 136), GetPixel(gApp.BackBufferDC, 21, 100));
+    EXPECT_NE(RGB(255, 0, 255), probe());
+    for (HWND w : solids)
+        DestroyWindow(w);
+    CloseMainWindow(hwnd);
 }
 
 }  // namespace
