@@ -9,7 +9,8 @@
 //   view_bench.exe count [rounds]   the same redraws and floors between
 //                                   markers, for a relay trace
 //                                   (bench/count_calls.py counts the calls)
-//   view_bench.exe calls            single calls timed alone
+//   view_bench.exe calls            single calls timed alone, then the
+//                                   default view with one feature changed
 //
 // Every redraw moves the pointer by one pixel first (outside the timing),
 // so each one has a new picture to draw; bench/perf_table.sh runs all
@@ -30,6 +31,7 @@
 #include "app/MainWnd.h"
 #include "core/CommandIds.h"
 #include "platform/AppState.h"
+#include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
 #include "view/RedrawView.h"
 #include "view/ViewLayout.h"
@@ -179,7 +181,7 @@ void SetUpView(HWND hwnd, const View& v) {
 
 // Times the redraw and the floor in turns, each after its own pointer
 // move, the order swapped every round.
-void TimeView(HWND hwnd, const View& v, int rounds) {
+void TimeView(HWND hwnd, const View& v, int rounds, const char* label = "redraw") {
     SetUpView(hwnd, v);
     Floor f;
     OpenFloor(hwnd, &f);
@@ -201,8 +203,8 @@ void TimeView(HWND hwnd, const View& v, int rounds) {
     }
     CloseFloor(&f);
     double r = Median(redraw), fl = Median(floor);
-    printf("redraw %-20s %4d x %-4d redraw %8.1f us floor %8.1f us ratio %.2f\n", v.name, v.w, v.h,
-           r, fl, r / fl);
+    printf("%s %-34s %4d x %-4d redraw %8.1f us floor %8.1f us ratio %.2f\n", label, v.name, v.w,
+           v.h, r, fl, r / fl);
     fflush(stdout);
 }
 
@@ -227,6 +229,35 @@ void CountView(HWND hwnd, const View& v, int rounds) {
         OutputDebugStringA("-");
     }
     CloseFloor(&f);
+}
+
+// The default view with one feature changed, timed like the views above:
+// what the arrow, the window lines and the text lines add to a redraw.
+void TimeVariants(HWND hwnd, int rounds) {
+    const struct {
+        const char* name;
+        int panel;
+        void (*change)(Settings*);
+    } variants[] = {
+        {"default (arrow mark)", 0, [](Settings*) {}},
+        {"no cursor mark", 0, [](Settings* s) { s->DispCursor = 0; }},
+        {"pixel-frame mark", 0, [](Settings* s) { s->CursorMode = 3; }},
+        {"panel, user and colour lines only", 1,
+         [](Settings* s) {
+             s->DispInfoMouse = s->DispInfoHWND = s->DispInfoClass = s->DispInfoTitle = 0;
+             s->DispInfoArea = 0;
+         }},
+        {"panel, no cursor mark", 1, [](Settings* s) { s->DispCursor = 0; }},
+        {"panel and user line", 1, [](Settings*) {}},
+    };
+    Settings saved = gSettings;
+    for (const auto& v : variants) {
+        gSettings = saved;
+        v.change(&gSettings);
+        View view = {v.name, 300, 260, v.panel};
+        TimeView(hwnd, view, rounds, "variant");
+    }
+    gSettings = saved;
 }
 
 // One call's median over many, each after a pointer move when moving.
@@ -295,51 +326,14 @@ void TimeCalls(HWND hwnd, HWND pattern) {
     TimeCall("TextOutA, 40 characters", n, [&] {
         TextOutA(gApp.BackBufferDC, 3, 3, "Color  #123456 ( 18, 52, 86) 0123456789", 40);
     });
-    {
-        HDC d = f.back;
-        TimeCall("EXP select DC pen+brush, colours, Rectangle, restore", n, [&] {
-            HGDIOBJ op = SelectObject(d, GetStockObject(DC_PEN));
-            HGDIOBJ ob = SelectObject(d, GetStockObject(DC_BRUSH));
-            SetDCPenColor(d, RGB(1, 2, 3));
-            SetDCBrushColor(d, RGB(1, 2, 3));
-            Rectangle(d, 10, 10, 60, 30);
-            SelectObject(d, ob);
-            SelectObject(d, op);
-        });
-        SelectObject(d, GetStockObject(DC_PEN));
-        SelectObject(d, GetStockObject(DC_BRUSH));
-        TimeCall("EXP colours, Rectangle (preselected)", n, [&] {
-            SetDCPenColor(d, RGB(1, 2, 3));
-            SetDCBrushColor(d, RGB(1, 2, 3));
-            Rectangle(d, 10, 10, 60, 30);
-        });
-        TimeCall("EXP CreatePen+DeleteObject", n, [&] { DeleteObject(CreatePen(PS_SOLID, 1, RGB(1, 2, 3))); });
-        TimeCall("EXP SelectObject pair", n, [&] { SelectObject(d, SelectObject(d, GetStockObject(NULL_BRUSH))); });
-        ICONINFO ii = {};
-        GetIconInfo(gApp.ArrowCursor, &ii);
-        BITMAP bm = {}, bc = {};
-        GetObjectA(ii.hbmMask, sizeof(bm), &bm);
-        if (ii.hbmColor) GetObjectA(ii.hbmColor, sizeof(bc), &bc);
-        printf("EXP arrow mask %dx%d %dbpp color %p %dx%d %dbpp hot %lu,%lu cursor %dx%d\n", bm.bmWidth, bm.bmHeight, bm.bmBitsPixel,
-               (void*)ii.hbmColor, bc.bmWidth, bc.bmHeight, bc.bmBitsPixel, ii.xHotspot, ii.yHotspot, gApp.CursorWidth, gApp.CursorHeight);
-        {
-            BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), 32, -32, 1, 32, BI_RGB}};
-            DWORD px[32 * 32];
-            HDC sdc = GetDC(nullptr);
-            GetDIBits(sdc, ii.hbmColor, 0, 32, px, &bi, DIB_RGB_COLORS);
-            ReleaseDC(nullptr, sdc);
-            int hist[4] = {};
-            for (DWORD v : px) { int a = v >> 24; hist[a == 0 ? 0 : a == 255 ? 2 : 1]++; }
-            printf("EXP alpha zero %d partial %d full %d\n", hist[0], hist[1], hist[2]);
-        }
-        for (int z : {1, 2, 8, 32}) {
-            char w2[64];
-            snprintf(w2, sizeof(w2), "EXP DrawIconEx zoom %d", z);
-            TimeCall(w2, 50, [&] { DrawIconEx(d, 100, 100, gApp.ArrowCursor, z * 32, z * 32, 0, nullptr, DI_NORMAL); });
-        }
-        POINT empty = {1279, 1023};
-        printf("EXP WindowFromPoint on an empty spot %p desktop %p\n", (void*)WindowFromPoint(empty), (void*)GetDesktopWindow());
-    }
+    TimeCall("DrawIconEx, arrow at zoom 1", n, [&] {
+        DrawIconEx(f.back, 100, 100, gApp.ArrowCursor, gApp.CursorWidth, gApp.CursorHeight, 0,
+                   nullptr, DI_NORMAL);
+    });
+    TimeCall("DrawArrowMark (the stretched copy), zoom 2", n, [&] {
+        DrawArrowMark(f.back, gApp.ArrowCursor, 100, 100, 2 * gApp.CursorWidth,
+                      2 * gApp.CursorHeight);
+    });
     CloseFloor(&f);
     ValidateRect(hwnd, nullptr);
 }
@@ -382,6 +376,8 @@ int main(int argc, char** argv) {
                            : "time";
     int first = strcmp(mode, "time") == 0 ? 1 : 2;
     int rounds = argc > first ? atoi(argv[first]) : (strcmp(mode, "count") == 0 ? 20 : 300);
+    if (strcmp(mode, "calls") == 0 && argc <= first)
+        rounds = 200;
     HINSTANCE instance = GetModuleHandleA(nullptr);
     InitDefaults(instance);
     RegisterMainWindowClass(instance);
@@ -411,6 +407,7 @@ int main(int argc, char** argv) {
     }
     if (strcmp(mode, "calls") == 0) {
         TimeCalls(hwnd, pattern);
+        TimeVariants(hwnd, rounds);
     } else {
         for (const View& v : kViews) {
             if (strcmp(mode, "count") == 0)

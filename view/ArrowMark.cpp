@@ -14,6 +14,7 @@ struct Surface {
     HDC Dc;
     HBITMAP Bitmap;
     HGDIOBJ Replaced;
+    uint32_t* Bits;  // of a DIB section
 };
 
 // What the stretched copies were made for, and how they draw.
@@ -31,6 +32,7 @@ static struct {
     int Way;
     Surface Art;   // WayAlpha: premultiplied colour and alpha; WayMask: the colour
     Surface Mask;  // WayMask: what the background is ANDed with
+    RECT Visible;  // the part of the copies that changes a background
     AlphaBlendProc AlphaBlend;
 } gArrow;
 
@@ -57,6 +59,7 @@ static int MakeDib(Surface* s, int w, int h) {
         return 0;
     }
     s->Replaced = SelectObject(s->Dc, s->Bitmap);
+    s->Bits = (uint32_t*)bits;
     return 1;
 }
 
@@ -84,16 +87,42 @@ static int Near(int origin, int extent) {
     return extent < 0 ? origin + extent + 1 : origin;
 }
 
+// Only the visible part: around the arrow the copies leave every
+// background as it is (transparent, or masked by ones and inverted by
+// nothing).
 static void DrawStretched(HDC dc, int left, int top) {
-    const ArrowKey& k = gArrow.Key;
-    int w = abs(k.W), h = abs(k.H);
+    const RECT& v = gArrow.Visible;
+    int x = v.left, y = v.top, w = v.right - v.left, h = v.bottom - v.top;
+    if (w <= 0 || h <= 0)
+        return;
     if (gArrow.Way == WayAlpha) {
         BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        gArrow.AlphaBlend(dc, left, top, w, h, gArrow.Art.Dc, 0, 0, w, h, blend);
+        gArrow.AlphaBlend(dc, left + x, top + y, w, h, gArrow.Art.Dc, x, y, w, h, blend);
     } else {
-        BitBlt(dc, left, top, w, h, gArrow.Mask.Dc, 0, 0, SRCAND);
-        BitBlt(dc, left, top, w, h, gArrow.Art.Dc, 0, 0, SRCINVERT);
+        BitBlt(dc, left + x, top + y, w, h, gArrow.Mask.Dc, x, y, SRCAND);
+        BitBlt(dc, left + x, top + y, w, h, gArrow.Art.Dc, x, y, SRCINVERT);
     }
+}
+
+// The bounding box of the pixels that are not see-through: of colour or
+// alpha for a blended copy, of a mask other than ones or a colour for a
+// masked one.
+static void FindVisible(int w, int h, const uint32_t* colour, const uint32_t* mask) {
+    RECT v = {w, h, 0, 0};
+    for (int y = 0; y < h; y++) {
+        for (int x = 0; x < w; x++) {
+            size_t i = (size_t)y * w + x;
+            int seen = mask ? (mask[i] & 0xFFFFFF) != 0xFFFFFF || (colour[i] & 0xFFFFFF) != 0
+                            : colour[i] != 0;
+            if (!seen)
+                continue;
+            v.left = x < v.left ? x : v.left;
+            v.top = y < v.top ? y : v.top;
+            v.right = x + 1 > v.right ? x + 1 : v.right;
+            v.bottom = y + 1 > v.bottom ? y + 1 : v.bottom;
+        }
+    }
+    gArrow.Visible = v;
 }
 
 // Fills s (w x h) with background number n: two gradients that together
@@ -168,6 +197,8 @@ static void MakeArrow(HDC dc, const ArrowKey& k) {
     if (gArrow.AlphaBlend && MakeDib(&gArrow.Art, w, h)) {
         SetStretchBltMode(gArrow.Art.Dc, k.StretchMode);
         DrawIcon(gArrow.Art.Dc, k, x, y);
+        GdiFlush();
+        FindVisible(w, h, gArrow.Art.Bits, nullptr);
         gArrow.Way = WayAlpha;
         if (SameAsIcon(dc))
             return;
@@ -180,9 +211,16 @@ static void MakeArrow(HDC dc, const ArrowKey& k) {
         DrawIcon(gArrow.Art.Dc, k, x, y);
         DrawIcon(gArrow.Mask.Dc, k, x, y);
         BitBlt(gArrow.Mask.Dc, 0, 0, w, h, gArrow.Art.Dc, 0, 0, SRCINVERT);
-        gArrow.Way = WayMask;
-        if (SameAsIcon(dc))
-            return;
+        uint32_t* bits = (uint32_t*)malloc((size_t)w * h * 8);
+        if (bits) {
+            ReadBits(gArrow.Art, w, h, bits);
+            ReadBits(gArrow.Mask, w, h, bits + (size_t)w * h);
+            FindVisible(w, h, bits, bits + (size_t)w * h);
+            free(bits);
+            gArrow.Way = WayMask;
+            if (SameAsIcon(dc))
+                return;
+        }
     }
     FreeSurface(&gArrow.Art);
     FreeSurface(&gArrow.Mask);

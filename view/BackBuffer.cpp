@@ -3,6 +3,7 @@
 #include "platform/AppState.h"
 #include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
+#include "view/RedrawView.h"
 #include "view/ScreenCopy.h"
 
 // "ＭＳ ゴシック", the Japanese MS Gothic.
@@ -53,6 +54,7 @@ static void SelectViewFont() {
 }
 
 void CreateBackBuffer(HWND hwnd) {
+    ForgetDrawnView();
     HDC dc = GetDC(hwnd);
     gApp.BackBufferDC = CreateCompatibleDC(dc);
     ReleaseDC(hwnd, dc);
@@ -68,11 +70,13 @@ void CreateBackBuffer(HWND hwnd) {
 }
 
 void ResizeBackBuffer(HWND hwnd) {
+    ForgetDrawnView();
     ReleaseBitmap();
     SelectNewBitmap(hwnd);
 }
 
 void DestroyBackBuffer() {
+    ForgetDrawnView();
     ReleaseBitmap();
     ReleaseScreenCopy();
     ReleaseArrowMark();

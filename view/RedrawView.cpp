@@ -1,12 +1,14 @@
 #include "view/RedrawView.h"
 
+#include <limits.h>
 #include <string.h>
 
 #include "platform/AppState.h"
 #include "template/Template.h"
 #include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
-#include "view/InfoPanel.h"
+#include "view/FrameOps.h"
+#include "view/InfoPanelText.h"
 #include "view/SamplePoint.h"
 #include "view/ScreenCopy.h"
 #include "view/ViewLayout.h"
@@ -137,24 +139,6 @@ static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFou
     }
 }
 
-static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
-    if (l.F <= 0)
-        return;
-    FillBox(dc, 0, 0, l.W, l.F, background);
-    FillBox(dc, 0, l.F, l.F, l.H, background);
-    FillBox(dc, l.W - l.F, 0, l.F, l.H, background);
-    FillBox(dc, l.F, l.H - l.F, l.W - 2 * l.F, l.F, background);
-}
-
-static void DrawFrameEdges(HDC dc, const ViewLayout& l, COLORREF light, COLORREF dark) {
-    if (l.F <= 0)
-        return;
-    DrawLineTo(dc, l.W, 0, 0, 0, light);
-    DrawLineTo(dc, 0, 0, 0, l.H, light);
-    DrawLineTo(dc, 0, l.H - 1, l.W, l.H - 1, dark);
-    DrawLineTo(dc, l.W - 1, 0, l.W - 1, l.H, dark);
-}
-
 // Everything one redraw shows apart from the copy's pixels: two redraws
 // with equal frames and equal copies draw the same picture.
 struct ViewFrame {
@@ -167,6 +151,7 @@ struct ViewFrame {
     ColorRef PointerColor;
     ViewColors Colors;
     PanelTexts Texts;
+    FrameOps Ops;  // everything around the image
 };
 
 // The window at pt, asked once per redraw and point.
@@ -240,13 +225,42 @@ static void SampleView(ViewFrame* f) {
     BuildPanelTexts(&s, &gApp.ViewPointInfo, p.x, p.y, f->PointerColor, &t, &f->Texts);
 }
 
-static void DrawView(HDC dc, const ViewFrame& f) {
+// The frame's shapes, once the panel's lines are known.
+static void SampleFrame(ViewFrame* f) {
+    SampleView(f);
+    BuildFrameOps(&f->Layout, &gSettings, &f->Colors, f->PointerColor, f->Texts.Count, &f->Ops);
+}
+
+// The image steps stay inside the image area: around it the frame and
+// the panel paint over everything in any case, and clipped the image
+// never has to be painted over where they are not drawn again.
+static void DrawImage(HDC dc, const ViewFrame& f) {
     const ViewLayout& l = f.Layout;
-    if (gSettings.DispZoomImage == 1)
-        DrawZoomedImage(dc, l, f.Read, f.TargetFound);
-    DrawFrameBands(dc, l, f.Colors.Background);
-    DrawInfoPanel(dc, l, f.Colors, f.PointerColor, &f.Texts);
-    DrawFrameEdges(dc, l, f.Colors.Light, f.Colors.Dark);
+    if (gSettings.DispZoomImage != 1 || !l.ImageShown)
+        return;
+    IntersectClipRect(dc, l.F, l.F, l.F + l.IW, l.F + l.IH);
+    DrawZoomedImage(dc, l, f.Read, f.TargetFound);
+    SelectClipRgn(dc, nullptr);
+}
+
+// The shapes around the image that reach into the rectangle r.
+static void DrawFrameOps(HDC dc, const ViewFrame& f, const int r[4]) {
+    for (int i = 0; i < f.Ops.Count; i++) {
+        const FrameOp& op = f.Ops.Ops[i];
+        int b[4];
+        FrameOpBounds(&op, f.Layout.W, b);
+        if (b[2] <= r[0] || b[0] >= r[2] || b[3] <= r[1] || b[1] >= r[3])
+            continue;
+        if (op.Kind == FrameOpBox) {
+            FillBox(dc, op.X, op.Y, op.X2, op.Y2, op.Colour);
+        } else if (op.Kind == FrameOpLine) {
+            DrawLineTo(dc, op.X, op.Y, op.X2, op.Y2, op.Colour);
+        } else {
+            const char* text = TextOfFrameOp(&f.Ops, &f.Texts, &op);
+            SetTextColor(dc, op.Colour);
+            TextOutA(dc, op.X, op.Y, text, (int)strlen(text));
+        }
+    }
 }
 
 // This redraw's frame and the last drawn one take turns.
@@ -254,26 +268,67 @@ static ViewFrame gFrames[2];
 static int gLastFrame;  // index of the last drawn frame
 static int gHaveLastFrame;
 
+void ForgetDrawnView() {
+    gHaveLastFrame = 0;
+}
+
+// Draws f over the last drawn frame: the image, and around it only where
+// a shape or a text changed (everything after a change of the settings or
+// of the back buffer). changed receives the rectangle to put on the window.
+static void DrawView(HDC dc, const ViewFrame& f, RECT* changed) {
+    const ViewLayout& l = f.Layout;
+    DrawImage(dc, f);
+    SetRectEmpty(changed);
+    if (gSettings.DispZoomImage == 1 && l.ImageShown)
+        SetRect(changed, l.F, l.F, l.F + l.IW, l.F + l.IH);
+    const ViewFrame& last = gFrames[gLastFrame];
+    int rects[FrameRectMax][4];
+    int n = -1;
+    if (gHaveLastFrame && memcmp(&last.Config, &f.Config, sizeof(f.Config)) == 0 &&
+        last.Bitmap == f.Bitmap)
+        n = ChangedFrameRects(&last.Ops, &last.Texts, &f.Ops, &f.Texts, l.W, rects);
+    if (n < 0) {
+        static const int all[4] = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+        DrawFrameOps(dc, f, all);
+        SetRect(changed, 0, 0, l.W, l.H);
+        return;
+    }
+    for (int i = 0; i < n; i++) {
+        const int* r = rects[i];
+        IntersectClipRect(dc, r[0], r[1], r[2], r[3]);
+        DrawFrameOps(dc, f, r);
+        SelectClipRgn(dc, nullptr);
+        RECT rc = {r[0], r[1], r[2], r[3]};
+        UnionRect(changed, changed, &rc);
+    }
+}
+
 // Samples the view and, unless onlyWhenChanged finds the same frame over
-// the same copy as last time, draws it and puts it on the window.
+// the same copy as last time, draws it and puts what changed on the
+// window.
 static void UpdateView(HWND window, int onlyWhenChanged) {
     if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
         return;
     ViewFrame& frame = gFrames[gLastFrame ^ 1];
-    SampleView(&frame);
+    SampleFrame(&frame);
     if (onlyWhenChanged && gHaveLastFrame &&
         memcmp(&frame, &gFrames[gLastFrame], sizeof(frame)) == 0 &&
         (!frame.Read || ScreenCopyUnchanged()))
         return;
+    RECT changed;
+    DrawView(gApp.BackBufferDC, frame, &changed);
     gLastFrame ^= 1;
     gHaveLastFrame = 1;
-    DrawView(gApp.BackBufferDC, frame);
+    RECT client = {0, 0, frame.Layout.W, frame.Layout.H};
+    if (!IntersectRect(&changed, &changed, &client))
+        return;
 
     // The finished picture goes to the window at once: a copy costs far
     // less than a round through WM_PAINT, which remains for exposures.
     HDC windowDC = GetDC(window);
     if (windowDC) {
-        BitBlt(windowDC, 0, 0, frame.Layout.W, frame.Layout.H, gApp.BackBufferDC, 0, 0, SRCCOPY);
+        BitBlt(windowDC, changed.left, changed.top, changed.right - changed.left,
+               changed.bottom - changed.top, gApp.BackBufferDC, changed.left, changed.top, SRCCOPY);
         ReleaseDC(window, windowDC);
     }
 }

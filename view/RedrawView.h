@@ -11,3 +11,6 @@ int RedrawView(HWND window);
 // copies only when the picture would differ from the last one drawn (the
 // screen area, the pointer, the settings or a panel text changed).
 int RefreshView(HWND window);
+
+// The back buffer is new (or going): the next redraw draws everything.
+void ForgetDrawnView();

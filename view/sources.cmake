@@ -1,5 +1,6 @@
 list(APPEND MIRABO_CORE_SOURCES
     view/ColorHistory.cpp
+    view/FrameOps.cpp
     view/InfoPanelText.cpp
     view/ViewLayout.cpp
 )
@@ -7,7 +8,6 @@ list(APPEND MIRABO_SHELL_SOURCES
     view/ArrowMark.cpp
     view/BackBuffer.cpp
     view/DrawPrimitives.cpp
-    view/InfoPanel.cpp
     view/RedrawView.cpp
     view/SamplePoint.cpp
     view/ScreenCopy.cpp

@@ -237,6 +237,35 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
                 img.At(3 + 15 * 18 + 8, rowY + 8) == Back);
 }
 
+// A redraw draws again only the rows around the image where a shape or a
+// text changed; the picture is the same as one drawn whole at each step.
+TEST_F(RedrawViewTest, RedrawingOnlyTheChangedRowsGivesTheWholePicture) {
+    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7, gSettings.HistoryCount = 4, gSettings.DispGrid = 1;
+    const std::string longTitle = "pattern " + std::string(60, 'w');
+    const struct { const char* what; int px, py; void (*change)(const std::string&); } steps[] = {
+        {"start", MidX, MidY, [](const std::string&) {}},
+        {"pointer moved a pixel", MidX + 1, MidY, [](const std::string&) {}},
+        {"onto another window", 300, 200, [](const std::string&) {}},
+        {"colours from the pointer", 300, 201, [](const std::string&) { gSettings.BackColorMode = 1; }},
+        {"back, a title past the right edge", MidX, MidY, [](const std::string& t) { SetWindowTextA(patterns_[2], t.c_str()); }},
+        {"zoom 12", MidX, MidY + 1, [](const std::string&) { gSettings.Zoom = 12; }},
+        {"a swatch more", MidX, MidY + 2, [](const std::string&) { gSettings.HistoryCount = 5; }},
+    };
+    for (const auto& step : steps) {
+        step.change(longTitle);
+        PixelImage partly = Redraw(step.px, step.py);
+        ForgetDrawnView();
+        RedrawView(hwnd_);
+        PixelImage whole = ReadPixels(gApp.BackBufferDC, 0, 0, W, H);
+        int bad = 0;
+        for (int y = 0; y < H; y++)
+            for (int x = 0; x < W; x++)
+                bad += partly.At(x, y) != whole.At(x, y);
+        EXPECT_EQ(0, bad) << step.what;
+    }
+    SetWindowTextA(patterns_[2], "pattern");
+}
+
 TEST_F(RedrawViewTest, SamplePointFillsColourWindowAndModuleOrDashesWithoutAWindow) {
     PointInfo i = Sample(600, 400);
     EXPECT_TRUE(i.Color == PatternColor(600, 400) && RGB(i.Red, i.Green, i.Blue) == i.Color);
