@@ -187,7 +187,7 @@ static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
         GetCursorPos(&gApp.PointerPos);
         if (gApp.PointerPos.x != gApp.LastPointerPos.x ||
             gApp.PointerPos.y != gApp.LastPointerPos.y)
-            RedrawView(hwnd);
+            RedrawViewAt(hwnd, gApp.PointerPos);
         gApp.LastPointerPos = gApp.PointerPos;
     }
 }

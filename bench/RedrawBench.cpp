@@ -158,6 +158,14 @@ void Redraw(HWND hwnd) {
     GdiFlush();
 }
 
+// The redraw as the running program makes it when the pointer moved: a
+// tick of the view timer between two periodic redraws.
+void TimerTick(HWND hwnd) {
+    gApp.RedrawElapsed = 0;
+    SendMessageA(hwnd, WM_TIMER, ViewTimerId, 0);
+    GdiFlush();
+}
+
 struct View {
     const char* name;
     int w, h, panel;
@@ -181,7 +189,8 @@ void SetUpView(HWND hwnd, const View& v) {
 
 // Times the redraw and the floor in turns, each after its own pointer
 // move, the order swapped every round.
-void TimeView(HWND hwnd, const View& v, int rounds, const char* label = "redraw") {
+void TimeView(HWND hwnd, const View& v, int rounds, const char* label = "redraw",
+              void (*redrawOnce)(HWND) = Redraw) {
     SetUpView(hwnd, v);
     Floor f;
     OpenFloor(hwnd, &f);
@@ -196,7 +205,7 @@ void TimeView(HWND hwnd, const View& v, int rounds, const char* label = "redraw"
             POINT p = PointerOfRound(2 * i + k);
             SetCursorPos(p.x, p.y);
             double t = ((i + k) & 1) ? timed([&] { RunFloor(hwnd, f); })
-                                     : timed([&] { Redraw(hwnd); });
+                                     : timed([&] { redrawOnce(hwnd); });
             if (i >= 20)
                 ((i + k) & 1 ? floor : redraw).push_back(t);
         }
@@ -238,8 +247,10 @@ void TimeVariants(HWND hwnd, int rounds) {
         const char* name;
         int panel;
         void (*change)(Settings*);
+        void (*redraw)(HWND);
     } variants[] = {
         {"default (arrow mark)", 0, [](Settings*) {}},
+        {"default, timer tick after a move", 0, [](Settings*) {}, TimerTick},
         {"no cursor mark", 0, [](Settings* s) { s->DispCursor = 0; }},
         {"pixel-frame mark", 0, [](Settings* s) { s->CursorMode = 3; }},
         {"panel, user and colour lines only", 1,
@@ -255,7 +266,7 @@ void TimeVariants(HWND hwnd, int rounds) {
         gSettings = saved;
         v.change(&gSettings);
         View view = {v.name, 300, 260, v.panel};
-        TimeView(hwnd, view, rounds, "variant");
+        TimeView(hwnd, view, rounds, "variant", v.redraw ? v.redraw : Redraw);
     }
     gSettings = saved;
 }

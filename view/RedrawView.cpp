@@ -170,11 +170,19 @@ static HWND WindowAt(WindowLookup* memo, POINT pt) {
     return memo->Window;
 }
 
+// On a point of the desktop there always is a window, the desktop's own
+// at least, and off it there is none: whether the arrow mark has a window
+// under it needs no asking.
+static int OnDesktop(POINT p) {
+    const RECT& r = gApp.VirtualScreen;
+    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
+}
+
 // Every read of the window system one redraw needs, and no other: the
-// window under the pointer as the previous read left it (for the arrow
-// mark and the window lines, only as far as they print it), the pointer,
-// the screen area once, and the user line's own sample.
-static void SampleView(ViewFrame* f) {
+// window under the pointer as the previous read left it (for the window
+// lines, only as far as they print it), the pointer (unless the caller
+// has just read it), the screen area once, and the user line's own sample.
+static void SampleView(ViewFrame* f, const POINT* pointer) {
     const Settings& s = gSettings;
     memset(f, 0, sizeof(*f));
     memcpy(&f->Config, &s, sizeof(s));
@@ -183,8 +191,18 @@ static void SampleView(ViewFrame* f) {
     WindowLookup lookup = {};
     ScreenDC();  // made again when an earlier attempt failed
     int targetParts = PanelTargetParts(&s);
-    HWND target = targetParts ? WindowAt(&lookup, gApp.PointerPos) : nullptr;
-    GetCursorPos(&gApp.PointerPos);
+    HWND target = nullptr;
+    int found = 0;
+    if (targetParts == PartWindow) {
+        found = OnDesktop(gApp.PointerPos);
+    } else if (targetParts) {
+        target = WindowAt(&lookup, gApp.PointerPos);
+        found = target != nullptr;
+    }
+    if (pointer)
+        gApp.PointerPos = *pointer;
+    else
+        GetCursorPos(&gApp.PointerPos);
     POINT p = gApp.PointerPos;
 
     ViewLayoutInput in;
@@ -203,10 +221,9 @@ static void SampleView(ViewFrame* f) {
     f->PointerColor = PointerColorOf(pixel, s.WebSafeColor);
     f->Colors = ComputeViewColors(&s, f->PointerColor);
 
-    if (s.DispMouseDownInfo != 1) {
-        f->TargetFound = target != nullptr;
+    f->TargetFound = found;
+    if (s.DispMouseDownInfo != 1)
         return;
-    }
     if (s.DispInfoUser == 1) {
         ViewSample v;
         v.Point = p;
@@ -221,13 +238,12 @@ static void SampleView(ViewFrame* f) {
     char className[PanelTextLimit + 4];
     char text[PanelTextLimit + 4];
     SamplePanelTarget(target, targetParts, &t, className, text);
-    f->TargetFound = t.Found;
     BuildPanelTexts(&s, &gApp.ViewPointInfo, p.x, p.y, f->PointerColor, &t, &f->Texts);
 }
 
 // The frame's shapes, once the panel's lines are known.
-static void SampleFrame(ViewFrame* f) {
-    SampleView(f);
+static void SampleFrame(ViewFrame* f, const POINT* pointer) {
+    SampleView(f, pointer);
     BuildFrameOps(&f->Layout, &gSettings, &f->Colors, f->PointerColor, f->Texts.Count, &f->Ops);
 }
 
@@ -306,11 +322,11 @@ static void DrawView(HDC dc, const ViewFrame& f, RECT* changed) {
 // Samples the view and, unless onlyWhenChanged finds the same frame over
 // the same copy as last time, draws it and puts what changed on the
 // window.
-static void UpdateView(HWND window, int onlyWhenChanged) {
+static void UpdateView(HWND window, int onlyWhenChanged, const POINT* pointer) {
     if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
         return;
     ViewFrame& frame = gFrames[gLastFrame ^ 1];
-    SampleFrame(&frame);
+    SampleFrame(&frame, pointer);
     if (onlyWhenChanged && gHaveLastFrame &&
         memcmp(&frame, &gFrames[gLastFrame], sizeof(frame)) == 0 &&
         (!frame.Read || ScreenCopyUnchanged()))
@@ -334,11 +350,16 @@ static void UpdateView(HWND window, int onlyWhenChanged) {
 }
 
 int RedrawView(HWND window) {
-    UpdateView(window, 0);
+    UpdateView(window, 0, nullptr);
+    return 1;
+}
+
+int RedrawViewAt(HWND window, POINT pointer) {
+    UpdateView(window, 0, &pointer);
     return 1;
 }
 
 int RefreshView(HWND window) {
-    UpdateView(window, 1);
+    UpdateView(window, 1, nullptr);
     return 1;
 }

@@ -266,6 +266,19 @@ TEST_F(RedrawViewTest, RedrawingOnlyTheChangedRowsGivesTheWholePicture) {
     SetWindowTextA(patterns_[2], "pattern");
 }
 
+// The arrow mark asks no window about the point under it: on the desktop
+// there is always one (the desktop's own where nothing else is), off it
+// there is none.
+TEST_F(RedrawViewTest, AWindowLiesUnderEveryPointOfTheDesktopAndNoneOffIt) {
+    const RECT r = gApp.VirtualScreen;
+    ASSERT_TRUE(r.right > r.left && r.bottom > r.top);
+    const POINT points[] = {{r.left, r.top},      {r.right - 1, r.bottom - 1}, {10, r.bottom - 1},
+                            {r.left - 1, r.top},  {r.right, r.top},            {r.left, r.bottom},
+                            {-30000, -30000}};
+    for (const POINT& p : points)
+        EXPECT_EQ(PtInRect(&r, p) != 0, WindowFromPoint(p) != nullptr) << p.x << "," << p.y;
+}
+
 TEST_F(RedrawViewTest, SamplePointFillsColourWindowAndModuleOrDashesWithoutAWindow) {
     PointInfo i = Sample(600, 400);
     EXPECT_TRUE(i.Color == PatternColor(600, 400) && RGB(i.Red, i.Green, i.Blue) == i.Color);
