@@ -22,6 +22,9 @@ import sys
 CALL = re.compile(r'^([0-9a-f]+):Call (\w+)\.(\w+)\((.*)\) ret=([0-9a-f]+)$')
 RET = re.compile(r'^[0-9a-f]+:Ret  (\w+)\.(\w+)\(\) retval=([0-9a-f]+) ret=([0-9a-f]+)$')
 MARK = re.compile(r'OutputDebugStringA\([0-9a-f]+ "(.*)"\)')
+# USER calls that only do arithmetic in the process.
+ARITHMETIC = {"SetRect", "SetRectEmpty", "CopyRect", "UnionRect", "IntersectRect", "OffsetRect",
+              "InflateRect", "IsRectEmpty", "PtInRect", "EqualRect"}
 
 
 def handle(text):
@@ -70,7 +73,8 @@ def main():
                 continue
             dcs = [dc_kind.get(handle(a)) for a in args.split(",") if a]
             touches_display = "screen" in dcs or "window" in dcs
-            if touches_display or (dll == "user32" and "memory" not in dcs):
+            if touches_display or (dll == "user32" and "memory" not in dcs
+                                   and name not in ARITHMETIC):
                 kind = "window"
             else:
                 kind = "drawing"
