@@ -105,8 +105,8 @@ struct KnownWindow {
 
 static KnownWindow gKnown;
 
-// The entry for hwnd with the facts in want read; null memory reads
-// afresh into scratch.
+// The facts in want of hwnd: from the kept entry (emptied when hwnd is
+// another window), or read afresh into scratch when one is given.
 static const KnownWindow* Know(HWND hwnd, int want, KnownWindow* scratch) {
     KnownWindow* k = scratch;
     if (!scratch) {

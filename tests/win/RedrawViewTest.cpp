@@ -266,6 +266,28 @@ TEST_F(RedrawViewTest, RedrawingOnlyTheChangedRowsGivesTheWholePicture) {
     SetWindowTextA(patterns_[2], "pattern");
 }
 
+// The user line samples only the window fields its tokens print; what a
+// window keeps for life is read again when another window is under the
+// pointer.
+TEST_F(RedrawViewTest, UserLineReadsTheFieldsItPrintsAndAnotherWindowsAfresh) {
+    HWND button = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "BUTTON", "press",
+                                  WS_POPUP | WS_VISIBLE, 100, 100, 80, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(POINT{120, 120}) == button; }, 5000));
+    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7;
+    strcpy(gSettings.DispInfoUserFormat, "[CLASSNAME] [TEXT] [EXENAME]");
+    const PointInfo& v = gApp.ViewPointInfo;
+    std::string seen;
+    for (POINT p : {POINT{MidX, MidY}, POINT{120, 120}, POINT{MidX, MidY}}) {
+        gApp.ViewPointInfo.Pid = 77;  // no token prints it
+        Redraw(p.x, p.y);
+        seen += std::string(v.ClassName) + " " + v.Text + " " + v.ExeName + " " + std::to_string(v.Pid) + "|";
+    }
+    DestroyWindow(button);
+    // The button has no module of this process behind it.
+    EXPECT_EQ("MiraboTestPattern pattern inproc_tests.exe 77|Button press - 77|MiraboTestPattern pattern inproc_tests.exe 77|",
+              seen);
+}
+
 // The arrow mark asks no window about the point under it: on the desktop
 // there is always one (the desktop's own where nothing else is), off it
 // there is none.
