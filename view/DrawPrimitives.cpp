@@ -75,6 +75,24 @@ void DrawLineTo(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
     }
 }
 
+LinePen BeginLinePen(HDC dc, COLORREF colour) {
+    LinePen p = {nullptr, nullptr};
+    if (dc == gShapeDC) {
+        gSetPenColor(dc, colour);
+        return p;
+    }
+    p.Made = CreatePen(PS_SOLID, 1, colour);
+    p.Replaced = SelectObject(dc, p.Made);
+    return p;
+}
+
+void EndLinePen(HDC dc, const LinePen& pen) {
+    if (!pen.Made)
+        return;
+    SelectObject(dc, pen.Replaced);
+    DeleteObject(pen.Made);
+}
+
 void InvertBox(HDC dc, int left, int top, int right, int bottom) {
     RECT rc = {left, top, right, bottom};
     InvertRect(dc, &rc);

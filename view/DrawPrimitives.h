@@ -20,5 +20,14 @@ void OutlineBox(HDC dc, int x, int y, int w, int h, COLORREF colour);
 // A one-pixel line from (x1, y1) up to, but not including, (x2, y2).
 void DrawLineTo(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour);
 
+// A pen for many lines of one colour (MoveToEx and LineTo between the
+// two calls): the DC pen where it is kept, else one made for them.
+struct LinePen {
+    HPEN Made;
+    HGDIOBJ Replaced;
+};
+LinePen BeginLinePen(HDC dc, COLORREF colour);
+void EndLinePen(HDC dc, const LinePen& pen);
+
 // Inverts the colours of left..right-1, top..bottom-1.
 void InvertBox(HDC dc, int left, int top, int right, int bottom);

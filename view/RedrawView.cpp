@@ -72,13 +72,12 @@ static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound) {
         OutlineBox(dc, l.MarkX - 1, l.MarkY - 1, l.Z + 2, l.Z + 2, MarkColor);
 }
 
-// Every cell gets a line along its top and its left side. One pen serves
-// all lines: there are hundreds of them at small zooms.
+// Every cell gets a line along its top and its left side, all in one pen:
+// there are hundreds of them at small zooms.
 static void DrawGrid(HDC dc, const ViewLayout& l) {
     int left = l.F + l.GX;
     int top = l.F + l.GY;
-    HPEN pen = CreatePen(PS_SOLID, 1, GridColor);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    LinePen pen = BeginLinePen(dc, GridColor);
     for (int i = 0; i < l.GH / l.Z; i++) {
         int y = top + l.Z * i;
         MoveToEx(dc, left, y, nullptr);
@@ -89,8 +88,7 @@ static void DrawGrid(HDC dc, const ViewLayout& l) {
         MoveToEx(dc, x, top, nullptr);
         LineTo(dc, x, top + l.GH);
     }
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    EndLinePen(dc, pen);
 }
 
 // Black over the area (al, at)-(ar, ab) except the rectangle (cl, ct)-(cr, cb).
