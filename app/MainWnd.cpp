@@ -11,6 +11,11 @@
 #include "view/BackBuffer.h"
 #include "view/RedrawView.h"
 
+// Sent from Windows 8.1 on; the headers name it only for newer targets.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 static_assert(HitClient == HTCLIENT && HitLeft == HTLEFT && HitRight == HTRIGHT &&
                   HitTop == HTTOP && HitTopLeft == HTTOPLEFT && HitTopRight == HTTOPRIGHT &&
                   HitBottom == HTBOTTOM && HitBottomLeft == HTBOTTOMLEFT &&
@@ -215,6 +220,12 @@ static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     case WM_QUERYENDSESSION:
         MainWnd_OnClose(hwnd);
         return 1;
+    case WM_ENDSESSION:
+        // Ended without being asked first (a forced log-off): the settings
+        // are saved all the same.
+        if (wParam)
+            MainWnd_OnClose(hwnd);
+        return 0;
     case WM_SIZE:
         MainWnd_OnSize(hwnd, lParam);
         return 0;
@@ -256,6 +267,11 @@ static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         return 0;
     case WM_DISPLAYCHANGE:
         return MainWnd_OnDisplayChange(hwnd, wParam, lParam);
+    case WM_DPICHANGED:
+        // The view works in the screen's own pixels (the manifest declares
+        // per-monitor awareness): on a monitor of another scale the window
+        // keeps its pixel size and place, not the rescaled suggestion.
+        return 0;
     case WM_COMMAND:
         HandleCommand(hwnd, wParam, lParam);
         return 0;

@@ -6,15 +6,25 @@
 # against the idle floor program (idle_cpu.sh, both running side by side).
 # The "today" column is the one the goals were set against; every other
 # number is measured here, the floors in the same runs as the program.
-#   bench/perf_table.sh [build-tree]      (default build/win64; Release)
-# Takes about four minutes. Starts its own Wine environment when there is
-# none.
+#   bench/perf_table.sh [build-tree]
+# The tree defaults to the one the Wine suites run on: build/win32 (the
+# shipped 32-bit program) where the kernel runs 32-bit code, else
+# build/win64; test.sh builds both as Release. Takes about two minutes and
+# starts its own Wine environment when there is none.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
     exec "$root/tools/with-wine.sh" "$0" "$@"
 fi
-tree=${1:-$root/build/win64}
+. "$root/tools/wine-env.sh"
+build=${MIRABO_BUILD_DIR:-$root/build}
+if [ $# -gt 0 ]; then
+    tree=$1
+elif wine_native_32bit; then
+    tree=$build/win32
+else
+    tree=$build/win64
+fi
 case "$(file -b "$tree/view_bench.exe")" in
 *x86-64*) wine=/usr/lib/wine/wine64 arch=win64 ;;
 *) wine=${MIRABO_WINE32:-/usr/lib/wine/wine} arch=win32 ;;

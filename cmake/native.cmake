@@ -1,9 +1,17 @@
 # Native tree: the pure core with its unit tests under AddressSanitizer and
-# UBSan, the benchmarks, and (with clang) the fuzz targets.
+# UBSan, or (with clang) the fuzz targets, or (MIRABO_BENCH) the benchmarks
+# in a Release tree of their own.
 enable_testing()
 
+option(MIRABO_BENCH "Build only the benchmarks: an optimised core without sanitizers" OFF)
 option(MIRABO_SANITIZE "Build the core and its tests with ASan and UBSan" ON)
 option(MIRABO_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+if(MIRABO_BENCH)
+    set(MIRABO_SANITIZE OFF)
+    if(NOT CMAKE_BUILD_TYPE STREQUAL "Release")
+        message(FATAL_ERROR "The benchmarks measure a Release build: configure with -DCMAKE_BUILD_TYPE=Release")
+    endif()
+endif()
 
 # clang only knows UTF-8 as execution charset. The fuzz targets check
 # properties (termination, capacity, round trips) that hold in any charset.
@@ -31,14 +39,16 @@ if(MIRABO_FUZZ)
     include(fuzz/fuzz.cmake OPTIONAL)
     return()
 endif()
+if(MIRABO_BENCH)
+    include(bench/bench.cmake)
+    return()
+endif()
 
 mirabo_add_gtest()
 add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
 target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
 target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
 add_test(NAME native.core COMMAND core_tests --gtest_brief=1)
-
-include(bench/bench.cmake OPTIONAL)
 
 # Which folder may include which, no include cycle, no Windows header in
 # pure code.

@@ -42,17 +42,27 @@ target_link_options(mirabo PRIVATE ${MIRABO_STATIC_LINK} -mwindows $<$<CONFIG:Re
 add_test(NAME ${MIRABO_WINE_ARCH}.pe_check
          COMMAND ${CMAKE_SOURCE_DIR}/tests/pe_check.sh $<TARGET_FILE:mirabo> ${MIRABO_WINE_ARCH})
 
+# The small window that keeps a Wine environment alive, and the Win32
+# benchmarks, in every Windows tree.
+add_executable(keeper WIN32 tools/keeper.cpp)
+target_link_options(keeper PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
+target_link_libraries(keeper PRIVATE user32 gdi32)
+include(bench/bench_wine.cmake)
+
 mirabo_add_gtest()
 
 if(NOT MIRABO_WINE_TESTS)
-    # The shipped build runs its own core tests and the program itself once.
-    add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
-    target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
-    target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
-    target_link_options(core_tests PRIVATE ${MIRABO_STATIC_LINK})
-    add_test(NAME ${MIRABO_WINE_ARCH}.smoke
-             COMMAND ${CMAKE_SOURCE_DIR}/tests/smoke32.sh $<TARGET_FILE:mirabo> $<TARGET_FILE:core_tests>)
-    set_tests_properties(${MIRABO_WINE_ARCH}.smoke PROPERTIES RESOURCE_LOCK wine TIMEOUT 2400 SKIP_RETURN_CODE 77)
+    # Where the Wine suites run on the 64-bit build, the shipped 32-bit
+    # build runs its own core tests and the program itself once.
+    if(MIRABO_WINE_ARCH STREQUAL "win32")
+        add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
+        target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
+        target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
+        target_link_options(core_tests PRIVATE ${MIRABO_STATIC_LINK})
+        add_test(NAME ${MIRABO_WINE_ARCH}.smoke
+                 COMMAND ${CMAKE_SOURCE_DIR}/tests/smoke32.sh $<TARGET_FILE:mirabo> $<TARGET_FILE:core_tests>)
+        set_tests_properties(${MIRABO_WINE_ARCH}.smoke PROPERTIES RESOURCE_LOCK wine TIMEOUT 2400 SKIP_RETURN_CODE 77)
+    endif()
     return()
 endif()
 
@@ -86,12 +96,12 @@ add_executable(e2e_tests ${MIRABO_E2E_TEST_SOURCES})
 target_compile_options(e2e_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
 target_link_libraries(e2e_tests PRIVATE test_support gtest gtest_main)
 target_link_options(e2e_tests PRIVATE ${MIRABO_STATIC_LINK})
-add_dependencies(e2e_tests mirabo)
+# Reports the screen scale that a newly started program sees.
+add_executable(dpi_probe WIN32 tests/e2e/probe/DpiProbe.cpp)
+target_link_libraries(dpi_probe PRIVATE user32 gdi32)
+target_link_options(dpi_probe PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
+add_dependencies(e2e_tests mirabo dpi_probe)
 mirabo_wine_test(e2e e2e_tests --gtest_brief=1)
-set_property(TEST ${MIRABO_WINE_ARCH}.e2e APPEND PROPERTY ENVIRONMENT "MIRABO_EXE=$<TARGET_FILE:mirabo>")
+set_property(TEST ${MIRABO_WINE_ARCH}.e2e APPEND PROPERTY ENVIRONMENT
+             "MIRABO_EXE=$<TARGET_FILE:mirabo>" "MIRABO_DPI_PROBE=$<TARGET_FILE:dpi_probe>")
 
-add_executable(keeper WIN32 tools/keeper.cpp)
-target_link_options(keeper PRIVATE ${MIRABO_STATIC_LINK} -mwindows)
-target_link_libraries(keeper PRIVATE user32 gdi32)
-
-include(bench/bench_wine.cmake OPTIONAL)

@@ -39,12 +39,6 @@ const FixedAccel FixedAccelTable[FixedAccelCount] = {
     {CmdWebSafe, 0x1153},
 };
 
-int FixedAccelEntry(int index, int which) {
-    if (index < 0 || index >= FixedAccelCount)
-        return -1;
-    return which ? FixedAccelTable[index].KeyCode : FixedAccelTable[index].Command;
-}
-
 // The names of the keys the built-in table uses.
 static void FormatAccelKeyName(int key, char* out, size_t size) {
     if (key >= 0x60 && key <= 0x69)  // VK_NUMPAD0..9

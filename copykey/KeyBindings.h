@@ -40,9 +40,6 @@ struct FixedAccel {
 
 extern const FixedAccel FixedAccelTable[FixedAccelCount];
 
-// Entry index's key code when which is nonzero, its command when which is
-// 0; -1 for an index outside the table.
-int FixedAccelEntry(int index, int which);
 
 // Same fields as the platform's ACCEL record.
 struct AccelEntry {

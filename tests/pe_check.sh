@@ -1,6 +1,8 @@
 #!/bin/sh
 # A GUI executable for its architecture importing only system DLLs, with the
-# icon group 1001 (16, 32 and 48 pixels) and the application manifest inside.
+# icon group 1001 (16, 32 and 48 pixels) and the application manifest inside:
+# its identity, common controls 6, no elevation, and per-monitor DPI
+# awareness (with system awareness where per-monitor is not known).
 set -u
 fail=0
 bad() { printf "FAIL: %s\n" "$*"; fail=1; }
@@ -23,8 +25,35 @@ has() { printf '%s\n' "$rc" | sed -n "/^$1 $2 /,/^END/p" | grep -qF "$3" || bad 
 for text in 'Has 3 elements' '"\020\020\000\000"' '"\040\040\000\000"' '"\060\060\000\000"'; do
     has 1001 14 "$text"  # RT_GROUP_ICON
 done
-has 1 24 "name=\"mirabo\" version=\"1.0.0.0\" processorArchitecture=\"$cpu\""  # RT_MANIFEST
-has 1 24 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"'
-has 1 24 'level="asInvoker"'
+# The manifest (RT_MANIFEST 1): its string pieces joined, read as XML.
+# Windows refuses to start a program whose manifest is not well-formed.
+printf '%s\n' "$rc" | sed -n '/^1 24 /,/^END/s/^ *"\(.*\)"$/\1/p' | tr -d '\n' | sed 's/\\n/\n/g' |
+    python3 -c '
+import sys, xml.etree.ElementTree as ET
+cpu = sys.argv[1]
+v1, v3 = "{urn:schemas-microsoft-com:asm.v1}", "{urn:schemas-microsoft-com:asm.v3}"
+smi = "{http://schemas.microsoft.com/SMI/%s/WindowsSettings}"
+try:
+    root = ET.fromstring(sys.stdin.read())
+except ET.ParseError as e:
+    sys.exit("FAIL: the manifest is no XML: %s" % e)
+def check(path, want, attr=None):
+    e = root.find(path.replace("1:", v1).replace("3:", v3))
+    got = None if e is None else (e.get(attr) if attr else (e.text or "").strip())
+    if got != want:
+        print("FAIL: manifest %s%s is %r, not %r" % (path, "@" + attr if attr else "", got, want))
+        return 1
+    return 0
+ident, cc = "1:assemblyIdentity", "1:dependency/1:dependentAssembly/1:assemblyIdentity"
+dpi = "3:application/3:windowsSettings/"
+bad = sum([check(ident, "mirabo", "name"), check(ident, "1.0.0.0", "version"),
+           check(ident, cpu, "processorArchitecture"),
+           check(cc, "Microsoft.Windows.Common-Controls", "name"), check(cc, "6.0.0.0", "version"),
+           check(cc, "6595b64144ccf1df", "publicKeyToken"), check(cc, cpu, "processorArchitecture"),
+           check("3:trustInfo/3:security/3:requestedPrivileges/3:requestedExecutionLevel", "asInvoker", "level"),
+           check(dpi + smi % 2005 + "dpiAware", "true/pm"),
+           check(dpi + smi % 2016 + "dpiAwareness", "PerMonitorV2,PerMonitor")])
+sys.exit(1 if bad else 0)
+' "$cpu" || fail=1
 [ $fail = 0 ] && echo "pe_check: $desc; ok"
 exit $fail

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs one command inside a fresh Wine environment (own Xvfb, prefix,
 # wineserver and keeper window), e.g.
-#   tools/with-wine.sh ctest --test-dir build/native -R win64.inproc --output-on-failure
+#   tools/with-wine.sh ctest --test-dir build/native -R win32.inproc --output-on-failure
 # Needs build/win64 built (for the keeper window).
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -1,5 +1,5 @@
-// The running program on the real screen with real input: what its window
-// shows over a known pattern as the pointer moves, the wheel, the
+// The running program at 144 dpi on the real screen with real input: what
+// its window shows over a known pattern as the pointer moves, the wheel, the
 // notification-area toggle; capturing by a hotkey while another window has
 // the focus, by Ctrl+C and by the capture menu; the zoom keys, and Esc,
 // which ends the program and saves the zoom and the history.
@@ -73,6 +73,20 @@ std::string ClipboardDib() {
     return out;
 }
 
+// Programs started from now on see the screen at dpi (LogPixels; the test
+// prefix has none, which means 96 dpi, 100 %).
+struct ScreenScale {
+    HKEY key = nullptr;
+    explicit ScreenScale(DWORD dpi) {
+        RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &key);
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, (const BYTE*)&dpi, sizeof(dpi));
+    }
+    ~ScreenScale() {
+        RegDeleteValueA(key, "LogPixels");
+        RegCloseKey(key);
+    }
+};
+
 // Ends the program and closes the windows however the test ends.
 struct ViewE2E : ::testing::Test {
     HWND pattern = ShowPatternWindow(600, 400, 440, 440);
@@ -86,8 +100,12 @@ struct ViewE2E : ::testing::Test {
     }
 };
 
-TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
+// All at 150 % (144 dpi): the program works in screen pixels all the same,
+// its window at its place and size in pixels, one screen pixel per cell.
+TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(pattern && other);
+    ScreenScale scale(144);
+    ASSERT_EQ(144, RunWindowsProgram(getenv("MIRABO_DPI_PROBE"))) << "the scale took no effect";
     // A hand-made file with hotkeys on and three keys: Ctrl+C a shortcut
     // alone (so that it goes through the accelerators), a separator, and
     // the inverted 32 x 32 image on 7, as a hotkey as well.
@@ -98,6 +116,8 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     SetCursorPos(820, 620);
     ASSERT_TRUE(StartMirabo(&p, dir));
+    RECT rc = {}, place = {WinX, WinY, WinX + WinW, WinY + WinH};
+    EXPECT_TRUE(GetWindowRect(p.hwnd, &rc) && EqualRect(&rc, &place)) << rc.left << "," << rc.top;
     EXPECT_TRUE(ScreenShowsZoom(2, 820, 620));
     // The enlarged arrow's tip covers the pointer's cell.
     EXPECT_NE(PatternColor(820, 620), ReadPixels(nullptr, WinX + 149, WinY + 129, 1, 1).At(0, 0));
@@ -132,7 +152,6 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEsc) {
     Xdotool("key space");
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
-    RECT rc = {};
     EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
     Xdotool("key Down Down Return");
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();

@@ -70,6 +70,17 @@ void EndMirabo(MiraboProcess* p) {
     *p = MiraboProcess();
 }
 
+int RunWindowsProgram(const char* unixPath, DWORD timeoutMs) {
+    STARTUPINFOA si = {sizeof(si)};
+    MiraboProcess p;
+    std::string exe = ToWindowsPath(unixPath ? unixPath : "");
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p.pi))
+        return -1;
+    int code = WaitForExit(&p, timeoutMs);
+    EndMirabo(&p);
+    return code;
+}
+
 bool ReadWholeFile(const std::string& path, std::string* out) {
     std::ifstream f(path, std::ios::binary);
     out->assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());

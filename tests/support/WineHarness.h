@@ -32,6 +32,10 @@ int CloseMirabo(MiraboProcess* p, DWORD timeoutMs = 20000);
 // Kills the process if it still runs and closes its handles.
 void EndMirabo(MiraboProcess* p);
 
+// Runs the Windows program at a Unix path and waits; its exit code, or -1
+// when it could not be started or timed out.
+int RunWindowsProgram(const char* unixPath, DWORD timeoutMs = 10000);
+
 bool ReadWholeFile(const std::string& path, std::string* out);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 

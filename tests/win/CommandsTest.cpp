@@ -16,7 +16,6 @@
 #include "app/ContextMenu.h"
 #include "copykey/CaptureMenu.h"
 #include "copykey/CaptureOutput.h"
-#include "copykey/KeyBindings.h"
 #include "../support/PatternWindow.h"
 #include "../support/WineHarness.h"
 
@@ -37,10 +36,10 @@ struct Shell : ::testing::Test {
         ClearCopyKeys(&gCopyKeys);
     }
     // Appends a capture key one pixel high; returns it for tests to adjust.
-    static CopyKey AddKey(int kind, int width, const char* format = "", int shortcut = 0) {
+    static CopyKey AddKey(int kind, int width, const char* format = "", int shortcut = 0, int hotkey = 0) {
         CopyKey k;
         InitCopyKey(&k);
-        k.Kind = kind, k.Width = width, k.Height = 1, k.ShortcutKey = shortcut;
+        k.Kind = kind, k.Width = width, k.Height = 1, k.ShortcutKey = shortcut, k.Hotkey = hotkey;
         strcpy(k.Format, format);
         InsertCopyKey(&gCopyKeys, -1, &k);
         return k;
@@ -55,13 +54,51 @@ TEST_F(Shell, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
     // Flags, key and command of each entry as 0xFFKKCCCC; flags are
     // FVIRTKEY 01, FSHIFT 04, FCONTROL 08, FALT 10.
     std::vector<unsigned> want = {0x09430000 | 45000, 0x01000000 | 45001, 0x1D470000 | 45002}, got;
-    for (int i = 0; i < FixedAccelCount; i++)
-        want.push_back(FixedAccelEntry(i, 1) << 16 | FixedAccelEntry(i, 0));
+    // Then the built-in keys: Esc, the Alt letters, Alt+Space, the Num keys, Space.
+    const BYTE V = FVIRTKEY, A = FVIRTKEY | FALT;
+    const ACCEL builtIn[] = {
+        {V, VK_ESCAPE, 41001}, {A, 'T', 41002}, {A, 'A', 41003}, {A, 'Z', 41004}, {A, 'C', 41005},
+        {A, 'G', 41006}, {A, 'I', 41007}, {A, 'O', 41008}, {A, VK_SPACE, 41009}, {V, VK_NUMPAD1, 42001},
+        {V, VK_NUMPAD2, 42002}, {V, VK_NUMPAD3, 42003}, {V, VK_NUMPAD4, 42004}, {V, VK_NUMPAD5, 42005},
+        {V, VK_NUMPAD6, 42006}, {V, VK_NUMPAD7, 42007}, {V, VK_NUMPAD8, 42008}, {V, VK_NUMPAD9, 42009},
+        {V, VK_NUMPAD0, 42010}, {V, VK_ADD, 42011}, {V, VK_SUBTRACT, 42012}, {V, VK_SPACE, 43001},
+        {A, 'F', 43002}, {A, 'R', 43003}, {A, 'H', 43004}, {A, 'V', 43005}, {A, 'M', 43006}, {A, 'S', 43007}};
+    for (const ACCEL& a : builtIn)
+        want.push_back(a.fVirt << 24 | a.key << 16 | a.cmd);
     std::vector<ACCEL> table(CopyAcceleratorTableA(gApp.AccelTable, nullptr, 0));
     CopyAcceleratorTableA(gApp.AccelTable, table.data(), (int)table.size());
     for (const ACCEL& a : table)
         got.push_back(a.fVirt << 24 | a.key << 16 | a.cmd);
     EXPECT_EQ(want, got);
+}
+
+// Hotkeys carry the system's modifier flags: a probe window takes a
+// combination only while the program does not hold it.
+TEST_F(Shell, HotkeysRegisterWithTheSystemsModifiersOnlyWhenOnAndAreAllReleased) {
+    const struct { int combo; UINT mods; } keys[] = {{0x0131, MOD_SHIFT}, {0x0232, MOD_CONTROL}, {0x0433, MOD_ALT},
+                                                     {0x0834, MOD_WIN}, {0x0F35, MOD_SHIFT | MOD_CONTROL | MOD_ALT | MOD_WIN}};
+    for (const auto& k : keys)
+        AddKey(CopyKindText, 1, "", 0, k.combo);
+    HWND probe = CreateWindowExA(0, "STATIC", "probe", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    auto held = [&] {  // "H" for each combination the probe cannot take
+        std::string out;
+        for (const auto& k : keys) {
+            const bool free = RegisterHotKey(probe, 1, k.mods, k.combo & 0xFF) && UnregisterHotKey(probe, 1);
+            out += free ? "-" : "H";
+        }
+        return out;
+    };
+    gSettings.InvalidHotkey = 1;
+    ApplyCopyKeyBindings();
+    EXPECT_EQ("-----", held()) << "InvalidHotkey 1";
+    gSettings.InvalidHotkey = 0;
+    ApplyCopyKeyBindings();
+    EXPECT_EQ("HHHHH", held());
+    EXPECT_EQ(1, ReleaseCopyKeyHotkeys());
+    EXPECT_EQ("-----", held()) << "released";
+    ApplyCopyKeyBindings();  // as after the options dialog
+    EXPECT_EQ("HHHHH", held());
+    DestroyWindow(probe);
 }
 
 // A fixed view shows another point; a capture still takes the pixel under

@@ -45,8 +45,8 @@ HWND OpenMainWindow(int w, int h, void (*prepare)() = [] {}) {
 
 // Destroys it (when given), drops the quit message its destruction posts (a
 // later modal loop in this thread would end at once) and removes the
-// system.ini it wrote beside the test program.
-void CloseMainWindow(HWND hwnd) {
+// system.ini it wrote beside the test program; false when there was none.
+bool CloseMainWindow(HWND hwnd) {
     DestroyWindow(hwnd);
     MSG msg;  // the quit message comes once the queue is empty
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message != WM_QUIT)
@@ -54,7 +54,7 @@ void CloseMainWindow(HWND hwnd) {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     strcpy(strrchr(path, '\\') + 1, "system.ini");
-    DeleteFileA(path);
+    return DeleteFileA(path) != 0;
 }
 
 // What the view must show at x, y above its six-line panel, from the
@@ -64,8 +64,9 @@ void CloseMainWindow(HWND hwnd) {
 // pointer's cell and the grid over that; the frame around it all.
 COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
     const int f = s.FrameWidth, z = s.Zoom, mh = s.ReversH, mv = s.ReversV;
+    const COLORREF back = s.BackColorMode ? PatternColor(px, py) : s.BackColor;
     if (x < f || y < f || x >= W - f)
-        return x == W - 1 ? DarkerColor(s.BackColor) : x == 0 || y == 0 ? LighterColor(s.BackColor) : s.BackColor;
+        return x == W - 1 ? DarkerColor(back) : x == 0 || y == 0 ? LighterColor(back) : back;
     const int cellX = f + (W - 2 * f) / 2 - z / 2, cellY = f + (H - 2 * f - Panel) / 2 - z / 2;
     const int kx = FloorDiv(x - cellX, z), ky = FloorDiv(y - cellY, z);
     const int sx = cx + (mh ? -kx : kx), sy = cy + (mv ? -ky : ky);
@@ -143,6 +144,7 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
         // pointer on a monitor to the right.
         {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back},
         {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90)},
+        {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID},
         {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back},
         {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back},
         {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back},
@@ -157,7 +159,7 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
                 s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = (mode >> 1) & 1, s.ReversColor = mode >> 2;
                 s.FixMouse = c.fixX != no, s.FixMouseX = c.fixX, s.FixMouseY = c.fixY;
                 s.DispGrid = c.grid, s.DispCursor = c.mark != 0, s.CursorMode = c.mark;
-                s.FrameWidth = c.frame, s.BackColor = c.back;
+                s.FrameWidth = c.frame, s.BackColorMode = c.back == CLR_INVALID, s.BackColor = c.back & 0xFFFFFF;
                 RecomputeDerivedColors(&s);
                 PixelImage img = Redraw(c.px, c.py);
                 int cx = s.FixMouse ? c.fixX : c.px, cy = s.FixMouse ? c.fixY : c.py, bad = 0;
@@ -202,37 +204,47 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
     const COLORREF c = PatternColor(MidX, MidY);
     gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7, gSettings.HistoryCount = 3;
     strcpy(gSettings.DispInfoUserFormat, "RGB([DECR],[DECG],[DECB])");
-    const COLORREF swatches[5] = {c, RGB(200, 10, 10), RGB(10, 200, 10), RGB(10, 10, 200), Back};
+    COLORREF swatches[5] = {c, RGB(200, 10, 10), RGB(10, 200, 10), RGB(10, 10, 200), Back};
     for (int i = 0; i < 4; i++)
         gSettings.HistoryColor[i] = i < 3 ? swatches[i + 1] : RGB(1, 2, 3);  // [3]: not shown
-    PixelImage img = Redraw();
-
-    // The same texts drawn by GDI over the panel, in its font and colours.
+    // Without the image, at the top on the pointer's colour (white text on
+    // this dark pixel); then under the image on the fixed background.
     HDC dc = gApp.BackBufferDC;
-    const int textY = H - 2 - Panel - 12 + 2, rowY = textY + 7 * 12 + 2;
-    RECT rc = {2, textY, W - 2, textY + 7 * 12};
-    SetDCBrushColor(dc, Back);
-    FillRect(dc, &rc, (HBRUSH)GetStockObject(DC_BRUSH));
-    TextOutA(dc, W - 22, textY, "\x81\x7E" "2", 3);  // the zoom label, x2
-    char line[4096];
-    snprintf(line, sizeof(line), "RGB(%d,%d,%d)", GetRValue(c), GetGValue(c), GetBValue(c));
-    TextOutA(dc, 3, textY, line, (int)strlen(line));
-    for (int kind = InfoLineColor; kind <= InfoLineArea; kind++) {
-        FormatInfoLine(line, sizeof(line), kind, MidX, MidY, GetRValue(c), GetGValue(c), GetBValue(c), &t);
-        TextOutA(dc, 3, textY + 12 * (kind + 1), line, (int)strlen(line));
+    int rowY = 0;
+    for (int image : {0, 1}) {
+        gSettings.DispZoomImage = image, gSettings.BackColorMode = !image;
+        swatches[4] = image ? Back : c;  // the background between the swatches
+        PixelImage img = Redraw();
+        // The same texts drawn by GDI over the panel, in its font and colours.
+        const int top = image ? H - 2 - Panel - 12 : 2, textY = top + 2;
+        rowY = textY + 7 * 12 + 2;
+        RECT rc = {2, top, W - 2, textY + 7 * 12};
+        SetDCBrushColor(dc, swatches[4]);
+        FillRect(dc, &rc, (HBRUSH)GetStockObject(DC_BRUSH));
+        SetTextColor(dc, image ? RGB(0, 0, 0) : RGB(255, 255, 255));
+        if (image)
+            TextOutA(dc, W - 22, textY, "\x81\x7E" "2", 3);  // the zoom label, x2
+        char line[4096];
+        snprintf(line, sizeof(line), "RGB(%d,%d,%d)", GetRValue(c), GetGValue(c), GetBValue(c));
+        TextOutA(dc, 3, textY, line, (int)strlen(line));
+        for (int kind = InfoLineColor; kind <= InfoLineArea; kind++) {
+            FormatInfoLine(line, sizeof(line), kind, MidX, MidY, GetRValue(c), GetGValue(c), GetBValue(c), &t);
+            TextOutA(dc, 3, textY + 12 * (kind + 1), line, (int)strlen(line));
+        }
+        PixelImage want = ReadPixels(dc, 0, 0, W, H);
+        int bad = 0, ink = 0, badSwatch = 0;
+        for (int y = top; y < textY + 7 * 12; y++)
+            for (int x = 2; x < W - 2; x++)
+                bad += img.At(x, y) != want.At(x, y), ink += want.At(x, y) != swatches[4];
+        // The current colour, the history, two pixels of background between.
+        for (int y = rowY; y < rowY + 16; y++)
+            for (int x = 3; x < 3 + 5 * 18; x++)
+                badSwatch += img.At(x, y) != ((x - 3) % 18 < 16 ? swatches[(x - 3) / 18] : swatches[4]);
+        EXPECT_TRUE(bad == 0 && ink > 7 * 20 && badSwatch == 0)
+            << "image " << image << ": " << bad << " wrong, ink " << ink << ", swatches " << badSwatch;
     }
-    PixelImage want = ReadPixels(dc, 0, 0, W, H);
-    int bad = 0, ink = 0, badSwatch = 0;
-    for (int y = textY; y < textY + 7 * 12; y++)
-        for (int x = 2; x < W - 2; x++)
-            bad += img.At(x, y) != want.At(x, y), ink += want.At(x, y) != Back;
-    // The current colour, the history, two pixels of background between.
-    for (int y = rowY; y < rowY + 16; y++)
-        for (int x = 3; x < 3 + 5 * 18; x++)
-            badSwatch += img.At(x, y) != ((x - 3) % 18 < 16 ? swatches[(x - 3) / 18] : Back);
-    EXPECT_TRUE(bad == 0 && ink > 7 * 20 && badSwatch == 0) << bad << " wrong, ink " << ink << ", swatches " << badSwatch;
     gSettings.HistoryCount = 20;  // as many as fit: (300 - 4 - 36) / 18 = 14
-    img = Redraw();
+    PixelImage img = Redraw();
     EXPECT_TRUE(img.At(3 + 14 * 18 + 8, rowY + 8) == gSettings.HistoryColor[13] &&
                 img.At(3 + 15 * 18 + 8, rowY + 8) == Back);
 }
@@ -382,6 +394,43 @@ TEST(MainWnd, SavedStateShapesItResizesRedrawsOnTicksAndClicksHideShowAndCloseIt
     EXPECT_TRUE(gApp.ScreenWidth == GetSystemMetrics(SM_CXSCREEN) && gApp.ScreenHeight == GetSystemMetrics(SM_CYSCREEN));
     EXPECT_TRUE(GetDeviceCaps(before, HORZRES) == 0 && GetDeviceCaps(gApp.ScreenDC, HORZRES) == GetSystemMetrics(SM_CXSCREEN));
 
+    // On a monitor of another scale (WM_DPICHANGED) the window keeps its
+    // pixels, not the suggested rescaled rectangle.
+    RECT place, suggested = {10, 20, 640, 520};
+    GetWindowRect(hwnd, &place);
+    EXPECT_EQ(0, SendMessageA(hwnd, 0x02E0, MAKEWPARAM(144, 144), (LPARAM)&suggested));
+    GetWindowRect(hwnd, &rc);
+    EXPECT_TRUE(EqualRect(&rc, &place) && gSettings.Width == 420 && gSettings.Height == 333);
+
+    // The window commands change the window itself, and the flag each keeps.
+    auto state = [&] {
+        const LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
+        BYTE a = 0;
+        if (ex & WS_EX_LAYERED)
+            GetLayeredWindowAttributes(hwnd, nullptr, &a, nullptr);
+        char text[128];
+        snprintf(text, sizeof(text), "top %d/%d alpha %d/%d fix %d/%d,%d halftone %d/%d", gSettings.WindowTop,
+                 (ex & WS_EX_TOPMOST) != 0, gSettings.WindowAlpha, a, gSettings.FixMouse, gSettings.FixMouseX,
+                 gSettings.FixMouseY, gSettings.HalfTone, GetStretchBltMode(gApp.BackBufferDC));
+        return std::string(text);
+    };
+    gSettings.WindowTop = 0;  // the test made the window without placing it on top
+    const struct { int command, x, y; const char* want; } steps[] = {
+        {CmdAlwaysOnTop, 321, 123, "top 1/1 alpha 1/127 fix 0/0,0 halftone 0/3"},
+        {CmdTranslucent, 321, 123, "top 1/1 alpha 0/0 fix 0/0,0 halftone 0/3"},
+        {CmdFixPoint, 321, 123, "top 1/1 alpha 0/0 fix 1/321,123 halftone 0/3"},
+        {CmdHalfTone, 321, 123, "top 1/1 alpha 0/0 fix 1/321,123 halftone 1/4"},
+        {CmdAlwaysOnTop, 300, 200, "top 0/0 alpha 0/0 fix 1/321,123 halftone 1/4"},
+        {CmdTranslucent, 300, 200, "top 0/0 alpha 1/127 fix 1/321,123 halftone 1/4"},
+        {CmdFixPoint, 300, 200, "top 0/0 alpha 1/127 fix 0/321,123 halftone 1/4"},  // the point is kept
+        {CmdHalfTone, 300, 200, "top 0/0 alpha 1/127 fix 0/321,123 halftone 0/3"},
+    };
+    for (const auto& step : steps) {
+        SetCursorPos(step.x, step.y);
+        SendMessageA(hwnd, WM_COMMAND, step.command, 0);
+        EXPECT_EQ(step.want, state()) << step.command;
+    }
+
     // A click on the icon shows the window; with DoubleClickMin a double
     // click on the window hides it; a double click on the icon arrives
     // after its first click and toggles once more; without DoubleClickMin
@@ -466,6 +515,20 @@ TEST(MainWnd, SkippedRedrawsNeverHideAChangeAndCommandsRedrawAtOnce) {
     for (HWND w : solids)
         DestroyWindow(w);
     CloseMainWindow(hwnd);
+}
+
+// Logging off saves the settings as closing does, and lets Windows go on; a
+// log-off called off ends nothing; one the program was not asked about
+// (forced) saves as well.
+TEST(MainWnd, LogOffSavesTheSettings) {
+    for (UINT end : {WM_QUERYENDSESSION, WM_ENDSESSION}) {
+        HWND hwnd = OpenMainWindow(W, H);
+        EXPECT_EQ(0, SendMessageA(hwnd, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF));
+        EXPECT_TRUE(IsWindow(hwnd));
+        EXPECT_EQ(end == WM_QUERYENDSESSION, SendMessageA(hwnd, end, end == WM_ENDSESSION, ENDSESSION_LOGOFF));
+        EXPECT_FALSE(IsWindow(hwnd)) << end;
+        EXPECT_TRUE(CloseMainWindow(nullptr)) << end;
+    }
 }
 
 }  // namespace
