@@ -11,7 +11,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 tree=${1:-$root/build/win64}
-seconds=${IDLE_SECONDS:-40}
+seconds=${IDLE_SECONDS:-50}
 case "$(file -b "$tree/mirabo.exe")" in
 *x86-64*) wine=/usr/lib/wine/wine64 ;;
 *) wine=${MIRABO_WINE32:-/usr/lib/wine/wine} ;;
