@@ -35,6 +35,7 @@ export WINEDEBUG=-all LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     export WINEPREFIX="${WINEPREFIX:-$build/wine-app}"
     echo "run.sh: running $exe on $DISPLAY" >&2
+    wine_env_fonts "$wine"
     exec "$wine" "$exe" </dev/null
 fi
 

@@ -59,6 +59,10 @@ static void CmdHalfToneRun(HWND window, int command) {
 }
 
 static void CmdOptionsRun(HWND window, int) {
+    // A second sheet over the first (the command can still arrive by a
+    // posted message while the sheet is open) would share its pages' state.
+    if (gApp.OptionsOpen == 1)
+        return;
     // The key editor tests whether a hotkey can be registered, so ours
     // must be out of the way while the sheet is open.
     ReleaseCopyKeyHotkeys();

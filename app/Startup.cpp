@@ -6,6 +6,7 @@
 #include "app/Commands.h"
 #include "app/MainWnd.h"
 #include "copykey/AccelTable.h"
+#include "options/OptionsSheet.h"
 #include "settings/SettingsFile.h"
 
 static int CheckSingleInstance() {
@@ -52,6 +53,7 @@ int RunMirabo(HINSTANCE instance, int showCmd) {
         return 0;
     if (!ReadSettingsFile())
         AddBuiltinCopyKeys(&gCopyKeys);
+    InitOptionsControls();
     if (!RegisterMainWindowClass(instance))
         return 0;
     if (IsMinimisedShowCommand(showCmd))

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Screenshots of the view over a colourful test picture: the default view
-# (the real program) and the grid with the information panel at 8x.
+# (the real program) and the grid with the information panel at 8x; then
+# the three pages of the options sheet.
 # Run inside a Wine environment:
 #   tools/with-wine.sh bench/screenshots.sh [output folder]
 set -eu
@@ -31,5 +32,29 @@ shoot screenshot 1280x1024+0+0 700 520 /usr/lib/wine/wine64 "$dir/mirabo.exe"
 # The window alone, where the iris meets the rose.
 shoot screenshot-grid 440x440+90+90 655 588 \
     /usr/lib/wine/wine64 "$root/build/win64/view_demo.exe" zoom=8 grid panel cursor=3 size=420x420
+
+# The options sheet, opened by Alt+O over settings that leave its boxes
+# enabled. Shift+Tab reaches the tabs, Right turns to the next page.
+printf '[System]\r\nDispMouseDownInfo=1\r\nWindowAlpha=1\r\nOpacity=80\r\n' >"$dir/system.ini"
+/usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+xdotool search --sync --name '^Mirabo$' windowfocus --sync key alt+o
+sheet=$(xdotool search --sync --name 'オプション' | head -1)
+xdotool windowfocus --sync "$sheet"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$sheet")"
+shoot_sheet() {
+    xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1.png"
+}
+shoot_sheet options-display
+xdotool key shift+Tab Right
+sleep 1
+shoot_sheet options-window
+xdotool key Right
+sleep 1
+shoot_sheet options-other
+kill $pid
+wait $pid 2>/dev/null || true
+
 rm -rf "$dir"
 echo "$out"

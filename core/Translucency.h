@@ -8,5 +8,9 @@
 // version 5.2 classifies as 0 and so counts as too old.
 inline int TranslucencyAvailable(int osVersionCode) { return osVersionCode >= 5; }
 
+enum { OpacityMin = 0, OpacityMax = 100 };  // percent
+
+inline int ClampOpacity(int percent) { return ClampInt(percent, OpacityMin, OpacityMax); }
+
 // The layered-window alpha for an opacity in percent (clamped to 0..100).
-inline int OpacityAlpha(int percent) { return ClampInt(percent, 0, 100) * 255 / 100; }
+inline int OpacityAlpha(int percent) { return ClampOpacity(percent) * 255 / 100; }

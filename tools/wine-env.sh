@@ -31,11 +31,21 @@ wine_env_start() {
     "$WINESERVER" -f -p </dev/null >/dev/null 2>&1 &
     WINE_ENV_SERVER_PID=$!
     "$WINE64" wineboot -i </dev/null >/dev/null 2>&1 || true
+    wine_env_fonts "$WINE64"
     if [ -n "${WINE_ENV_KEEPER:-}" ] && [ -f "$WINE_ENV_KEEPER" ]; then
         "$WINE64" "$WINE_ENV_KEEPER" </dev/null >/dev/null 2>&1 &
         WINE_ENV_KEEPER_PID=$!
         sleep 1
     fi
+}
+
+# Wine has no "MS UI Gothic", the font of the option pages; the
+# proportional IPA Gothic comes closest to its widths (the fixed-width one
+# Wine falls back to otherwise is wider and clips the pages' labels).
+#   wine_env_fonts <wine program>
+wine_env_fonts() {
+    "$1" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f \
+        </dev/null >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {

@@ -36,20 +36,6 @@ bool ScreenShowsZoom(int zoom, int px, int py) {
     }, 5000);
 }
 
-void Xdotool(const std::string& args) {
-    ASSERT_EQ(0, RunUnix("/usr/bin/xdotool " + args));
-}
-
-// Gives w, titled title, the keyboard focus as the user's click would: the
-// X server's focus (keys from xdotool go to the X window that has it) and
-// Windows'.
-bool Focus(HWND w, const std::string& title) {
-    if (RunUnix("/usr/bin/xdotool search --sync --name ^" + title + "$ windowfocus --sync") != 0)
-        return false;
-    SetForegroundWindow(w);
-    return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
-}
-
 // "RRGGBB"
 std::string Hex(COLORREF c) {
     char s[8];
@@ -140,23 +126,23 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEscAt144Dpi) {
     // 7 as a hotkey while another window has the focus; then Ctrl+C, the
     // colour's text, in the program's window.
     const COLORREF a = PatternColor(750, 550), b = PatternColor(900, 550);
-    ASSERT_TRUE(Focus(other, "mirabo-other"));
-    Xdotool("mousemove --sync 900 550 key 7");
+    ASSERT_TRUE(FocusWindow(other, "mirabo-other"));
+    ASSERT_TRUE(Xdotool("mousemove --sync 900 550 key 7"));
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~b); }, 5000)) << ClipboardDib();
-    ASSERT_TRUE(Focus(p.hwnd, "Mirabo"));
-    Xdotool("mousemove --sync 750 550 key ctrl+c");
+    ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
+    ASSERT_TRUE(Xdotool("mousemove --sync 750 550 key ctrl+c"));
     EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(a); }, 5000)) << ClipboardText();
 
     // Space opens the capture menu at the pointer; its second item (the
     // separator is skipped) is the image again.
-    Xdotool("key space");
+    ASSERT_TRUE(Xdotool("key space"));
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
     EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
-    Xdotool("key Down Down Return");
+    ASSERT_TRUE(Xdotool("key Down Down Return"));
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
 
-    Xdotool("key KP_9 KP_Add Escape");
+    ASSERT_TRUE(Xdotool("key KP_9 KP_Add Escape"));
     ASSERT_EQ(0, WaitForExit(&p, 10000));
     std::string saved;
     ReadWholeFile(dir + "\\system.ini", &saved);

@@ -110,6 +110,17 @@ int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
     return ended && !code.empty() ? atoi(code.c_str()) : -1;
 }
 
+bool Xdotool(const std::string& args) {
+    return RunUnix("/usr/bin/xdotool " + args) == 0;
+}
+
+bool FocusWindow(HWND w, const std::string& title) {
+    if (!Xdotool("search --sync --name ^" + title + "$ windowfocus --sync"))
+        return false;
+    SetForegroundWindow(w);
+    return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
+}
+
 std::string ClipboardText() {
     // Another process may hold the clipboard open for a moment.
     for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); attempt++)

@@ -44,6 +44,14 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes);
 // its exit code, or -1 when it could not be started or timed out.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs = 10000);
 
+// Runs xdotool with the given arguments (real X input); true when it succeeded.
+bool Xdotool(const std::string& args);
+
+// Gives w, titled title, the keyboard focus as the user's click would: the
+// X server's focus (keys from xdotool go to the X window that has it) and
+// Windows'.
+bool FocusWindow(HWND w, const std::string& title);
+
 // Text on the clipboard as CF_TEXT ("" when there is none).
 std::string ClipboardText();
 

@@ -1,0 +1,34 @@
+// Helpers the option pages share for their controls: check boxes bound to
+// flags, boxes that grey other controls, and number edits with up-downs.
+#pragma once
+
+#include <windows.h>
+
+#include "options/OptionsRules.h"
+
+int IsBoxTicked(HWND page, int control);
+
+// Ticks each box from its flag, or stores each box into its flag.
+void LoadFlagBoxes(HWND page, const FlagBox* boxes, int count, const Settings* s);
+void StoreFlagBoxes(HWND page, const FlagBox* boxes, int count, Settings* s);
+
+// Enables or disables each rule's controls by the tick of its switch; the
+// ticks of the greyed boxes stay as they are.
+void ApplyEnableRules(HWND page, const EnableRule* rules, int count);
+void EnableControls(HWND page, int first, int last, int enable);
+
+// Gives the field its length limit, its up-down range and the position
+// value (brought into the range); the field remembers it as its last valid
+// number.
+void InitNumberField(HWND page, int field, int value);
+
+// The number the field's edit shows when it is a valid one for the
+// up-down's range, which it then remembers; otherwise (an empty edit, 999
+// where the range ends at 100, pasted letters) the last valid number.
+int ReadNumberField(HWND page, int field);
+
+// Sets the up-down's position (its edit follows and reports the change).
+void SetNumberField(HWND page, int field, int value);
+
+// 1 when control is the edit of a number field; its field in *field.
+int FindNumberField(int control, int* field);
