@@ -31,7 +31,8 @@ esac
 cmake -S . -B "$build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DMIRABO_WINE_TESTS=$suites64 >/dev/null
 cmake -S . -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DMIRABO_WINE_TESTS=$suites32 >/dev/null
+    -DCMAKE_BUILD_TYPE=Release -DMIRABO_WINE_TESTS=$suites32 \
+    -DMIRABO_README_TXT="$build/native/readme.txt" >/dev/null
 CC=clang CXX=clang++ cmake -S . -B "$build/fuzz" -DMIRABO_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake -S . -B "$build/bench" -DMIRABO_BENCH=ON -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Debug \
@@ -44,6 +45,13 @@ for tree in native fuzz bench win64 win32; do
         exit 1
     }
 done
+
+# The release package, which win32.package unpacks and runs.
+(cd "$build/win32" && cpack -G ZIP >"$build/package.log" 2>&1) || {
+    cat "$build/package.log"
+    echo "test.sh: making the package failed" >&2
+    exit 1
+}
 
 WINE_ENV_KEEPER="$build/win64/keeper.exe"
 trap wine_env_stop EXIT INT TERM

@@ -187,12 +187,12 @@ static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
     int action = ViewTimerTick(&gApp.RedrawElapsed, gSettings.TimerInterval,
                                gSettings.MouseMoveRedraw);
     if (action == TickRedraw) {
-        RedrawView(hwnd);
+        RefreshView(hwnd);
     } else if (action == TickCheckPointer) {
         GetCursorPos(&gApp.PointerPos);
         if (gApp.PointerPos.x != gApp.LastPointerPos.x ||
             gApp.PointerPos.y != gApp.LastPointerPos.y)
-            RedrawView(hwnd);
+            RedrawViewAt(hwnd, gApp.PointerPos);
         gApp.LastPointerPos = gApp.PointerPos;
     }
 }

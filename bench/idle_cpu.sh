@@ -1,44 +1,47 @@
 #!/bin/sh
-# Idle cost of the running program: CPU time of the mirabo.exe process over
-# 10 s with the pointer still (TimerInterval 100, MouseMoveRedraw 1), then
-# its resident memory after one minute. Run inside a Wine environment:
-#   tools/with-wine.sh bench/idle_cpu.sh [path/to/mirabo.exe]
-# For comparison it also measures a bare program with the same 10 ms timer.
+# Idle cost of the running program against the idle floor (idle_timer.exe:
+# the 10 ms timer, one pointer read per tick, one read of the source area
+# every 100 ms), both running side by side with the pointer and the screen
+# still (TimerInterval 100, MouseMoveRedraw 1): CPU time of each process
+# from 5 s to 5 + IDLE_SECONDS s, then the resident set of each after one
+# minute. Run inside a Wine environment:
+#   tools/with-wine.sh bench/idle_cpu.sh [build-tree]
+# Prints "idle <program> <percent of one core> <ticks> <seconds>" and
+# "memory <program> <kB>" lines.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-exe=${1:-$root/build/win64/mirabo.exe}
-seconds=${IDLE_SECONDS:-10}
+tree=${1:-$root/build/win64}
+seconds=${IDLE_SECONDS:-50}
+case "$(file -b "$tree/mirabo.exe")" in
+*x86-64*) wine=/usr/lib/wine/wine64 ;;
+*) wine=${MIRABO_WINE32:-/usr/lib/wine/wine} ;;
+esac
 dir=$(mktemp -d /tmp/mirabo-idle.XXXXXX)
-cp "$exe" "$dir/mirabo.exe"
+cp "$tree/mirabo.exe" "$dir/mirabo.exe"
 printf '[System]\r\nTimerInterval=100\r\nMouseMoveRedraw=1\r\n\r\n' >"$dir/system.ini"
 xdotool mousemove 640 512
 
 tck=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 
-# Prints the CPU share of process $2 over $seconds, after 5 s to settle.
-measure_idle() {
-    sleep 5
-    a=$(cpu_ticks "$2")
-    sleep "$seconds"
-    b=$(cpu_ticks "$2")
-    echo "$1: $((b - a)) CPU ticks in ${seconds} s at $tck ticks/s:" \
-        "$(echo "scale=2; 100 * ($b - $a) / ($seconds * $tck)" | bc) % of one core"
-}
+"$wine" "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
+mirabo=$!
+"$wine" "$tree/idle_timer.exe" </dev/null >/dev/null 2>&1 &
+floor=$!
+trap 'kill $mirabo $floor 2>/dev/null || true; rm -rf "$dir"' EXIT INT TERM
 
-/usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
-pid=$!
-measure_idle mirabo.exe $pid
-sleep $((60 - 5 - seconds))
-echo "mirabo.exe: resident set after one minute: $(awk '/VmRSS/ {print $2, $3}' /proc/$pid/status)"
-kill $pid
-wait $pid 2>/dev/null || true
-
-if [ -f "$root/build/win64/idle_timer.exe" ]; then
-    /usr/lib/wine/wine64 "$root/build/win64/idle_timer.exe" </dev/null >/dev/null 2>&1 &
-    pid=$!
-    measure_idle "bare 10 ms timer" $pid
-    kill $pid
-    wait $pid 2>/dev/null || true
-fi
-rm -rf "$dir"
+sleep 5
+a1=$(cpu_ticks $mirabo)
+b1=$(cpu_ticks $floor)
+sleep "$seconds"
+a2=$(cpu_ticks $mirabo)
+b2=$(cpu_ticks $floor)
+for p in "mirabo $a1 $a2" "floor $b1 $b2"; do
+    set -- $p
+    echo "idle $1 $(echo "scale=2; 100 * ($3 - $2) / ($seconds * $tck)" | bc) $(($3 - $2)) $seconds"
+done
+left=$((60 - 5 - seconds))
+[ $left -gt 0 ] && sleep $left
+echo "memory mirabo $(rss_kb $mirabo)"
+echo "memory floor $(rss_kb $floor)"

@@ -54,3 +54,18 @@ add_test(NAME native.core COMMAND core_tests --gtest_brief=1)
 # pure code.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME native.includes COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check-includes.py ${CMAKE_SOURCE_DIR})
+
+# The reference parts of the documentation come from the program's tables:
+# readme.txt (code page 932, CR LF) for the package, and the generated
+# blocks of README.md, which native.reference compares with the tables.
+add_executable(refgen tools/refgen.cpp)
+target_compile_options(refgen PRIVATE ${MIRABO_CHARSET_FLAGS})
+target_link_libraries(refgen PRIVATE mirabo_core)
+set(MIRABO_README_SOURCE ${CMAKE_SOURCE_DIR}/docs/readme.ja.txt.in)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/readme.txt
+    COMMAND iconv -f UTF-8 -t CP932 ${MIRABO_README_SOURCE} -o ${CMAKE_BINARY_DIR}/readme.ja.cp932
+    COMMAND refgen readme ${CMAKE_BINARY_DIR}/readme.ja.cp932 ${PROJECT_VERSION} ${CMAKE_BINARY_DIR}/readme.txt
+    DEPENDS refgen ${MIRABO_README_SOURCE}
+    COMMENT "readme.txt from docs/readme.ja.txt.in and the program's tables")
+add_custom_target(readme ALL DEPENDS ${CMAKE_BINARY_DIR}/readme.txt)
+add_test(NAME native.reference COMMAND refgen check-readme ${CMAKE_SOURCE_DIR}/README.md)

@@ -15,10 +15,11 @@ else()
     set(MIRABO_MANIFEST_ARCH x86)
 endif()
 configure_file(res/mirabo.manifest.in ${CMAKE_BINARY_DIR}/mirabo.manifest @ONLY)
+configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/version.h @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/res -I${CMAKE_BINARY_DIR} -c 65001")
 set(MIRABO_RESOURCES ${CMAKE_SOURCE_DIR}/res/mirabo.rc)
 set_source_files_properties(${MIRABO_RESOURCES} PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/mirabo.ico;${CMAKE_SOURCE_DIR}/res/options.rc;${CMAKE_BINARY_DIR}/mirabo.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/mirabo.ico;${CMAKE_SOURCE_DIR}/res/options.rc;${CMAKE_BINARY_DIR}/mirabo.manifest;${CMAKE_BINARY_DIR}/version.h;${CMAKE_SOURCE_DIR}/res/resource.h")
 
 set(MIRABO_WIN_LIBS user32 gdi32 kernel32 shell32 comctl32 comdlg32)
 set(MIRABO_STATIC_LINK -static -static-libgcc -static-libstdc++)
@@ -51,18 +52,18 @@ include(bench/bench_wine.cmake)
 
 mirabo_add_gtest()
 
+# The core tests run in every tree that runs the Wine suites, and in the
+# shipped 32-bit tree in any case (its package test runs them).
+if(MIRABO_WINE_TESTS OR MIRABO_WINE_ARCH STREQUAL "win32")
+    add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
+    target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
+    target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
+    target_link_options(core_tests PRIVATE ${MIRABO_STATIC_LINK})
+endif()
+
+include(cmake/package.cmake)
+
 if(NOT MIRABO_WINE_TESTS)
-    # Where the Wine suites run on the 64-bit build, the shipped 32-bit
-    # build runs its own core tests and the program itself once.
-    if(MIRABO_WINE_ARCH STREQUAL "win32")
-        add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
-        target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
-        target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
-        target_link_options(core_tests PRIVATE ${MIRABO_STATIC_LINK})
-        add_test(NAME ${MIRABO_WINE_ARCH}.smoke
-                 COMMAND ${CMAKE_SOURCE_DIR}/tests/smoke32.sh $<TARGET_FILE:mirabo> $<TARGET_FILE:core_tests>)
-        set_tests_properties(${MIRABO_WINE_ARCH}.smoke PROPERTIES RESOURCE_LOCK wine TIMEOUT 2400 SKIP_RETURN_CODE 77)
-    endif()
     return()
 endif()
 
@@ -72,10 +73,6 @@ function(mirabo_wine_test name)
     set_tests_properties(${MIRABO_WINE_ARCH}.${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 900)
 endfunction()
 
-add_executable(core_tests ${MIRABO_CORE_TEST_SOURCES})
-target_compile_options(core_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
-target_link_libraries(core_tests PRIVATE mirabo_core gtest gtest_main)
-target_link_options(core_tests PRIVATE ${MIRABO_STATIC_LINK})
 mirabo_wine_test(core core_tests --gtest_brief=1)
 
 file(GLOB MIRABO_SUPPORT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)

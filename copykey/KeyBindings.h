@@ -32,10 +32,13 @@ enum {
 };
 
 // One built-in accelerator: the high byte of KeyCode holds the accelerator
-// flags themselves, the low byte the virtual key.
+// flags themselves, the low byte the virtual key. The descriptions say
+// what the key does, for the readme's table of keys.
 struct FixedAccel {
     int Command;
     int KeyCode;
+    const char* Japanese;
+    const char* English;
 };
 
 extern const FixedAccel FixedAccelTable[FixedAccelCount];

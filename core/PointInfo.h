@@ -48,6 +48,19 @@ struct PointInfo {
     SysTime Time;
 };
 
+// The groups of window fields, each read by calls of its own: a reader that
+// shows only some fields (the view) samples only their parts.
+enum PointInfoPart {
+    PartWindow = 1,   // Hwnd, the window at the point; every other part needs it
+    PartClass = 2,    // ClassName
+    PartText = 4,     // Text
+    PartRect = 8,     // Rect
+    PartIds = 16,     // Pid, Tid
+    PartLongs = 32,   // ParentHwnd, HInst, Style, ExStyle, WindowId
+    PartModule = 64,  // ExeName, ExePath
+    PartAllWindow = 127,
+};
+
 // Fills info with the placeholder values that template previews show:
 // white, zero handles, "(classname)", "(text)" and so on; the time is the
 // given one (the shell passes the current UTC time). A null info does nothing.

@@ -20,6 +20,7 @@ struct AppState {
     int OptionsOpen;
 
     HDC ScreenDC;
+    RECT VirtualScreen;  // all monitors, read with each new ScreenDC
     HDC BackBufferDC;
     HBITMAP BackBufferBitmap;
     HBITMAP ReplacedBitmap;
@@ -49,7 +50,8 @@ inline uint32_t HandleValue(const void* h) { return (uint32_t)(uintptr_t)h; }
 
 // The display context the view and the samplers read the screen through,
 // made when there is none yet (the main window makes it at creation and
-// renews it when the display changes). Null when it cannot be made.
+// renews it when the display changes), VirtualScreen with it. Null when it
+// cannot be made.
 HDC ScreenDC();
 
 // Drops the current display context; the next ScreenDC() makes a new one.

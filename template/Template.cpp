@@ -449,7 +449,59 @@ ModelValues ComputeModelValues(const PointInfo* info) {
     return m;
 }
 
+// The window part that holds a source's value; 0 for colour and position.
+int PartOf(int source) {
+    switch (source) {
+    case SrcHwnd:
+        return PartWindow;
+    case SrcWindowId:
+    case SrcParentHwnd:
+    case SrcHInst:
+    case SrcStyle:
+    case SrcExStyle:
+        return PartLongs;
+    case SrcClassName:
+        return PartClass;
+    case SrcText:
+        return PartText;
+    case SrcExeName:
+    case SrcExePath:
+        return PartModule;
+    case SrcLeft:
+    case SrcTop:
+    case SrcRight:
+    case SrcBottom:
+    case SrcWidth:
+    case SrcHeight:
+        return PartRect;
+    case SrcPid:
+    case SrcTid:
+        return PartIds;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
+
+int TemplateParts(const char* tmpl) {
+    if (!tmpl)
+        return 0;
+    int parts = 0;
+    char token[NameLimit + 3];
+    for (const Token& t : kTokens) {
+        int part = PartOf(t.source);
+        if (part == 0 || (parts & part))
+            continue;
+        token[0] = '[';
+        memcpy(token + 1, t.name, t.length);
+        token[t.length + 1] = ']';
+        token[t.length + 2] = 0;
+        if (strstr(tmpl, token))
+            parts |= part;
+    }
+    return parts ? parts | PartWindow : 0;
+}
 
 int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* info) {
     if (out && capacity > 0)

@@ -27,6 +27,7 @@ struct TokenMenuItem {
     int Id;                   // menu command: (Submenu + 1) * 1000 + place
     const char* Token;        // what is inserted, e.g. "[HEX02R]" or "\\1"
     const char* Description;  // what follows the token in the item text
+    const char* English;      // the same in English, for the English reference
     int DoubledColon;         // 1: the item text has "::" (the thread ID item)
 };
 

@@ -5,8 +5,9 @@
 #
 # Where this kernel cannot run 32-bit code itself, the 32-bit Wine runs under
 # qemu's user-mode emulator (registered with binfmt_misc for the length of
-# this test). That is slow (about a minute per Wine process), so this is the
-# only test that runs the 32-bit build. Without either, the test is skipped.
+# this test). That is slow (about a minute per Wine process), so there the
+# Wine suites run on the 64-bit build and this is the only run of the 32-bit
+# one. Without either, the test is skipped.
 set -u
 exe=$1
 core_tests=$2
@@ -55,9 +56,16 @@ else
     tail -1 "$work/core.log"
 fi
 
-mkdir "$work/app"
-cp "$exe" "$work/app/mirabo.exe"
-(cd "$work/app" && "$wine32" mirabo.exe </dev/null >/dev/null 2>&1; echo $? >"$work/exit") &
+# SMOKE_IN_PLACE=1 runs the program in its own folder (an unpacked
+# package); otherwise a copy runs in a folder of its own.
+if [ "${SMOKE_IN_PLACE:-}" = 1 ]; then
+    app=$(cd "$(dirname "$exe")" && pwd)
+else
+    app="$work/app"
+    mkdir "$app"
+    cp "$exe" "$app/mirabo.exe"
+fi
+(cd "$app" && "$wine32" "$(basename "$exe")" </dev/null >/dev/null 2>&1; echo $? >"$work/exit") &
 win=
 i=0
 while [ -z "$win" ] && [ $i -lt 600 ]; do
@@ -82,7 +90,7 @@ i=0
 while [ ! -s "$work/exit" ] && [ $i -lt 300 ]; do sleep 1; i=$((i + 1)); done
 code=$(cat "$work/exit" 2>/dev/null)
 [ "$code" = 0 ] || { echo "FAIL: exit code '${code}' after Esc"; fail=1; }
-if head -c 20 "$work/app/system.ini" 2>/dev/null | od -c | grep -q '\[   S   y   s   t   e   m   ]  \\r  \\n   L'; then
+if head -c 20 "$app/system.ini" 2>/dev/null | od -c | grep -q '\[   S   y   s   t   e   m   ]  \\r  \\n   L'; then
     echo "smoke32: system.ini written"
 else
     echo "FAIL: no system.ini written"

@@ -1,6 +1,10 @@
 #include "view/BackBuffer.h"
 
 #include "platform/AppState.h"
+#include "view/ArrowMark.h"
+#include "view/DrawPrimitives.h"
+#include "view/RedrawView.h"
+#include "view/ScreenCopy.h"
 
 // "ＭＳ ゴシック", the Japanese MS Gothic.
 static const char ViewFontFace[] = "ＭＳ ゴシック";
@@ -50,6 +54,7 @@ static void SelectViewFont() {
 }
 
 void CreateBackBuffer(HWND hwnd) {
+    ForgetDrawnView();
     HDC dc = GetDC(hwnd);
     gApp.BackBufferDC = CreateCompatibleDC(dc);
     ReleaseDC(hwnd, dc);
@@ -61,15 +66,20 @@ void CreateBackBuffer(HWND hwnd) {
     ApplyStretchMode();
     SetTextMode(gApp.BackBufferDC);
     SelectViewFont();
+    SelectShapeObjects(gApp.BackBufferDC);
 }
 
 void ResizeBackBuffer(HWND hwnd) {
+    ForgetDrawnView();
     ReleaseBitmap();
     SelectNewBitmap(hwnd);
 }
 
 void DestroyBackBuffer() {
+    ForgetDrawnView();
     ReleaseBitmap();
+    ReleaseScreenCopy();
+    ReleaseArrowMark();
     if (gApp.ViewFont) {
         SelectObject(gApp.BackBufferDC, gApp.ReplacedFont);
         DeleteObject(gApp.ViewFont);
@@ -77,6 +87,7 @@ void DestroyBackBuffer() {
         gApp.ReplacedFont = nullptr;
     }
     if (gApp.BackBufferDC) {
+        ForgetShapeObjects(gApp.BackBufferDC);
         DeleteDC(gApp.BackBufferDC);
         gApp.BackBufferDC = nullptr;
     }

@@ -1,6 +1,38 @@
 #include "view/DrawPrimitives.h"
 
+// SetDCPenColor and SetDCBrushColor came with Windows 2000; they are
+// looked up at run time so that the program still starts without them.
+typedef COLORREF(WINAPI* SetDCColorProc)(HDC, COLORREF);
+
+static SetDCColorProc gSetPenColor;
+static SetDCColorProc gSetBrushColor;
+static HDC gShapeDC;  // the DC that has the DC pen and brush selected
+
+void SelectShapeObjects(HDC dc) {
+    HMODULE gdi = GetModuleHandleA("gdi32.dll");
+    gSetPenColor = gdi ? (SetDCColorProc)(void*)GetProcAddress(gdi, "SetDCPenColor") : nullptr;
+    gSetBrushColor = gdi ? (SetDCColorProc)(void*)GetProcAddress(gdi, "SetDCBrushColor") : nullptr;
+    HGDIOBJ pen = GetStockObject(DC_PEN);
+    HGDIOBJ brush = GetStockObject(DC_BRUSH);
+    if (!dc || !gSetPenColor || !gSetBrushColor || !pen || !brush)
+        return;
+    SelectObject(dc, pen);
+    SelectObject(dc, brush);
+    gShapeDC = dc;
+}
+
+void ForgetShapeObjects(HDC dc) {
+    if (dc == gShapeDC)
+        gShapeDC = nullptr;
+}
+
 void FillBox(HDC dc, int x, int y, int w, int h, COLORREF colour) {
+    if (dc == gShapeDC) {
+        gSetPenColor(dc, colour);
+        gSetBrushColor(dc, colour);
+        Rectangle(dc, x, y, x + w, y + h);
+        return;
+    }
     HPEN pen = CreatePen(PS_SOLID, 1, colour);
     HBRUSH brush = CreateSolidBrush(colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
@@ -13,22 +45,52 @@ void FillBox(HDC dc, int x, int y, int w, int h, COLORREF colour) {
 }
 
 void OutlineBox(HDC dc, int x, int y, int w, int h, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HPEN pen = nullptr;
+    HGDIOBJ oldPen = nullptr;
+    if (dc == gShapeDC)
+        gSetPenColor(dc, colour);
+    else
+        oldPen = SelectObject(dc, pen = CreatePen(PS_SOLID, 1, colour));
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, x, y, x + w, y + h);
     SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    if (pen) {
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+    }
 }
 
 void DrawLineTo(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HPEN pen = nullptr;
+    HGDIOBJ oldPen = nullptr;
+    if (dc == gShapeDC)
+        gSetPenColor(dc, colour);
+    else
+        oldPen = SelectObject(dc, pen = CreatePen(PS_SOLID, 1, colour));
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    if (pen) {
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+    }
+}
+
+LinePen BeginLinePen(HDC dc, COLORREF colour) {
+    LinePen p = {nullptr, nullptr};
+    if (dc == gShapeDC) {
+        gSetPenColor(dc, colour);
+        return p;
+    }
+    p.Made = CreatePen(PS_SOLID, 1, colour);
+    p.Replaced = SelectObject(dc, p.Made);
+    return p;
+}
+
+void EndLinePen(HDC dc, const LinePen& pen) {
+    if (!pen.Made)
+        return;
+    SelectObject(dc, pen.Replaced);
+    DeleteObject(pen.Made);
 }
 
 void InvertBox(HDC dc, int left, int top, int right, int bottom) {

@@ -1,6 +1,9 @@
 #include "view/InfoPanelText.h"
 
 #include <stdio.h>
+#include <string.h>
+
+#include "template/Template.h"
 
 void FormatInfoLine(char* out, int capacity, int kind, int px, int py, int r, int g, int b,
                     const PanelTarget* t) {
@@ -46,4 +49,45 @@ void FormatInfoLine(char* out, int capacity, int kind, int px, int py, int r, in
     }
     if (capacity > 0)
         out[0] = 0;
+}
+
+int PanelTargetParts(const Settings* s) {
+    int parts = 0;
+    if (s->DispMouseDownInfo == 1) {
+        if (s->DispInfoMouse == 1 || s->DispInfoArea == 1)
+            parts |= PartRect;
+        if (s->DispInfoHWND == 1)
+            parts |= PartIds;
+        if (s->DispInfoClass == 1)
+            parts |= PartClass;
+        if (s->DispInfoTitle == 1)
+            parts |= PartText;
+    }
+    int arrow = s->DispZoomImage == 1 && s->DispCursor == 1 && s->CursorMode == 0;
+    if (parts || arrow)
+        parts |= PartWindow;
+    return parts;
+}
+
+enum { UserLineCapacity = 200 };
+
+void BuildPanelTexts(const Settings* s, const PointInfo* userInfo, int px, int py,
+                     ColorRef pointerColor, const PanelTarget* target, PanelTexts* out) {
+    memset(out, 0, sizeof(*out));
+    if (s->DispInfoUser == 1)
+        ExpandTemplate(out->Lines[out->Count++], s->DispInfoUserFormat, UserLineCapacity, userInfo);
+    const struct {
+        int flag;
+        int kind;
+    } lines[] = {
+        {s->DispInfoColor, InfoLineColor}, {s->DispInfoMouse, InfoLineMouse},
+        {s->DispInfoHWND, InfoLineHwnd},   {s->DispInfoClass, InfoLineClass},
+        {s->DispInfoTitle, InfoLineTitle}, {s->DispInfoArea, InfoLineArea},
+    };
+    for (const auto& line : lines) {
+        if (line.flag == 1)
+            FormatInfoLine(out->Lines[out->Count++], PanelLineCapacity, line.kind, px, py,
+                           ColorRed(pointerColor), ColorGreen(pointerColor),
+                           ColorBlue(pointerColor), target);
+    }
 }

@@ -1,31 +1,20 @@
 #include "view/RedrawView.h"
 
+#include <limits.h>
+#include <string.h>
+
 #include "platform/AppState.h"
+#include "template/Template.h"
+#include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
-#include "view/InfoPanel.h"
+#include "view/FrameOps.h"
+#include "view/InfoPanelText.h"
+#include "view/SamplePoint.h"
+#include "view/ScreenCopy.h"
 #include "view/ViewLayout.h"
 
 static const COLORREF GridColor = RGB(136, 136, 136);
 static const COLORREF MarkColor = RGB(255, 0, 0);
-
-// The window under the pointer as the previous read left it; the panel
-// lines and the arrow mark need it.
-static HWND FindTargetWindow(PanelTarget* target) {
-    ZeroMemory(target, sizeof(*target));
-    int wanted = (gSettings.DispCursor == 1 && gSettings.CursorMode == 0) ||
-                 (gSettings.InfoLineCount > 0 && gSettings.DispMouseDownInfo == 1);
-    if (!wanted)
-        return nullptr;
-    HWND hwnd = WindowFromPoint(gApp.PointerPos);
-    if (hwnd) {
-        DWORD pid = 0;
-        target->Tid = GetWindowThreadProcessId(hwnd, &pid);
-        target->Pid = pid;
-        target->Found = 1;
-        target->Handle = HandleValue(hwnd);
-    }
-    return hwnd;
-}
 
 static void FillLayoutInput(ViewLayoutInput* in) {
     const Settings& s = gSettings;
@@ -60,15 +49,15 @@ static int GridShown(const ViewLayout& l) {
     return gSettings.DispGrid == 1 && l.Z > 1;
 }
 
-static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
+static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound) {
     int mode = gSettings.CursorMode;
     if (mode == 0) {
-        if (!target || !gApp.ArrowCursor)
+        if (!targetFound || !gApp.ArrowCursor)
             return;
         IconPlacement p = PlaceCursorIcon(&l, gSettings.ReversH, gSettings.ReversV,
                                           gApp.CursorHotspotX, gApp.CursorHotspotY,
                                           gApp.CursorWidth, gApp.CursorHeight);
-        DrawIconEx(dc, p.X, p.Y, gApp.ArrowCursor, p.W, p.H, 0, nullptr, DI_NORMAL);
+        DrawArrowMark(dc, gApp.ArrowCursor, p.X, p.Y, p.W, p.H);
         return;
     }
     int rects[3][4];
@@ -83,13 +72,12 @@ static void DrawCursorMark(HDC dc, const ViewLayout& l, HWND target) {
         OutlineBox(dc, l.MarkX - 1, l.MarkY - 1, l.Z + 2, l.Z + 2, MarkColor);
 }
 
-// Every cell gets a line along its top and its left side. One pen serves
-// all lines: there are hundreds of them at small zooms.
+// Every cell gets a line along its top and its left side, all in one pen:
+// there are hundreds of them at small zooms.
 static void DrawGrid(HDC dc, const ViewLayout& l) {
     int left = l.F + l.GX;
     int top = l.F + l.GY;
-    HPEN pen = CreatePen(PS_SOLID, 1, GridColor);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    LinePen pen = BeginLinePen(dc, GridColor);
     for (int i = 0; i < l.GH / l.Z; i++) {
         int y = top + l.Z * i;
         MoveToEx(dc, left, y, nullptr);
@@ -100,41 +88,7 @@ static void DrawGrid(HDC dc, const ViewLayout& l) {
         MoveToEx(dc, x, top, nullptr);
         LineTo(dc, x, top + l.GH);
     }
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-}
-
-// Right after the copy, the pointer's cell holds the pointer's own pixel
-// whenever the pointer is the centre point and the copy was exact; reading
-// it there spares a second read of the screen, which is slow on some
-// systems. 0 when the screen must be asked.
-static int PointerPixelFromCopy(HDC dc, const ViewLayout& l, uint32_t* pixel) {
-    POINT p = gApp.PointerPos;
-    int x = l.F + l.CX, y = l.F + l.CY;
-    if (gSettings.FixMouse == 1 || GetStretchBltMode(dc) != COLORONCOLOR)
-        return 0;
-    if (p.x < 0 || p.y < 0 || p.x >= gApp.ScreenWidth || p.y >= gApp.ScreenHeight)
-        return 0;
-    BITMAP bm;
-    if (!GetObjectA(gApp.BackBufferBitmap, sizeof(bm), &bm) || bm.bmBitsPixel < 24 ||
-        x < 0 || y < 0 || x >= bm.bmWidth || y >= bm.bmHeight)
-        return 0;
-    COLORREF c = GetPixel(dc, x, y);
-    if (c == CLR_INVALID)
-        return 0;
-    *pixel = gSettings.ReversColor == 1 ? (~c & 0xFFFFFF) : c;
-    return 1;
-}
-
-// The copy reads only screen pixels (a view wider than the screen reaches
-// beyond it, where nothing is copied).
-static int CopySourceOnScreen(const ViewLayout& l) {
-    int left = l.SW > 0 ? l.SX : l.SX + l.SW + 1;
-    int top = l.SH > 0 ? l.SY : l.SY + l.SH + 1;
-    int width = l.SW > 0 ? l.SW : -l.SW;
-    int height = l.SH > 0 ? l.SH : -l.SH;
-    return left >= 0 && top >= 0 && left + width <= gApp.ScreenWidth &&
-           top + height <= gApp.ScreenHeight;
+    EndLinePen(dc, pen);
 }
 
 // Black over the area (al, at)-(ar, ab) except the rectangle (cl, ct)-(cr, cb).
@@ -154,92 +108,256 @@ static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, 
     }
 }
 
-// Returns 1 when it left the pointer's pixel in *pointerPixel.
-static int DrawZoomedImage(HDC dc, const ViewLayout& l, HWND target, uint32_t* pointerPixel) {
+// The image is stretched from the copy the sampling read.
+static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFound) {
     if (!l.ImageShown)
-        return 0;
+        return;
     // Whatever the screen cannot supply stays black. Outside the image area
-    // the frame and the panel paint over everything, and a copy from
-    // inside the screen covers its whole destination, so only the rest of
-    // the image area needs the black (a large view spares most of a fill).
+    // the frame and the panel paint over everything, and the copy covers
+    // its whole destination (black where it read nothing), so only the
+    // rest of the image area needs the black (a large view spares most of
+    // a fill).
     int copyX = l.F + l.DX, copyY = l.F + l.DY;
-    int whole = !l.Copied || !CopySourceOnScreen(l);
-    if (whole)
+    if (!l.Copied) {
         FillBox(dc, 0, 0, l.W, l.H, RGB(0, 0, 0));
-    else
+    } else {
         FillOutside(dc, l.F, l.F, l.F + l.IW, l.F + l.IH, copyX, copyY, copyX + l.GW,
                     copyY + l.GH);
-    int havePixel = 0;
-    if (l.Copied) {
         DWORD rop = gSettings.ReversColor == 1 ? NOTSRCCOPY : SRCCOPY;
-        if (StretchBlt(dc, copyX, copyY, l.GW, l.GH, gApp.ScreenDC, l.SX, l.SY, l.SW, l.SH, rop))
-            havePixel = PointerPixelFromCopy(dc, l, pointerPixel);
-        else if (!whole)
+        if (!read || !StretchBlt(dc, copyX, copyY, l.GW, l.GH, ScreenCopyDC(), l.SX - l.ReadX,
+                                 l.SY - l.ReadY, l.SW, l.SH, rop))
             FillBox(dc, copyX, copyY, l.GW, l.GH, RGB(0, 0, 0));
     }
     if (gSettings.DispCursor == 1)
-        DrawCursorMark(dc, l, target);
+        DrawCursorMark(dc, l, targetFound);
     if (GridShown(l)) {
         DrawGrid(dc, l);
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
             OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
     }
-    return havePixel;
 }
 
-static void DrawFrameBands(HDC dc, const ViewLayout& l, COLORREF background) {
-    if (l.F <= 0)
-        return;
-    FillBox(dc, 0, 0, l.W, l.F, background);
-    FillBox(dc, 0, l.F, l.F, l.H, background);
-    FillBox(dc, l.W - l.F, 0, l.F, l.H, background);
-    FillBox(dc, l.F, l.H - l.F, l.W - 2 * l.F, l.F, background);
+// Everything one redraw shows apart from the copy's pixels: two redraws
+// with equal frames and equal copies draw the same picture.
+struct ViewFrame {
+    Settings Config;  // the settings as the redraw read them
+    HBITMAP Bitmap;     // the back buffer drawn into
+    HCURSOR Arrow;
+    ViewLayout Layout;
+    int Read;  // the copy holds this redraw's screen area
+    int TargetFound;
+    ColorRef PointerColor;
+    ViewColors Colors;
+    PanelTexts Texts;
+    FrameOps Ops;  // everything around the image
+};
+
+// The window at pt, asked once per redraw and point.
+struct WindowLookup {
+    int Asked;
+    POINT Point;
+    HWND Window;
+};
+
+static HWND WindowAt(WindowLookup* memo, POINT pt) {
+    if (!memo->Asked || memo->Point.x != pt.x || memo->Point.y != pt.y) {
+        memo->Asked = 1;
+        memo->Point = pt;
+        memo->Window = WindowFromPoint(pt);
+    }
+    return memo->Window;
 }
 
-static void DrawFrameEdges(HDC dc, const ViewLayout& l, COLORREF light, COLORREF dark) {
-    if (l.F <= 0)
-        return;
-    DrawLineTo(dc, l.W, 0, 0, 0, light);
-    DrawLineTo(dc, 0, 0, 0, l.H, light);
-    DrawLineTo(dc, 0, l.H - 1, l.W, l.H - 1, dark);
-    DrawLineTo(dc, l.W - 1, 0, l.W - 1, l.H, dark);
+// On a point of the desktop there always is a window, the desktop's own
+// at least, and off it there is none: whether the arrow mark has a window
+// under it needs no asking.
+static int OnDesktop(POINT p) {
+    const RECT& r = gApp.VirtualScreen;
+    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
 }
 
-int RedrawView(HWND window) {
-    if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
-        return 1;
-    HDC dc = gApp.BackBufferDC;
-
-    PanelTarget target;
-    HWND targetWindow = FindTargetWindow(&target);
-    GetCursorPos(&gApp.PointerPos);
+// Every read of the window system one redraw needs, and no other: the
+// window under the pointer as the previous read left it (for the window
+// lines, only as far as they print it), the pointer (unless the caller
+// has just read it), the screen area once, and the user line's own sample.
+static void SampleView(ViewFrame* f, const POINT* pointer) {
+    const Settings& s = gSettings;
+    memset(f, 0, sizeof(*f));
+    memcpy(&f->Config, &s, sizeof(s));
+    f->Bitmap = gApp.BackBufferBitmap;
+    f->Arrow = gApp.ArrowCursor;
+    WindowLookup lookup = {};
+    ScreenDC();  // made again when an earlier attempt failed
+    int targetParts = PanelTargetParts(&s);
+    HWND target = nullptr;
+    int found = 0;
+    if (targetParts == PartWindow) {
+        found = OnDesktop(gApp.PointerPos);
+    } else if (targetParts) {
+        target = WindowAt(&lookup, gApp.PointerPos);
+        found = target != nullptr;
+    }
+    if (pointer)
+        gApp.PointerPos = *pointer;
+    else
+        GetCursorPos(&gApp.PointerPos);
+    POINT p = gApp.PointerPos;
 
     ViewLayoutInput in;
     FillLayoutInput(&in);
-    ViewLayout l;
-    ComputeViewLayout(&in, &l);
+    ComputeViewLayout(&in, &f->Layout);
+    const ViewLayout& l = f->Layout;
+    if (s.DispZoomImage == 1 && l.ImageShown && l.Copied)
+        f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
 
-    uint32_t pixel = 0;
-    int havePixel = 0;
-    if (gSettings.DispZoomImage == 1)
-        havePixel = DrawZoomedImage(dc, l, targetWindow, &pixel);
-
+    // The pointer's pixel comes from the copy when the copy holds it.
     // Without a display context the pointer colour reads as pure red.
-    if (!havePixel)
-        pixel = gApp.ScreenDC ? GetPixel(gApp.ScreenDC, gApp.PointerPos.x, gApp.PointerPos.y) : 255;
-    ColorRef pointerColor = PointerColorOf(pixel, gSettings.WebSafeColor);
-    ViewColors colors = ComputeViewColors(&gSettings, pointerColor);
+    uint32_t pixel = 255;
+    if (gApp.ScreenDC &&
+        !(f->Read && ScreenCopyPixel(p.x, p.y, gApp.ScreenWidth, gApp.ScreenHeight, &pixel)))
+        pixel = GetPixel(gApp.ScreenDC, p.x, p.y);
+    f->PointerColor = PointerColorOf(pixel, s.WebSafeColor);
+    f->Colors = ComputeViewColors(&s, f->PointerColor);
 
-    DrawFrameBands(dc, l, colors.Background);
-    DrawInfoPanel(dc, l, colors, pointerColor, targetWindow, &target);
-    DrawFrameEdges(dc, l, colors.Light, colors.Dark);
+    f->TargetFound = found;
+    if (s.DispMouseDownInfo != 1)
+        return;
+    if (s.DispInfoUser == 1) {
+        ViewSample v;
+        v.Point = p;
+        v.HaveScreen = gApp.ScreenDC != nullptr;
+        v.Pixel = pixel;
+        v.WebSafe = s.WebSafeColor;
+        v.Parts = TemplateParts(s.DispInfoUserFormat);
+        v.Window = v.Parts && v.HaveScreen ? WindowAt(&lookup, p) : nullptr;
+        SampleViewPoint(&v, &gApp.ViewPointInfo);
+    }
+    PanelTarget t;
+    char className[PanelTextLimit + 4];
+    char text[PanelTextLimit + 4];
+    SamplePanelTarget(target, targetParts, &t, className, text);
+    BuildPanelTexts(&s, &gApp.ViewPointInfo, p.x, p.y, f->PointerColor, &t, &f->Texts);
+}
+
+// The frame's shapes, once the panel's lines are known.
+static void SampleFrame(ViewFrame* f, const POINT* pointer) {
+    SampleView(f, pointer);
+    BuildFrameOps(&f->Layout, &gSettings, &f->Colors, f->PointerColor, f->Texts.Count, &f->Ops);
+}
+
+// The image steps stay inside the image area: around it the frame and
+// the panel paint over everything in any case, and clipped the image
+// never has to be painted over where they are not drawn again.
+static void DrawImage(HDC dc, const ViewFrame& f) {
+    const ViewLayout& l = f.Layout;
+    if (gSettings.DispZoomImage != 1 || !l.ImageShown)
+        return;
+    IntersectClipRect(dc, l.F, l.F, l.F + l.IW, l.F + l.IH);
+    DrawZoomedImage(dc, l, f.Read, f.TargetFound);
+    SelectClipRgn(dc, nullptr);
+}
+
+// The shapes around the image that reach into the rectangle r.
+static void DrawFrameOps(HDC dc, const ViewFrame& f, const int r[4]) {
+    for (int i = 0; i < f.Ops.Count; i++) {
+        const FrameOp& op = f.Ops.Ops[i];
+        int b[4];
+        FrameOpBounds(&op, f.Layout.W, b);
+        if (b[2] <= r[0] || b[0] >= r[2] || b[3] <= r[1] || b[1] >= r[3])
+            continue;
+        if (op.Kind == FrameOpBox) {
+            FillBox(dc, op.X, op.Y, op.X2, op.Y2, op.Colour);
+        } else if (op.Kind == FrameOpLine) {
+            DrawLineTo(dc, op.X, op.Y, op.X2, op.Y2, op.Colour);
+        } else {
+            const char* text = TextOfFrameOp(&f.Ops, &f.Texts, &op);
+            SetTextColor(dc, op.Colour);
+            TextOutA(dc, op.X, op.Y, text, (int)strlen(text));
+        }
+    }
+}
+
+// This redraw's frame and the last drawn one take turns.
+static ViewFrame gFrames[2];
+static int gLastFrame;  // index of the last drawn frame
+static int gHaveLastFrame;
+
+void ForgetDrawnView() {
+    gHaveLastFrame = 0;
+}
+
+// Draws f over the last drawn frame: the image, and around it only where
+// a shape or a text changed (everything after a change of the settings or
+// of the back buffer). changed receives the rectangle to put on the window.
+static void DrawView(HDC dc, const ViewFrame& f, RECT* changed) {
+    const ViewLayout& l = f.Layout;
+    DrawImage(dc, f);
+    SetRectEmpty(changed);
+    if (gSettings.DispZoomImage == 1 && l.ImageShown)
+        SetRect(changed, l.F, l.F, l.F + l.IW, l.F + l.IH);
+    const ViewFrame& last = gFrames[gLastFrame];
+    int rects[FrameRectMax][4];
+    int n = -1;
+    if (gHaveLastFrame && memcmp(&last.Config, &f.Config, sizeof(f.Config)) == 0 &&
+        last.Bitmap == f.Bitmap)
+        n = ChangedFrameRects(&last.Ops, &last.Texts, &f.Ops, &f.Texts, l.W, rects);
+    if (n < 0) {
+        static const int all[4] = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+        DrawFrameOps(dc, f, all);
+        SetRect(changed, 0, 0, l.W, l.H);
+        return;
+    }
+    for (int i = 0; i < n; i++) {
+        const int* r = rects[i];
+        IntersectClipRect(dc, r[0], r[1], r[2], r[3]);
+        DrawFrameOps(dc, f, r);
+        SelectClipRgn(dc, nullptr);
+        RECT rc = {r[0], r[1], r[2], r[3]};
+        UnionRect(changed, changed, &rc);
+    }
+}
+
+// Samples the view and, unless onlyWhenChanged finds the same frame over
+// the same copy as last time, draws it and puts what changed on the
+// window.
+static void UpdateView(HWND window, int onlyWhenChanged, const POINT* pointer) {
+    if (!window || !gApp.BackBufferDC || !gApp.BackBufferBitmap)
+        return;
+    ViewFrame& frame = gFrames[gLastFrame ^ 1];
+    SampleFrame(&frame, pointer);
+    if (onlyWhenChanged && gHaveLastFrame &&
+        memcmp(&frame, &gFrames[gLastFrame], sizeof(frame)) == 0 &&
+        (!frame.Read || ScreenCopyUnchanged()))
+        return;
+    RECT changed;
+    DrawView(gApp.BackBufferDC, frame, &changed);
+    gLastFrame ^= 1;
+    gHaveLastFrame = 1;
+    RECT client = {0, 0, frame.Layout.W, frame.Layout.H};
+    if (!IntersectRect(&changed, &changed, &client))
+        return;
 
     // The finished picture goes to the window at once: a copy costs far
     // less than a round through WM_PAINT, which remains for exposures.
     HDC windowDC = GetDC(window);
     if (windowDC) {
-        BitBlt(windowDC, 0, 0, l.W, l.H, dc, 0, 0, SRCCOPY);
+        BitBlt(windowDC, changed.left, changed.top, changed.right - changed.left,
+               changed.bottom - changed.top, gApp.BackBufferDC, changed.left, changed.top, SRCCOPY);
         ReleaseDC(window, windowDC);
     }
+}
+
+int RedrawView(HWND window) {
+    UpdateView(window, 0, nullptr);
+    return 1;
+}
+
+int RedrawViewAt(HWND window, POINT pointer) {
+    UpdateView(window, 0, &pointer);
+    return 1;
+}
+
+int RefreshView(HWND window) {
+    UpdateView(window, 1, nullptr);
     return 1;
 }

@@ -122,6 +122,11 @@ static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
         l->SY += l->NY;
         l->SH = -l->NY;
     }
+    // A negative extent reads the pixels from s + extent + 1 to s.
+    l->ReadX = rh ? l->SX + l->SW + 1 : l->SX;
+    l->ReadY = rv ? l->SY + l->SH + 1 : l->SY;
+    l->ReadInside = l->ReadX >= 0 && l->ReadY >= 0 && l->ReadX + l->NX <= in->ScreenWidth &&
+                    l->ReadY + l->NY <= in->ScreenHeight;
 }
 
 // The pointer's cell: the centre, or wherever the pointer lands relative

@@ -55,6 +55,8 @@ struct ViewLayout {
     int SX, SY;  // source origin on the screen, after edge clipping and mirroring
     int SW, SH;  // source extent (negative when mirrored)
     int DX, DY;  // destination offset of the copy inside the image area
+    int ReadX, ReadY;  // top-left of the NX x NY screen area the copy comes from
+    int ReadInside;    // that area lies wholly on the screen
 
     int MarkX, MarkY;  // top-left of the pointer's cell in the back buffer
 

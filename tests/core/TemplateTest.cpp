@@ -126,6 +126,42 @@ TEST(ExpandTemplate, LongDamagedPlaceholderAndMissingRecords) {
                                    "[STYLE] [EXSTYLE]|\\1", info));
 }
 
+// The view samples only the window parts its user line prints: for every
+// token, changing the parts TemplateParts leaves out changes nothing, and
+// changing the parts it names changes the text.
+TEST(TemplateParts, NameEveryWindowFieldATokenPrintsAndNoOther) {
+    auto scrambled = [](int parts) {
+        PointInfo info = kSample;
+        if (parts & PartWindow)
+            info.Hwnd = 0x5150;
+        if (parts & PartClass)
+            strcpy(info.ClassName, "Other");
+        if (parts & PartText)
+            strcpy(info.Text, "other");
+        if (parts & PartRect)
+            info.Rect = {1, 2, 3, 4};
+        if (parts & PartIds)
+            info.Pid = info.Tid = 9;
+        if (parts & PartLongs)
+            info.ParentHwnd = info.HInst = info.Style = info.ExStyle = info.WindowId = 0x40000000;
+        if (parts & PartModule)
+            strcpy(info.ExeName, "x.exe"), strcpy(info.ExePath, "D:");
+        return info;
+    };
+    std::string all = kVocabulary;
+    for (size_t i = all.find('['); i != std::string::npos; i = all.find('[', i + 1)) {
+        std::string token = all.substr(i, all.find(']', i) - i + 1);
+        int parts = TemplateParts(token.c_str());
+        std::string want = Expand(token, kSample);
+        EXPECT_EQ(want, Expand(token, scrambled(PartAllWindow & ~parts))) << token;
+        if (parts)
+            EXPECT_TRUE((parts & PartWindow) && want != Expand(token, scrambled(parts))) << token;
+    }
+    EXPECT_EQ(0, TemplateParts("HSV([HSV3H],[HSV3S],[HSV3V]) [TEXT [PIDS] \\[HWND"));
+    EXPECT_EQ(PartWindow | PartText | PartIds, TemplateParts("[PID]:[TEXT]"));
+    EXPECT_EQ(0, TemplateParts(nullptr));
+}
+
 #if defined(__SANITIZE_ADDRESS__)
 volatile bool gCounting = false;
 volatile int gAllocations = 0;

@@ -10,6 +10,7 @@
 #include "core/TextUtil.h"
 #include "app/ViewCommands.h"
 #include "view/ColorHistory.h"
+#include "view/FrameOps.h"
 #include "view/InfoPanelText.h"
 #include "view/ViewLayout.h"
 
@@ -39,19 +40,25 @@ TEST(ViewLayout, WorkedExamples) {
         // middle; 81.5 down is 82 whole ones, then 83. 14 swatches would fit.
         {"panel and history", [](ViewLayoutInput* in) { in->DispMouseDownInfo = 1, in->HistoryCount = 5; },
          "image 296x163 panel 75 history 18 swatches 5 grid -1,-2 298x166 centre 147,80 source 526,459 149x83 "
-         "dest -1,-2 mark 149,82"},
+         "dest -1,-2 mark 149,82 read 526,459 inside 1"},
         // 100 is 33.3 cells: 34 whole ones, then 35 to be odd.
         {"zoom 3, image width 100", [](ViewLayoutInput* in) { in->Zoom = 3, in->Width = 104; },
          "image 100x256 panel 0 history 0 swatches 0 grid -2,-2 105x261 centre 49,127 source 583,457 35x87 "
-         "dest -2,-2 mark 51,129"},
-        // A mirrored copy counts from its far edge: a spare cell each side.
+         "dest -2,-2 mark 51,129 read 583,457 inside 1"},
+        // A mirrored copy counts from its far edge: a spare cell each side;
+        // it reads from 676 - 151 + 1.
         {"mirrored", [](ViewLayoutInput* in) { in->ReversH = in->ReversV = 1; },
          "image 296x256 panel 0 history 0 swatches 0 grid -5,-5 302x262 centre 147,127 source 676,566 -151x-131 "
-         "dest -5,-5 mark 149,129"},
+         "dest -5,-5 mark 149,129 read 526,436 inside 1"},
         // The copy moves right and down; the centre cell still shows 0, 0.
         {"top-left corner", [](ViewLayoutInput* in) { in->Zoom = 4, in->PointerX = in->PointerY = 0; },
          "image 296x256 panel 0 history 0 swatches 0 grid -2,-2 300x260 centre 146,126 source 0,0 75x65 "
-         "dest 146,126 mark 148,128"},
+         "dest 146,126 mark 148,128 read 0,0 inside 1"},
+        // 2000 pixels at zoom 1 are wider than the 1280 of the screen: the
+        // read reaches 721 beyond its left edge, the image moves with it.
+        {"wider than the screen", [](ViewLayoutInput* in) { in->Zoom = 1, in->Width = 2004; },
+         "image 2000x256 panel 0 history 0 swatches 0 grid 0,0 2001x257 centre 1000,128 source -721,372 2001x257 "
+         "dest -321,0 mark 1002,130 read -721,372 inside 0"},
     };
     for (const auto& c : cases) {
         ViewLayoutInput in = kDefault;
@@ -59,8 +66,9 @@ TEST(ViewLayout, WorkedExamples) {
         ViewLayout l = Layout(in);
         char out[256];
         snprintf(out, sizeof(out), "image %dx%d panel %d history %d swatches %d grid %d,%d %dx%d centre %d,%d "
-                 "source %d,%d %dx%d dest %d,%d mark %d,%d", l.IW, l.IH, l.P, l.Q, l.SwatchCount, l.GX, l.GY,
-                 l.GW, l.GH, l.CX, l.CY, l.SX, l.SY, l.SW, l.SH, l.DX, l.DY, l.MarkX, l.MarkY);
+                 "source %d,%d %dx%d dest %d,%d mark %d,%d read %d,%d inside %d", l.IW, l.IH, l.P, l.Q,
+                 l.SwatchCount, l.GX, l.GY, l.GW, l.GH, l.CX, l.CY, l.SX, l.SY, l.SW, l.SH, l.DX, l.DY, l.MarkX,
+                 l.MarkY, l.ReadX, l.ReadY, l.ReadInside);
         EXPECT_EQ(c.want, std::string(out)) << c.what;
     }
 }
@@ -99,6 +107,87 @@ TEST(ViewLayout, PointerColourIsWebSafeWhenAskedAndWhiteWhenTheReadFailed) {
         EXPECT_EQ(c[1], WebSafeRound(c[0])) << c[0];
     for (int v = 0; v < 256; v++)
         EXPECT_TRUE(WebSafeRound(v) % 51 == 0 && abs(WebSafeRound(v) - v) <= 26) << v;
+}
+
+// The window under the pointer is asked about only for the arrow mark and
+// the window lines, and of it only what the shown lines print.
+TEST(InfoPanelText, TargetPartsFollowTheShownLinesAndTheArrow) {
+    const struct { const char* what; void (*change)(Settings*); int want; } cases[] = {
+        {"default view: the arrow", [](Settings*) {}, PartWindow},
+        {"pixel frame, no panel", [](Settings* s) { s->CursorMode = 3; }, 0},
+        {"arrow without an image", [](Settings* s) { s->DispZoomImage = 0; }, 0},
+        {"every line", [](Settings* s) { s->DispMouseDownInfo = 1; },
+         PartWindow | PartRect | PartIds | PartClass | PartText},
+        {"handle line only, no mark", [](Settings* s) {
+             s->DispMouseDownInfo = 1, s->DispCursor = 0;
+             s->DispInfoMouse = s->DispInfoClass = s->DispInfoTitle = s->DispInfoArea = 0; }, PartWindow | PartIds},
+        {"area line only", [](Settings* s) {
+             s->DispMouseDownInfo = 1, s->DispInfoMouse = s->DispInfoHWND = s->DispInfoClass = s->DispInfoTitle = 0; },
+         PartWindow | PartRect},
+        {"colour line only, no mark", [](Settings* s) {
+             s->DispMouseDownInfo = 1, s->DispCursor = 0;
+             s->DispInfoMouse = s->DispInfoHWND = s->DispInfoClass = s->DispInfoTitle = s->DispInfoArea = 0; }, 0},
+    };
+    for (const auto& c : cases) {
+        Settings s;
+        SetDefaultSettings(&s);
+        c.change(&s);
+        EXPECT_EQ(c.want, PanelTargetParts(&s)) << c.what;
+    }
+}
+
+// Only what changed is drawn again: the places of the shapes and texts
+// that differ, merged where they meet, everything when shapes come or go.
+TEST(FrameOps, ChangedShapesGiveTheirOldAndNewPlacesMerged) {
+    ViewLayoutInput in = kDefault;
+    in.DispMouseDownInfo = 1, in.HistoryCount = 3, in.InfoLineCount = 2;
+    ViewLayout l = Layout(in);
+    Settings s;
+    SetDefaultSettings(&s);
+    s.DispMouseDownInfo = 1, s.InfoLineCount = 2;
+    ViewColors colors = ComputeViewColors(&s, MakeColor(1, 2, 3));
+    PanelTexts texts = {2, {"Color  #010203", "Mouse  5,6"}};
+    FrameOps before;
+    BuildFrameOps(&l, &s, &colors, MakeColor(1, 2, 3), 2, &before);
+    // Four bands, the panel, twelve grip dots, the label, two lines, four
+    // swatches, four edges.
+    ASSERT_EQ(4 + 1 + 12 + 1 + 2 + 4 + 4, before.Count);
+    auto changed = [&](void (*change)(FrameOps*, PanelTexts*)) {
+        FrameOps now = before;
+        PanelTexts nowTexts = texts;
+        change(&now, &nowTexts);
+        int r[FrameRectMax][4];
+        int n = ChangedFrameRects(&before, &texts, &now, &nowTexts, l.W, r);
+        std::string out = std::to_string(n);
+        for (int i = 0; i < n; i++)
+            out += " " + std::to_string(r[i][0]) + "," + std::to_string(r[i][1]) + "-" + std::to_string(r[i][2]) +
+                   "," + std::to_string(r[i][3]);
+        return out;
+    };
+    const int y = l.TextY, row = l.TextY + 2 * 12 + 2;  // first line, swatch row
+    auto rect = [](int a, int b, int c, int d) {
+        return std::to_string(a) + "," + std::to_string(b) + "-" + std::to_string(c) + "," + std::to_string(d);
+    };
+    EXPECT_EQ("0", changed([](FrameOps*, PanelTexts*) {}));
+    // A text reaches a line above and below and to the right edge.
+    EXPECT_EQ("1 " + rect(3 - 13, y + 12 - 13, 301, y + 36 + 1),
+              changed([](FrameOps*, PanelTexts* t) { strcpy(t->Lines[1], "Mouse  7,6"); }));
+    // The current colour's swatch, one pixel round it.
+    EXPECT_EQ("1 " + rect(2, row - 1, 3 + 16 + 1, row + 16 + 1), changed([](FrameOps* o, PanelTexts*) {
+                  for (int i = 0; i < o->Count; i++)
+                      if (o->Ops[i].Kind == FrameOpBox && o->Ops[i].Colour == MakeColor(1, 2, 3))
+                          o->Ops[i].Colour = MakeColor(9, 9, 9);
+              }));
+    // A swatch moving down: its old and new places meet and merge.
+    EXPECT_EQ("1 " + rect(20, row - 1, 20 + 18, row + 16 + 4), changed([](FrameOps* o, PanelTexts*) {
+                  o->Ops[4 + 1 + 12 + 1 + 2 + 1].Y += 3;
+              }));
+    EXPECT_EQ("-1", changed([](FrameOps* o, PanelTexts*) { o->Count--; }));
+    // More separate places than there is room for: one around them all.
+    EXPECT_EQ("1 " + rect(3 - 13, -1, 302, 263), changed([](FrameOps* o, PanelTexts*) {
+                  for (int i = 0; i < o->Count; i++)
+                      o->Ops[i].Colour ^= 1;
+              }));
 }
 
 TEST(InfoPanelText, LinesForAWindowAndWithoutOneWithinTheirBuffer) {

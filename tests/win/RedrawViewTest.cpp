@@ -249,6 +249,70 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
                 img.At(3 + 15 * 18 + 8, rowY + 8) == Back);
 }
 
+// A redraw draws again only the rows around the image where a shape or a
+// text changed; the picture is the same as one drawn whole at each step.
+TEST_F(RedrawViewTest, RedrawingOnlyTheChangedRowsGivesTheWholePicture) {
+    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7, gSettings.HistoryCount = 4, gSettings.DispGrid = 1;
+    const std::string longTitle = "pattern " + std::string(60, 'w');
+    const struct { const char* what; int px, py; void (*change)(const std::string&); } steps[] = {
+        {"start", MidX, MidY, [](const std::string&) {}},
+        {"pointer moved a pixel", MidX + 1, MidY, [](const std::string&) {}},
+        {"onto another window", 300, 200, [](const std::string&) {}},
+        {"colours from the pointer", 300, 201, [](const std::string&) { gSettings.BackColorMode = 1; }},
+        {"back, a title past the right edge", MidX, MidY, [](const std::string& t) { SetWindowTextA(patterns_[2], t.c_str()); }},
+        {"zoom 12", MidX, MidY + 1, [](const std::string&) { gSettings.Zoom = 12; }},
+        {"a swatch more", MidX, MidY + 2, [](const std::string&) { gSettings.HistoryCount = 5; }},
+    };
+    for (const auto& step : steps) {
+        step.change(longTitle);
+        PixelImage partly = Redraw(step.px, step.py);
+        ForgetDrawnView();
+        RedrawView(hwnd_);
+        PixelImage whole = ReadPixels(gApp.BackBufferDC, 0, 0, W, H);
+        int bad = 0;
+        for (int y = 0; y < H; y++)
+            for (int x = 0; x < W; x++)
+                bad += partly.At(x, y) != whole.At(x, y);
+        EXPECT_EQ(0, bad) << step.what;
+    }
+    SetWindowTextA(patterns_[2], "pattern");
+}
+
+// The user line samples only the window fields its tokens print; what a
+// window keeps for life is read again when another window is under the
+// pointer.
+TEST_F(RedrawViewTest, UserLineReadsTheFieldsItPrintsAndAnotherWindowsAfresh) {
+    HWND button = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "BUTTON", "press",
+                                  WS_POPUP | WS_VISIBLE, 100, 100, 80, 40, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return WindowFromPoint(POINT{120, 120}) == button; }, 5000));
+    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7;
+    strcpy(gSettings.DispInfoUserFormat, "[CLASSNAME] [TEXT] [EXENAME]");
+    const PointInfo& v = gApp.ViewPointInfo;
+    std::string seen;
+    for (POINT p : {POINT{MidX, MidY}, POINT{120, 120}, POINT{MidX, MidY}}) {
+        gApp.ViewPointInfo.Pid = 77;  // no token prints it
+        Redraw(p.x, p.y);
+        seen += std::string(v.ClassName) + " " + v.Text + " " + v.ExeName + " " + std::to_string(v.Pid) + "|";
+    }
+    DestroyWindow(button);
+    // The button has no module of this process behind it.
+    EXPECT_EQ("MiraboTestPattern pattern inproc_tests.exe 77|Button press - 77|MiraboTestPattern pattern inproc_tests.exe 77|",
+              seen);
+}
+
+// The arrow mark asks no window about the point under it: on the desktop
+// there is always one (the desktop's own where nothing else is), off it
+// there is none.
+TEST_F(RedrawViewTest, AWindowLiesUnderEveryPointOfTheDesktopAndNoneOffIt) {
+    const RECT r = gApp.VirtualScreen;
+    ASSERT_TRUE(r.right > r.left && r.bottom > r.top);
+    const POINT points[] = {{r.left, r.top},      {r.right - 1, r.bottom - 1}, {10, r.bottom - 1},
+                            {r.left - 1, r.top},  {r.right, r.top},            {r.left, r.bottom},
+                            {-30000, -30000}};
+    for (const POINT& p : points)
+        EXPECT_EQ(PtInRect(&r, p) != 0, WindowFromPoint(p) != nullptr) << p.x << "," << p.y;
+}
+
 TEST_F(RedrawViewTest, SamplePointFillsColourWindowAndModuleOrDashesWithoutAWindow) {
     PointInfo i = Sample(600, 400);
     EXPECT_TRUE(i.Color == PatternColor(600, 400) && RGB(i.Red, i.Green, i.Blue) == i.Color);
@@ -387,6 +451,70 @@ TEST(MainWnd, SavedStateShapesItResizesRedrawsOnTicksAndClicksHideShowAndCloseIt
     EXPECT_TRUE(!IsWindow(hwnd) && !gApp.ScreenDC && !gApp.BackBufferDC && !gApp.BackBufferBitmap && !gApp.ViewFont &&
                 !HasTrayIcon(hwnd));
     CloseMainWindow(nullptr);
+}
+
+// A window of one colour, kept in its user data.
+LRESULT CALLBACK SolidProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    SetDCBrushColor(dc, (COLORREF)GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    FillRect(dc, &ps.rcPaint, (HBRUSH)GetStockObject(DC_BRUSH));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+// The periodic redraw draws nothing while nothing changes, yet a screen
+// that changes under a still pointer shows within one interval, also
+// where the pointer's own pixel stays the same, and a command that
+// changes a setting redraws at once.
+TEST(MainWnd, SkippedRedrawsNeverHideAChangeAndCommandsRedrawAtOnce) {
+    HWND hwnd = OpenMainWindow(W, H);
+    KillTimer(hwnd, 101);  // the ticks come from here
+    gApp.WindowVisible = 1;  // they only work for a visible view; the window itself stays hidden
+    WNDCLASSA wc = {0, SolidProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestSolid"};
+    RegisterClassA(&wc);
+    // The pointer rests on a still window; the one left of it changes.
+    HWND solids[2];
+    auto paint = [&](int i, COLORREF c) {
+        SetWindowLongPtrA(solids[i], GWLP_USERDATA, (LONG_PTR)c);
+        InvalidateRect(solids[i], nullptr, FALSE);
+        return WaitUntil([&] { return ReadPixels(nullptr, 600 + 140 * i, 450, 1, 1).At(0, 0) == c; }, 5000);
+    };
+    for (int i = 0; i < 2; i++) {
+        solids[i] = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP,
+                                    560 + 140 * i, 400, 140 + 60 * i, 200, nullptr, nullptr, wc.hInstance, nullptr);
+        ShowWindow(solids[i], SW_SHOWNOACTIVATE);
+        ASSERT_TRUE(paint(i, RGB(10, 200, 30 + 100 * i)));
+    }
+    SetCursorPos(750, 500);
+    auto ticks = [&](int n) {
+        for (int i = 0; i < n; i++)
+            SendMessageA(hwnd, WM_TIMER, 101, 0);
+    };
+    // Cells (20, 20) and (20, 129) show screen pixels (685, 445) and (685, 500).
+    auto left = [] { return GetPixel(gApp.BackBufferDC, 20, 129); };
+    auto probe = [] { return GetPixel(gApp.BackBufferDC, 20, 20); };
+    ticks(20);
+    EXPECT_EQ(RGB(10, 200, 30), left());
+    SetPixel(gApp.BackBufferDC, 20, 20, RGB(255, 0, 255));
+    ticks(20);  // two intervals with nothing changed
+    EXPECT_EQ(RGB(255, 0, 255), probe());
+
+    ASSERT_TRUE(paint(0, RGB(200, 40, 90)));
+    int n = 0;
+    for (; n < 10 && left() != RGB(200, 40, 90); n++)
+        ticks(1);
+    EXPECT_TRUE(left() == RGB(200, 40, 90) && probe() == RGB(200, 40, 90)) << n;
+
+    SetPixel(gApp.BackBufferDC, 20, 20, RGB(255, 0, 255));
+    SendMessageA(hwnd, WM_COMMAND, CmdGrid, 0);  // every cell gets its top and left line
+    EXPECT_EQ(RGB(136, 136, 136), GetPixel(gApp.BackBufferDC, 21, 100));
+    EXPECT_NE(RGB(255, 0, 255), probe());
+    for (HWND w : solids)
+        DestroyWindow(w);
+    CloseMainWindow(hwnd);
 }
 
 // Logging off saves the settings as closing does, and lets Windows go on; a

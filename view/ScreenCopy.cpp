@@ -1,0 +1,104 @@
+#include "view/ScreenCopy.h"
+
+#include <string.h>
+
+// One copy: a memory DC with a 32-bit top-down DIB section selected, and
+// the area it last read.
+struct CopySurface {
+    HDC Dc;
+    HBITMAP Bitmap;
+    HGDIOBJ Replaced;
+    uint32_t* Bits;
+    int Width, Height;  // of the DIB
+    int X, Y, W, H;     // the area read; W 0 when nothing valid
+};
+
+static CopySurface gCopies[2];
+static int gLatest;  // index of the latest copy
+
+static void FreeSurface(CopySurface* s) {
+    if (s->Dc) {
+        SelectObject(s->Dc, s->Replaced);
+        DeleteDC(s->Dc);
+    }
+    if (s->Bitmap)
+        DeleteObject(s->Bitmap);
+    memset(s, 0, sizeof(*s));
+}
+
+// A DIB of exactly w x h, so that its rows are w pixels apart.
+static int SizeSurface(CopySurface* s, int w, int h) {
+    if (s->Dc && s->Width == w && s->Height == h)
+        return 1;
+    FreeSurface(s);
+    BITMAPINFO bi;
+    memset(&bi, 0, sizeof(bi));
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    s->Dc = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    s->Bitmap = s->Dc ? CreateDIBSection(s->Dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    if (!s->Bitmap || !bits) {
+        FreeSurface(s);
+        return 0;
+    }
+    s->Replaced = SelectObject(s->Dc, s->Bitmap);
+    s->Bits = (uint32_t*)bits;
+    s->Width = w;
+    s->Height = h;
+    return 1;
+}
+
+int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, int inside) {
+    gLatest ^= 1;
+    CopySurface* s = &gCopies[gLatest];
+    s->W = 0;
+    if (!screenDC || w <= 0 || h <= 0 || !SizeSurface(s, w, h))
+        return 0;
+    size_t bytes = (size_t)w * (size_t)h * 4;
+    if (!inside)
+        memset(s->Bits, 0, bytes);
+    int ok = BitBlt(s->Dc, 0, 0, w, h, screenDC, x, y, SRCCOPY);
+    GdiFlush();  // the bits are read directly
+    if (!ok) {
+        memset(s->Bits, 0, bytes);
+        return 0;
+    }
+    s->X = x;
+    s->Y = y;
+    s->W = w;
+    s->H = h;
+    return 1;
+}
+
+HDC ScreenCopyDC() {
+    return gCopies[gLatest].Dc;
+}
+
+int ScreenCopyPixel(int px, int py, int screenW, int screenH, uint32_t* color) {
+    const CopySurface& s = gCopies[gLatest];
+    if (s.W == 0 || px < 0 || py < 0 || px >= screenW || py >= screenH || px < s.X || py < s.Y ||
+        px >= s.X + s.W || py >= s.Y + s.H)
+        return 0;
+    // DIB pixels are 0x00RRGGBB, colour references 0x00BBGGRR.
+    uint32_t v = s.Bits[(size_t)(py - s.Y) * (size_t)s.Width + (size_t)(px - s.X)];
+    *color = ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
+    return 1;
+}
+
+int ScreenCopyUnchanged() {
+    const CopySurface& a = gCopies[gLatest];
+    const CopySurface& b = gCopies[gLatest ^ 1];
+    return a.W != 0 && a.X == b.X && a.Y == b.Y && a.W == b.W && a.H == b.H &&
+           memcmp(a.Bits, b.Bits, (size_t)a.W * (size_t)a.H * 4) == 0;
+}
+
+void ReleaseScreenCopy() {
+    FreeSurface(&gCopies[0]);
+    FreeSurface(&gCopies[1]);
+    gLatest = 0;
+}
