@@ -112,6 +112,8 @@ static void Keys_OnInitDialog(HWND page) {
     ClearCopyKeys(&gPage.WorkCopyKeys);
     gPage.Complete = 1;
     RecountCopyKeys(&gSettings, &gCopyKeys);
+    // Drawn once when all rows are in (row by row, a long list takes long).
+    SendMessageA(KeyList(page), WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < gSettings.CopyKeyCount; i++) {
         CopyKey key;
         if (!GetCopyKey(&gCopyKeys, i, &key) || !InsertCopyKey(&gPage.WorkCopyKeys, i, &key)) {
@@ -123,6 +125,7 @@ static void Keys_OnInitDialog(HWND page) {
         }
         SetRowTexts(page, i, key, true);
     }
+    SendMessageA(KeyList(page), WM_SETREDRAW, TRUE, 0);
     if (gPage.Complete && gSettings.CopyKeyCount > 0)
         SelectRow(page, 0);
     ShowButtons(page);
@@ -211,8 +214,15 @@ static INT_PTR Keys_OnCommand(HWND page, int id) {
 
 static INT_PTR Keys_OnNotify(HWND page, const NMHDR* hdr) {
     if (hdr->idFrom == IDC_KEYS_LIST) {
+        const NMLISTVIEW* change = (const NMLISTVIEW*)hdr;
         switch (hdr->code) {
         case LVN_ITEMCHANGED:
+            // Only a change of the selection counts (each new row reports
+            // a change as well).
+            if (!(change->uChanged & LVIF_STATE) || !((change->uNewState ^ change->uOldState) & LVIS_SELECTED))
+                return FALSE;
+            ShowButtons(page);
+            return FALSE;
         case NM_CLICK:
         case NM_RCLICK:
             ShowButtons(page);
