@@ -227,53 +227,6 @@ TEST(CopyKeysPage, AddStopsAtTheMostKeys) {
     ClearCopyKeys(&work);
 }
 
-// OK: the live list takes the working keys in their order with hotkey
-// identifiers from 32772, the working list is empty, the count follows.
-TEST(CopyKeysPage, CommitNumbersTheHotkeys) {
-    CopyKeyList live = nullptr, work = nullptr;
-    CopyKey k;
-    InitCopyKey(&k);
-    k.HotkeyId = 7;
-    InsertCopyKey(&live, 0, &k);
-    for (char name : {'a', 'b', 'c'}) {
-        k.Format[0] = name;
-        InsertCopyKey(&work, -1, &k);
-    }
-    Settings s = {};
-    CommitCopyKeys(&live, &work, &s);
-    EXPECT_EQ(nullptr, work);
-    EXPECT_EQ(3, s.CopyKeyCount);
-    for (int i = 0; i < 3; i++) {
-        ASSERT_TRUE(GetCopyKey(&live, i, &k));
-        EXPECT_EQ('a' + i, k.Format[0]);
-        EXPECT_EQ(32772 + i, k.HotkeyId);
-    }
-    ClearCopyKeys(&live);
-}
-
-// Column 1 of a row: a text key's sample, an image key's size and options.
-TEST(CopyKeysPage, SampleColumn) {
-    const struct { int kind; const char* format; int invert, gradient; const char* text; } cases[] = {
-        {CopyKindText, "[DECR]/[HEX02G]", 1, 4, "255/FF"},
-        {CopyKindImage, "[DECR]", 1, 4, "32*32 反転↑グラデーション"},
-        {CopyKindImage, "", 0, 0, "32*32"},
-        {CopyKindImage, "", 0, 1, "32*32 →グラデーション"},
-        {CopyKindImage, "", 1, 0, "32*32 反転"},
-        {CopyKindImage, "", 2, 5, "32*32"},  // other values add nothing
-        {CopyKindSeparator, "[DECR]", 1, 1, ""},
-    };
-    PointInfo p = Sample();
-    for (const auto& c : cases) {
-        CopyKey k;
-        InitCopyKey(&k);
-        k.Kind = c.kind, k.Invert = c.invert, k.Gradient = c.gradient;
-        strcpy(k.Format, c.format);
-        char out[CopyKeySampleSize];
-        FormatCopyKeySample(&k, &p, out);
-        EXPECT_STREQ(c.text, out);
-    }
-}
-
 // Templates as words: the fixed part, menu, class, title, then the font.
 std::vector<uint16_t> Words(std::initializer_list<uint16_t> head, std::u16string rest) {
     std::vector<uint16_t> w(head);

@@ -74,31 +74,42 @@ std::string Buttons(HWND page) {
     return s;
 }
 
+// Real clicks ("click 3", "click --repeat 2 1") at a point of the screen.
+// The pointer comes from beside the point: a move to where the pointer is
+// already never ends (--sync waits for a move).
+void ClickAt(int x, int y, const std::string& click) {
+    Xdotool("mousemove --sync " + std::to_string(x + 7) + " " + std::to_string(y + 7) + " mousemove --sync " +
+            std::to_string(x) + " " + std::to_string(y) + " " + click);
+}
+
 // The editor on the selected row by the Edit button, or on the row by a
-// double click (the pointer moves away first: X makes no click of a move
-// to where it is); null when it did not open.
+// double click; null when it did not open.
 HWND OpenEditor(const MiraboProcess& p, HWND page, int row, bool doubleClick = false) {
-    if (doubleClick) {
-        RECT rc = ListRowRect(GetDlgItem(page, IDC_KEYS_LIST), row);
-        Xdotool("mousemove --sync 1 1 mousemove --sync " + std::to_string((rc.left + rc.right) / 2) + " " +
-                std::to_string((rc.top + rc.bottom) / 2) + " click --repeat 2 1");
-    } else {
+    RECT rc = ListRowRect(GetDlgItem(page, IDC_KEYS_LIST), row);
+    if (doubleClick)
+        ClickAt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, "click --repeat 2 1");
+    else
         PostClick(page, IDC_KEYS_EDIT);
-    }
     std::string caption = "取得キー情報の変更 [" + std::to_string(row) + "]";
     HWND editor = WaitForWindowOf(p, "#32770", caption.c_str(), doubleClick ? 3000 : 10000);
-    if (editor && !FocusWindow(editor, "取得キー情報の変更.*"))
-        return nullptr;
-    return editor;
+    return editor && FocusWindow(editor, "取得キー情報の変更.*") ? editor : nullptr;
 }
 
 // A click on the list below its rows.
 void ClickUnderRows(HWND list) {
     RECT rc;
     GetWindowRect(list, &rc);
-    Xdotool("mousemove --sync 1 1 mousemove --sync " + std::to_string((rc.left + rc.right) / 2) + " " +
-            std::to_string(rc.bottom - 12) + " click 1");
+    ClickAt((rc.left + rc.right) / 2, rc.bottom - 12, "click 1");
     WaitUntil([&] { return ListSelection(list) == -1; }, 3000);
+}
+
+// Whether a popup menu is open.
+bool MenuShown() {
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, "#32768", nullptr)))
+        if (IsWindowVisible(w))
+            return true;
+    return false;
 }
 
 int FieldKey(HWND editor, int field) {
@@ -128,7 +139,12 @@ void ExpectIni(const std::string& ini, std::initializer_list<std::pair<const cha
 struct OptionsE2E : ::testing::Test {
     MiraboProcess p;
     std::string dir;
-    void TearDown() override { EndMirabo(&p); }
+    HWND other = nullptr;  // a window of another program
+    void TearDown() override {
+        EndMirabo(&p);
+        UnregisterHotKey(nullptr, 1);
+        DestroyWindow(other);
+    }
 
     // Starts the program over the given settings file.
     void Start(const char* name, const std::string& ini) {
@@ -411,8 +427,8 @@ TEST_F(OptionsE2E, TokenMenuInsertsTheChosenTokenUndoably) {
 // at once by hotkey, shortcut and capture menu, and system.ini holds them in
 // their new order.
 TEST_F(OptionsE2E, CopyKeysBuiltFromAnEmptyListWorkAtOnce) {
-    HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "mirabo-other", WS_POPUP | WS_VISIBLE, 450, 100, 60, 60,
-                                 nullptr, nullptr, nullptr, nullptr);
+    other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "mirabo-other", WS_POPUP | WS_VISIBLE, 450, 100, 60, 60,
+                            nullptr, nullptr, nullptr, nullptr);
     // Ctrl+Alt+F8 taken, as by another program.
     ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F8));
     Start("options-keys", "[System]\r\nInvalidHotkey=0\r\nEndDispoption=2\r\n[CopyKey]\r\n");
@@ -449,8 +465,8 @@ TEST_F(OptionsE2E, CopyKeysBuiltFromAnEmptyListWorkAtOnce) {
     EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, false));
     // The right-click menu's second entry, Enter.
     GetWindowRect(GetDlgItem(editor, IDC_KEY_SHORTCUT), &rc);
-    Xdotool("mousemove --sync " + std::to_string(rc.left + 8) + " " + std::to_string(rc.top + 4) + " click 3");
-    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(FindWindowA("#32768", nullptr)) != 0; }, 5000));
+    ClickAt(rc.left + 8, rc.top + 4, "click 3");
+    ASSERT_TRUE(WaitUntil(MenuShown, 5000));
     PumpMessages(300);
     Xdotool("key --delay 100 Down Down Return");
     EXPECT_TRUE(WaitUntil([&] { return FieldKey(editor, IDC_KEY_SHORTCUT) == VK_RETURN; }, 3000));
@@ -548,7 +564,7 @@ TEST_F(OptionsE2E, CopyKeysBuiltFromAnEmptyListWorkAtOnce) {
     ASSERT_TRUE(Xdotool("key ctrl+k"));
     EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "shortcut-A"; }, 5000)) << ClipboardText();
     ASSERT_TRUE(Xdotool("key space"));
-    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(FindWindowA("#32768", nullptr)) != 0; }, 5000));
+    ASSERT_TRUE(WaitUntil(MenuShown, 5000));
     PumpMessages(300);
     ASSERT_TRUE(Xdotool("key --delay 100 Down Return"));
     EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "hotkey-B"; }, 5000)) << ClipboardText();
@@ -558,8 +574,6 @@ TEST_F(OptionsE2E, CopyKeysBuiltFromAnEmptyListWorkAtOnce) {
                                           "Key=0,shortcut-A,32,32,0,0,587,0\r\nKey=1,,1,999,1,4,0,0\r\n\r\n"))
         << ini;
     EXPECT_EQ("2", IniValue(ini, "EndDispoption"));
-    UnregisterHotKey(nullptr, 1);
-    DestroyWindow(other);
 }
 
 }  // namespace
