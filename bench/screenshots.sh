@@ -1,7 +1,8 @@
 #!/bin/sh
 # Screenshots of the view over a colourful test picture: the default view
 # (the real program) and the grid with the information panel at 8x; then
-# the four pages of the options sheet and the capture-key editor.
+# the four pages of the options sheet and the capture-key editor; the
+# context menu and the capture menu.
 # Run inside a Wine environment:
 #   tools/with-wine.sh bench/screenshots.sh [output folder]
 set -eu
@@ -24,6 +25,17 @@ shoot() {
     xwd -root -silent | convert xwd:- -crop "$crop" +repage "$out/$name.png"
     kill $pid
     wait $pid 2>/dev/null || true
+    gone
+}
+
+# Waits until no window of the program is left (a killed Wine process
+# takes a moment to take its windows along).
+gone() {
+    i=0
+    while xdotool search --name '^Mirabo$' >/dev/null 2>&1 && [ $i -lt 50 ]; do
+        sleep 0.2
+        i=$((i + 1))
+    done
 }
 
 cp "$root/build/win64/mirabo.exe" "$dir/mirabo.exe"
@@ -42,8 +54,8 @@ printf '[System]\r\nDispMouseDownInfo=1\r\nWindowAlpha=1\r\nOpacity=80\r\n[CopyK
     'Key=2,,0,0,0,0,0,0' 'Key=1,,32,32,1,4,579,0' 'Key=0,\\4 \\2,32,32,0,0,49,2120' >"$dir/system.ini"
 /usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
-xdotool search --sync --name '^Mirabo$' windowfocus --sync key alt+o
-sheet=$(xdotool search --sync --name 'オプション' | head -1)
+xdotool search --sync --onlyvisible --name '^Mirabo$' windowfocus --sync key alt+o
+sheet=$(xdotool search --sync --onlyvisible --name 'オプション' | head -1)
 xdotool windowfocus --sync "$sheet"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$sheet")"
@@ -70,6 +82,46 @@ sleep 1
 xdotool key shift+Tab Right
 sleep 1
 shoot_sheet options-other
+kill $pid
+wait $pid 2>/dev/null || true
+gone
+
+# The screen with the popup menus on it. Their windows save what lies under
+# them, which Xvfb shows black on the root window, so each is taken from
+# its own X window and laid over the root's picture, lowest first.
+shoot_menus() {
+    xwd -root -silent | convert xwd:- "$dir/root.png"
+    for w in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' | tac); do
+        info=$(xwininfo -id "$w")
+        case "$info" in *IsViewable*"Override Redirect State: yes"*) ;; *) continue ;; esac
+        at=$(echo "$info" | sed -n 's/.*-geometry [0-9]*x[0-9]*+\([0-9]*\)+\([0-9]*\).*/+\1+\2/p')
+        xwd -id "$w" -silent | convert xwd:- "$dir/menu.png"
+        convert "$dir/root.png" "$dir/menu.png" -geometry "$at" -composite "$dir/root.png"
+    done
+    convert "$dir/root.png" -crop "$2" +repage "$out/$1.png"
+}
+
+# The menus over the built-in capture keys (no system.ini), the pointer on
+# the rose: Alt+Space opens the context menu at the window's corner (Down
+# and Right open its zoom submenu), Space the capture menu at the pointer.
+rm -f "$dir/system.ini"
+xdotool mousemove 700 520
+/usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+main=$(xdotool search --sync --onlyvisible --name '^Mirabo$' | head -1)
+sleep 2
+xdotool windowfocus --sync "$main" key alt+space
+sleep 1
+xdotool key Down Right
+sleep 1
+shoot_menus context-menu 420x300+90+90
+xdotool key Escape Escape
+sleep 1
+xdotool windowfocus --sync "$main" key space
+sleep 1
+shoot_menus capture-menu 900x700+90+90
+xdotool key Escape
+sleep 1
 kill $pid
 wait $pid 2>/dev/null || true
 
