@@ -61,6 +61,8 @@ PixelImage ReadPixels(HDC dc, int x, int y, int w, int h) {
     BitBlt(mem, 0, 0, w, h, src, x, y, SRCCOPY);
     GdiFlush();
     PixelImage image{w, std::vector<DWORD>((DWORD*)bits, (DWORD*)bits + (size_t)w * h)};
+    for (DWORD& v : image.Bits)
+        v &= 0xFFFFFF;  // drawing may leave anything in the byte above the colour
     DeleteDC(mem);  // which lets go of the bitmap
     DeleteObject(dib);
     if (!dc)
