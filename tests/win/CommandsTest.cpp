@@ -145,7 +145,7 @@ std::string Describe(HMENU menu) {
     return out;
 }
 
-TEST_F(Shell, ContextMenuShowsItemsChecksAndGreyState) {
+TEST_F(Shell, ContextMenuShowsItemsChecksAndGreyStateTheCaptureMenuEveryKey) {
     gApp.OsVersionCode = 5, gSettings.WindowAlpha = 1;
     HMENU menu = CreateContextMenu();
     EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005*|グリッド(&G)\tAlt+G=41006|"
@@ -169,14 +169,13 @@ TEST_F(Shell, ContextMenuShowsItemsChecksAndGreyState) {
               Describe(menu));
     EXPECT_EQ(std::string::npos, Describe(GetSubMenu(menu, 0)).find('*'));
     DestroyMenu(menu);
-}
 
-TEST_F(Shell, CaptureMenuListsEveryKeyOverTheSampleWithItsIndexPlusOne) {
+    // The capture menu lists every key over the sample with its index plus one.
     AddKey(CopyKindText, 1, "#[HEX02R][HEX02G][HEX02B]");
     AddKey(CopyKindSeparator, 1);
     AddKey(CopyKindImage, 4);
     gApp.CapturePointInfo.Red = 255, gApp.CapturePointInfo.Green = 128, gApp.CapturePointInfo.Blue = 0;
-    HMENU menu = CreateCaptureMenu();
+    menu = CreateCaptureMenu();
     EXPECT_EQ("テキスト\t#FF8000=1|-|画像\t4*1=3|", Describe(menu));
     DestroyMenu(menu);
 }

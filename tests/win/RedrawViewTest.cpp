@@ -187,19 +187,15 @@ TEST_F(RedrawViewTest, CapturesTakeThePointersPixelAndShowTheSwatchAtOnceAlsoWhe
     char want[8];
     snprintf(want, sizeof(want), "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
     EXPECT_EQ(want, ClipboardText());
-    std::atomic<int> state{0};  // 1 while another thread holds the clipboard
-    std::thread holder([&] {
-        state = OpenClipboard(nullptr) ? 1 : 3;
-        while (state == 1)
-            Sleep(1);
-        CloseClipboard();
-    });
-    while (state == 0)
-        Sleep(1);
-    EXPECT_EQ(1, state.load());
-    EXPECT_EQ(0, RunCopyKey(hwnd_, 0));
-    state = 2;
-    holder.join();
+    // Held by this thread, which answers the capture's questions to its
+    // windows while it waits.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    std::atomic<int> placed{-1};
+    std::thread capture([&] { placed = RunCopyKey(hwnd_, 0); });
+    WaitUntil([&] { return placed != -1; }, 5000);
+    capture.join();
+    CloseClipboard();
+    EXPECT_EQ(0, placed.load());
     ClearCopyKeys(&gCopyKeys);
     EXPECT_EQ(2, gSettings.HistoryCount);
     EXPECT_EQ(c, GetPixel(gApp.BackBufferDC, 2 + 9 + 2 * 18, H - 2 - 9));  // the third swatch
