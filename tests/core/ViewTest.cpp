@@ -213,33 +213,27 @@ TEST(InfoPanelText, LinesForAWindowAndWithoutOneWithinTheirBuffer) {
 }
 
 TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
+    // The order, the count set first (-1: as it is), the colours pushed,
+    // one per letter (its code as red), and the history after as letters.
+    const struct { int order, count; const char *pushed, *history; } steps[] = {
+        {2, -1, "CBAC", "CABC"},  // only 1 moves repeats
+        {2, -1, "abcdefghijklmnopqrst", "tsrqponmlkjihgfedcba"},  // a full history drops its oldest entry
+        // With HistoryOrder a colour found, even at the last place, moves up whole.
+        {1, -1, "a", "atsrqponmlkjihgfedcb"}, {1, 0, "CBAC", "CAB"}, {1, -1, "C", "CAB"},
+        // A count outside the array, only possible from a damaged record, is
+        // brought back inside (beyond the count the old colours stay).
+        {1, 57, "X", "XCABrqponmlkjihgfedc"}, {1, -3, "Y", "Y"}};
     Settings s;
     SetDefaultSettings(&s);
-    // One colour per letter (its code as red); the history read back as letters.
-    auto push = [&s](const char* colours) {
-        for (const char* c = colours; *c; c++)
+    for (const auto& step : steps) {
+        s.HistoryOrder = step.order, s.HistoryCount = step.count == -1 ? s.HistoryCount : step.count;
+        for (const char* c = step.pushed; *c; c++)
             PushHistoryColor(&s, MakeColor(*c, 0, 0));
         std::string out;
         for (int i = 0; i < s.HistoryCount; i++)
             out += (char)ColorRed(s.HistoryColor[i]);
-        return out;
-    };
-    s.HistoryOrder = 2;  // only 1 moves repeats
-    EXPECT_EQ("CABC", push("CBAC"));
-    // A full history drops its oldest entry.
-    EXPECT_EQ("tsrqponmlkjihgfedcba", push("abcdefghijklmnopqrst"));
-    // With HistoryOrder a colour found, even at the last place, moves up whole.
-    s.HistoryOrder = 1;
-    EXPECT_EQ("atsrqponmlkjihgfedcb", push("a"));
-    s.HistoryCount = 0;
-    EXPECT_EQ("CAB", push("CBAC"));
-    EXPECT_EQ("CAB", push("C"));
-    // A count outside the array, only possible from a damaged record, is
-    // brought back inside.
-    s.HistoryCount = 57;
-    EXPECT_EQ(20u, push("X").size());
-    s.HistoryCount = -3;
-    EXPECT_EQ("Y", push("Y"));
+        EXPECT_EQ(step.history, out) << step.pushed;
+    }
 }
 
 TEST(FramelessHitTest, EdgesFourPixelsCornersEightGripSixteen) {

@@ -34,7 +34,7 @@ const std::string kBuiltinKeys =
 // also when that one was hidden or started minimised (which keeps it hidden).
 // The first start finds no system.ini: it runs on the defaults and the
 // built-in keys and saves them.
-TEST(Startup, BorderlessToolWindowWithASingleInstanceEndsWithZero) {
+TEST(Startup, TopmostToolWindowWithASingleInstanceEndsWithZero) {
     std::string dir = MakeRunDir("startup");
     // A window of the test's own holds the foreground until the second start.
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, 0, 0, 0, 0);
@@ -42,18 +42,12 @@ TEST(Startup, BorderlessToolWindowWithASingleInstanceEndsWithZero) {
         MiraboProcess first, second;
         ASSERT_TRUE(StartMirabo(&first, dir, showCmd)) << showCmd;
         const HWND w = first.hwnd;
+        // The title, the place and size and that no frame shifts the
+        // picture the view test checks, the smoke test the title too.
         if (showCmd == SW_SHOWNORMAL) {
             EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) != 0; }, 5000));
-            char title[64] = {};
-            GetWindowTextA(w, title, sizeof(title));
-            EXPECT_STREQ("Mirabo", title);
-            EXPECT_EQ(WS_POPUP, GetWindowLongA(w, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_BORDER));
             const LONG ex = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-            EXPECT_EQ(ex, GetWindowLongA(w, GWL_EXSTYLE) & ex);
-            EXPECT_TRUE(GetClassLongPtrA(w, GCL_STYLE) & CS_DBLCLKS);
-            RECT rc, place = {100, 100, 400, 360};  // no system.ini yet: the default place and size
-            GetWindowRect(w, &rc);
-            EXPECT_TRUE(EqualRect(&rc, &place)) << rc.left << "," << rc.top << " " << rc.right << "," << rc.bottom;
+            EXPECT_TRUE((GetWindowLongA(w, GWL_EXSTYLE) & ex) == ex && (GetClassLongPtrA(w, GCL_STYLE) & CS_DBLCLKS));
             ShowWindow(w, SW_HIDE);  // as the program hides itself
         }
         SetForegroundWindow(other);

@@ -38,11 +38,9 @@ HWND ShowPatternWindow(int x, int y, int w, int h) {
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     // The X server shows the window some time after it is mapped.
     auto shows = [](int px, int py) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == PatternColor(px, py); };
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE)) {
-        PumpFor(20);
-        if (shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE))
+        if (PumpFor(20), shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
             return hwnd;
-    }
     DestroyWindow(hwnd);
     return nullptr;
 }

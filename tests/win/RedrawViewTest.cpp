@@ -257,10 +257,8 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
 TEST_F(RedrawViewTest, RedrawingOnlyTheChangedRowsGivesTheWholePicture) {
     gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7, gSettings.HistoryCount = 4, gSettings.DispGrid = 1;
     const struct { const char* what; int px, py; void (*change)(); } steps[] = {
-        {"start", MidX, MidY, [] {}},
-        {"pointer moved a pixel", MidX + 1, MidY, [] {}},
-        {"onto another window", 300, 200, [] {}},
-        {"colours from the pointer", 300, 201, [] { gSettings.BackColorMode = 1; }},
+        {"start", MidX, MidY, [] {}}, {"pointer moved a pixel", MidX + 1, MidY, [] {}},
+        {"onto another window", 300, 200, [] {}}, {"colours from the pointer", 300, 201, [] { gSettings.BackColorMode = 1; }},
         {"back, a title past the right edge", MidX, MidY,
          [] { SetWindowTextA(patterns_[2], ("pattern " + std::string(60, 'w')).c_str()); }},
         {"zoom 12", MidX, MidY + 1, [] { gSettings.Zoom = 12; }},
@@ -441,17 +439,16 @@ TEST(MainWnd, SavedStateShapesItResizesAndClicksHideShowAndCloseIt) {
     // double click on the icon arrives after its first click and toggles
     // once more; with DoubleClickMin a double click on the window hides
     // it, without it closes the window through a posted WM_CLOSE.
-    auto shown = [&] { return std::to_string(IsWindowVisible(hwnd) != 0) + std::to_string(gApp.WindowVisible); };
-    std::string seen;
-    gApp.WindowVisible = 0;
-    for (LPARAM click : {WM_LBUTTONDOWN, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
-        SendMessageA(hwnd, 0x8001, 201, click);
+    const struct { UINT msg; WPARAM w; LPARAM l; } clicks[] = {{0x8001, 201, WM_LBUTTONDOWN}, {0x8001, 201, WM_LBUTTONDOWN},
+                                                             {0x8001, 201, WM_LBUTTONDBLCLK}, {WM_LBUTTONDBLCLK, 0, 0}};
+    std::string seen;  // the window visible, the flag
+    gApp.WindowVisible = 0, gSettings.DoubleClickMin = 1;
+    for (const auto& c : clicks) {
+        SendMessageA(hwnd, c.msg, c.w, c.l);
         PumpMessages(30);
-        seen += shown() + " ";
+        seen += std::to_string(IsWindowVisible(hwnd) != 0) + std::to_string(gApp.WindowVisible) + " ";
     }
-    gSettings.DoubleClickMin = 1;
-    SendMessageA(hwnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 100));
-    EXPECT_EQ("11 00 11 00", seen + shown());
+    EXPECT_EQ("11 00 11 00 ", seen);
     gSettings.DoubleClickMin = 0;
     SendMessageA(hwnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 100));
     EXPECT_TRUE(IsWindow(hwnd));
