@@ -1,7 +1,7 @@
 #!/bin/sh
 # Screenshots of the view over a colourful test picture: the default view
 # (the real program) and the grid with the information panel at 8x; then
-# the three pages of the options sheet.
+# the four pages of the options sheet and the capture-key editor.
 # Run inside a Wine environment:
 #   tools/with-wine.sh bench/screenshots.sh [output folder]
 set -eu
@@ -34,8 +34,12 @@ shoot screenshot-grid 440x440+90+90 655 588 \
     /usr/lib/wine/wine64 "$root/build/win64/view_demo.exe" zoom=8 grid panel cursor=3 size=420x420
 
 # The options sheet, opened by Alt+O over settings that leave its boxes
-# enabled. Shift+Tab reaches the tabs, Right turns to the next page.
-printf '[System]\r\nDispMouseDownInfo=1\r\nWindowAlpha=1\r\nOpacity=80\r\n' >"$dir/system.ini"
+# enabled and a few capture keys of every kind (the first key's Ctrl+C is
+# the fourth one's too, which the editor marks). Shift+Tab reaches the
+# tabs, Right turns to the next page.
+printf '[System]\r\nDispMouseDownInfo=1\r\nWindowAlpha=1\r\nOpacity=80\r\n[CopyKey]\r\n%s\r\n%s\r\n%s\r\n%s\r\n%s\r\n' \
+    'Key=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,579,1656' 'Key=0,RGB([DECR]\, [DECG]\, [DECB]),32,32,0,0,0,0' \
+    'Key=2,,0,0,0,0,0,0' 'Key=1,,32,32,1,4,579,0' 'Key=0,\\4 \\2,32,32,0,0,49,2120' >"$dir/system.ini"
 /usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
 xdotool search --sync --name '^Mirabo$' windowfocus --sync key alt+o
@@ -51,6 +55,19 @@ xdotool key shift+Tab Right
 sleep 1
 shoot_sheet options-window
 xdotool key Right
+sleep 1
+shoot_sheet options-copykeys
+# The editor on the first key (Alt+E). Its window class saves what lies
+# under it, and Xvfb then shows it black on the root window: it is taken
+# from its own X window.
+xdotool key alt+e
+editor=$(xdotool search --sync --name '取得キー情報の変更' | head -1)
+sleep 1
+xwd -id "$editor" -silent | convert xwd:- "$out/copykey-editor.png"
+xdotool key Escape
+xdotool windowfocus --sync "$sheet"
+sleep 1
+xdotool key shift+Tab Right
 sleep 1
 shoot_sheet options-other
 kill $pid

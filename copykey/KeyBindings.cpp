@@ -113,6 +113,26 @@ void BuildFixedAccelEntries(AccelEntry* out) {
     }
 }
 
+// An accelerator's flags in the high byte and its key in the low byte, as
+// the built-in table writes them.
+static int AccelKeyCode(int combo) {
+    return AccelFlagsFromCombo(combo) << 8 | KeyComboKey(combo);
+}
+
+int ShortcutClashes(CopyKeyList* list, int ownIndex, int shortcut) {
+    if (KeyComboKey(shortcut) == 0)
+        return 0;
+    int code = AccelKeyCode(shortcut);
+    for (const FixedAccel& a : FixedAccelTable)
+        if (a.KeyCode == code)
+            return 1;
+    int i = 0;
+    for (const CopyKey* key = *list; key; key = key->Next, i++)
+        if (i != ownIndex && KeyComboKey(key->ShortcutKey) != 0 && AccelKeyCode(key->ShortcutKey) == code)
+            return 1;
+    return 0;
+}
+
 int BuildAccelEntries(CopyKeyList* list, int count, AccelEntry* out) {
     int keys = AccelCopyKeyCount(count);
     for (int i = 0; i < keys; i++) {

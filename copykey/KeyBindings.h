@@ -72,3 +72,11 @@ int BuildAccelEntries(CopyKeyList* list, int count, AccelEntry* out);
 
 // The built-in entries alone; out holds FixedAccelCount entries.
 void BuildFixedAccelEntries(AccelEntry* out);
+
+// 1 when shortcut, as the key editor sets it for the key at ownIndex of
+// list, would be translated for another entry of the merged table: the
+// shortcut of another key of the list (the first one in the table takes
+// it) or a built-in key (which the capture key would silently take from its
+// command). The Windows bit plays no part in accelerators; a shortcut
+// without a virtual key triggers nothing and clashes with nothing.
+int ShortcutClashes(CopyKeyList* list, int ownIndex, int shortcut);

@@ -50,6 +50,8 @@ const NumberField NumberFields[NumberFieldCount] = {
     {IDC_DISP_INTERVAL, IDC_DISP_INTERVAL_SPIN, 10, 5000, 0},
     {IDC_WIN_OPACITY, IDC_WIN_OPACITY_SPIN, OpacityMin, OpacityMax, 3},
     {IDC_WIN_FRAME, IDC_WIN_FRAME_SPIN, 0, 10, 3},
+    {IDC_KEY_WIDTH, IDC_KEY_WIDTH_SPIN, 1, 999, 3},
+    {IDC_KEY_HEIGHT, IDC_KEY_HEIGHT_SPIN, 1, 999, 3},
 };
 
 int ParseFieldNumber(const char* text, int lo, int hi, int* value) {
@@ -67,6 +69,23 @@ int ParseFieldNumber(const char* text, int lo, int hi, int* value) {
         return 0;
     *value = (int)v;
     return 1;
+}
+
+int BoundTypedNumber(const char* text, int lo, int hi) {
+    const char* p = text;
+    while (*p == ' ' || *p == '\t')
+        p++;
+    bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        p++;
+    long long v = 0;
+    // Past hi the value stops growing: it is held, not wrapped.
+    for (; *p >= '0' && *p <= '9'; p++)
+        if (v <= hi)
+            v = v * 10 + (*p - '0');
+    if (negative)
+        v = -v;
+    return v < lo ? lo : v > hi ? hi : (int)v;
 }
 
 int StartPagePosition(int endDispoption, const int* pageIndices, int count) {

@@ -43,6 +43,8 @@ enum NumberFieldId {
     FieldTimerInterval,
     FieldOpacity,
     FieldFrameWidth,
+    FieldImageWidth,
+    FieldImageHeight,
     NumberFieldCount
 };
 extern const NumberField NumberFields[NumberFieldCount];
@@ -51,6 +53,12 @@ extern const NumberField NumberFields[NumberFieldCount];
 // as the edits accept them); 0 for an empty text, other characters, a value
 // outside the range or one too large for an int, leaving *value alone.
 int ParseFieldNumber(const char* text, int lo, int hi, int* value);
+
+// A number typed into an edit that the reader takes as far as it goes:
+// leading blanks, a sign and the leading digits count, no digits give 0;
+// then brought into lo..hi. Digits past what fits an int hold it at hi (or
+// lo, after a minus), never wrap.
+int BoundTypedNumber(const char* text, int lo, int hi);
 
 // The place in the sheet of the page whose index (EndDispoption) is
 // endDispoption, among the indices of the pages shown; the first page

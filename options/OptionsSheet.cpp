@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <stddef.h>
 
+#include "options/CopyKeysPage.h"
 #include "options/DisplayPage.h"
 #include "options/OptionsRules.h"
 #include "options/OtherPage.h"
@@ -21,11 +22,11 @@ struct OptionsPage {
     DLGPROC Proc;
 };
 
-// In tab order. The Copy keys page (index 2) is not built yet, so the sheet
-// shows three pages; a start page of 2 opens on the first one.
+// In tab order.
 const OptionsPage kPages[] = {
     {PageDisplay, "表示", IDD_PAGE_DISPLAY, DisplayPageProc},
     {PageWindow, "ウィンドウ", IDD_PAGE_WINDOW, WindowPageProc},
+    {PageCopyKeys, "取得キー設定", IDD_PAGE_COPYKEYS, CopyKeysPageProc},
     {PageOther, "その他", IDD_PAGE_OTHER, OtherPageProc},
 };
 const int kPageCount = (int)(sizeof(kPages) / sizeof(kPages[0]));

@@ -64,6 +64,51 @@
 #define IDC_WIN_FRAME_PX 1043
 #define IDC_WIN_FRAME_LABEL 1045
 
+// Controls of the Copy keys page (1003).
+#define IDC_KEYS_LIST 1058
+#define IDC_KEYS_ADD 1060
+#define IDC_KEYS_DOWN 1063
+#define IDC_KEYS_DELETE 1065
+#define IDC_KEYS_UP 1067
+#define IDC_KEYS_EDIT 1069
+#define IDC_KEYS_SEPARATOR 1073
+
+// Controls of the capture-key editor (106): the form group with its text
+// part (1074 to 1078) and image part (1079 to 1086 and 1103), the keys group.
+#define IDC_KEY_FORM_GROUP 1068
+#define IDC_KEY_TEXT 1070
+#define IDC_KEY_IMAGE 1072
+#define IDC_KEY_FORMAT_LABEL 1074
+#define IDC_KEY_FORMAT_MENU 1075
+#define IDC_KEY_FORMAT 1076
+#define IDC_KEY_SAMPLE_LABEL 1077
+#define IDC_KEY_SAMPLE 1078
+#define IDC_KEY_SIZE_LABEL 1079
+#define IDC_KEY_WIDTH 1080
+#define IDC_KEY_WIDTH_SPIN 1081
+#define IDC_KEY_HEIGHT 1082
+#define IDC_KEY_HEIGHT_SPIN 1083
+#define IDC_KEY_SIZE_PX 1084
+#define IDC_KEY_INVERT 1085
+#define IDC_KEY_GRADIENT 1086
+#define IDC_KEY_GRADIENT_LABEL 1103
+#define IDC_KEY_KEYS_GROUP 1105
+#define IDC_KEY_SHORTCUT_LABEL 1087
+#define IDC_KEY_SHORTCUT_SHIFT 1088
+#define IDC_KEY_SHORTCUT_CTRL 1089
+#define IDC_KEY_SHORTCUT_ALT 1090
+#define IDC_KEY_SHORTCUT 1091
+#define IDC_KEY_SHORTCUT_CLEAR 1092
+#define IDC_KEY_SHORTCUT_TAKEN 1093
+#define IDC_KEY_HOTKEY_LABEL 1094
+#define IDC_KEY_HOTKEY_SHIFT 1095
+#define IDC_KEY_HOTKEY_CTRL 1096
+#define IDC_KEY_HOTKEY_ALT 1097
+#define IDC_KEY_HOTKEY_WIN 1098
+#define IDC_KEY_HOTKEY 1099
+#define IDC_KEY_HOTKEY_CLEAR 1101
+#define IDC_KEY_HOTKEY_TAKEN 1102
+
 // Controls of the Other page (1005). 1060 and 1067 stand for other
 // controls on the Copy keys page: identifiers are unique per template.
 #define IDC_OTHER_HISTORY_ORDER 1048

@@ -8,6 +8,7 @@
 #include "copykey/CaptureMenuLabel.h"
 #include "copykey/KeyBindings.h"
 #include "copykey/KeyCombo.h"
+#include "options/CopyKeysRules.h"
 
 namespace {
 
@@ -115,17 +116,46 @@ TEST(AccelEntries, KeysWhoseCommandWouldPass65535GetNoEntry) {
     EXPECT_EQ(41001, e[20536].Command);  // Esc, the first built-in key
 }
 
+// The editor's "重複" beside the shortcut: another key's shortcut (the
+// Windows bit plays no part in accelerators) or a built-in key.
+TEST(AccelEntries, ShortcutClashesWithOtherKeysAndTheBuiltInOnes) {
+    CopyKeyList list = nullptr;
+    for (int shortcut : {0x243, 0x200, 0xA44}) {  // Ctrl+C; Ctrl alone; Windows+Ctrl+D
+        CopyKey k;
+        InitCopyKey(&k);
+        k.ShortcutKey = shortcut;
+        InsertCopyKey(&list, -1, &k);
+    }
+    const struct { int own, shortcut, clash; } cases[] = {
+        {1, 0x243, 1}, {0, 0x243, 0}, {1, 0x244, 1}, {2, 0x244, 0}, {2, 0x243, 1}, {1, 0x143, 0},
+        {1, 0x443, 1},   // Alt+C, the cursor mark
+        {1, 0x20, 1},    // Space, the capture menu
+        {1, 0x420, 1},   // Alt+Space, the context menu
+        {1, 0x61, 1},    // Num 1, zoom 1
+        {1, 0x31, 0}, {1, 0x161, 0},
+        {0, 0x200, 0}, {0, 0x600, 0}, {0, 0, 0},  // no key, nothing to clash
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.clash, ShortcutClashes(&list, c.own, c.shortcut)) << c.own << " " << std::hex << c.shortcut;
+    ClearCopyKeys(&list);
+}
+
+// The capture menu's entry and the Copy keys page's sample column: the
+// menu cuts a text preview, the page does not; the page spells the options
+// without the menu's blanks.
 TEST(CaptureMenuLabel, TextPreviewOrImageSizeWithInvertAndGradientArrow) {
     // A preview holds 124 letters and the marker: 127 bytes and the terminator.
-    const std::string hex = "#[HEX02R][HEX02G][HEX02B]", cut = "テキスト\t" + std::string(124, 'a') + "...";
-    const struct { int kind; std::string format; int w, h, invert, gradient; std::string label; } cases[] = {
-        {CopyKindText, hex, 1, 1, 1, 1, "テキスト\t#FF8000"}, {CopyKindText, std::string(200, 'a'), 1, 1, 0, 0, cut},
-        {CopyKindImage, hex, 32, 32, 0, 0, "画像\t32*32"}, {CopyKindImage, "", 4, 8, 0, 1, "画像\t4*8 →グラデーション"},
-        {CopyKindImage, "", 256, 256, 1, 2, "画像\t256*256 色反転 ←グラデーション"},
-        {CopyKindImage, "", 4, 8, 0, 3, "画像\t4*8 ↓グラデーション"},
-        {CopyKindImage, "", 4, 8, 1, 4, "画像\t4*8 色反転 ↑グラデーション"},
-        {CopyKindImage, "", 0, 0, 2, 5, "画像\t0*0"},  // other option values add nothing
-        {CopyKindSeparator, hex, 1, 1, 0, 0, ""}, {3, hex, 1, 1, 0, 0, ""}, {-1, hex, 1, 1, 0, 0, ""}};
+    const std::string hex = "#[HEX02R][HEX02G][HEX02B]", a200(200, 'a'), cut = "テキスト\t" + a200.substr(0, 124) + "...";
+    const struct { int kind; std::string format; int w, h, invert, gradient; std::string label, sample; } cases[] = {
+        {CopyKindText, hex, 1, 1, 1, 1, "テキスト\t#FF8000", "#FF8000"}, {CopyKindText, a200, 1, 1, 0, 0, cut, a200},
+        {CopyKindImage, hex, 32, 32, 0, 0, "画像\t32*32", "32*32"},
+        {CopyKindImage, "", 4, 8, 0, 1, "画像\t4*8 →グラデーション", "4*8 →グラデーション"},
+        {CopyKindImage, "", 256, 256, 1, 2, "画像\t256*256 色反転 ←グラデーション", "256*256 反転←グラデーション"},
+        {CopyKindImage, "", 4, 8, 0, 3, "画像\t4*8 ↓グラデーション", "4*8 ↓グラデーション"},
+        {CopyKindImage, "", 4, 8, 1, 4, "画像\t4*8 色反転 ↑グラデーション", "4*8 反転↑グラデーション"},
+        {CopyKindImage, "", 4, 8, 1, 0, "画像\t4*8 色反転", "4*8 反転"},
+        {CopyKindImage, "", 0, 0, 2, 5, "画像\t0*0", "0*0"},  // other option values add nothing
+        {CopyKindSeparator, hex, 1, 1, 0, 0, "", ""}, {3, hex, 1, 1, 0, 0, "", ""}, {-1, hex, 1, 1, 0, 0, "", ""}};
     PointInfo info = {};
     info.Red = 255, info.Green = 128, info.Blue = 0;
     for (const auto& c : cases) {
@@ -134,6 +164,8 @@ TEST(CaptureMenuLabel, TextPreviewOrImageSizeWithInvertAndGradientArrow) {
         char out[CaptureLabelSize];
         EXPECT_EQ(c.label.empty() ? 0 : 1, FormatCaptureMenuLabel(&k, &info, out)) << c.label;
         EXPECT_EQ(c.label, out);
+        FormatCopyKeySample(&k, &info, out);
+        EXPECT_EQ(c.sample, out);
     }
 }
 

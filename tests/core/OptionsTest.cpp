@@ -1,15 +1,18 @@
 // The options sheet's pure side: the token menu table against the template
 // language, typed numbers, the start page, what the Display page derives,
-// and the font given to the sheet's template.
+// the Copy keys page's operations and buttons, and the font given to the
+// sheet's template.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "options/CopyKeysRules.h"
 #include "options/OptionsRules.h"
 #include "options/TemplateFont.h"
 #include "template/Template.h"
+#include "settings/SettingsText.h"
 #include "template/TokenMenuTable.h"
 
 namespace {
@@ -98,6 +101,17 @@ TEST(OptionsRules, TypedNumbers) {
     EXPECT_EQ(0, value);
 }
 
+// Width and height typed into the editor: bounded to 1..999, never wrapped.
+TEST(OptionsRules, TypedImageSizes) {
+    const std::pair<const char*, int> cases[] = {
+        {"", 1}, {"0", 1}, {"99999", 999}, {"-5", 1}, {"abc", 1}, {"32", 32}, {" +7x", 7}, {"999", 999},
+        {"1000", 999}, {"4294967297", 999}, {"99999999999999999999", 999}, {"-99999999999999999999", 1},
+    };
+    const NumberField& width = NumberFields[FieldImageWidth];
+    for (const auto& [text, size] : cases)
+        EXPECT_EQ(size, BoundTypedNumber(text, width.Min, width.Max)) << text;
+}
+
 TEST(OptionsRules, StartPage) {
     const int threePages[] = {0, 1, 3};
     const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {3, 2}, {2, 0}, {4, 0}, {-1, 0}, {1000000, 0}};
@@ -136,6 +150,81 @@ TEST(OptionsRules, DisplayPageDerivedValues) {
     s.CursorMode = 4, s.HistorySizeY = 100;
     FinishDisplaySettings(&s);
     EXPECT_TRUE(s.CursorMode == 3 && s.HistorySizeY == 100);
+}
+
+// The Copy keys page from an empty list, one operation after the other: the
+// row it reports, the keys' order (a new key is named by the next letter,
+// a separator shows "-") and the buttons for the selection it leaves
+// (Add, Edit, Separator, Delete, Up, dowN; "-" greyed).
+TEST(CopyKeysPage, OperationsOrderAndButtons) {
+    CopyKeyList work = nullptr;
+    auto order = [&] {
+        std::string s;
+        CopyKey k;
+        for (int i = 0; GetCopyKey(&work, i, &k); i++)
+            s += k.Kind == CopyKindSeparator ? '-' : k.Format[0];
+        return s;
+    };
+    auto buttons = [&](int selected) {
+        CopyKeyButtons b = CopyKeyButtonStates(&work, selected);
+        std::string s = "AESDUN";
+        const int on[] = {b.Add, b.Edit, b.Separator, b.Delete, b.Up, b.Down};
+        for (int i = 0; i < 6; i++)
+            if (!on[i])
+                s[i] = '-';
+        return s;
+    };
+    EXPECT_EQ("AES---", buttons(NoRow));
+    char next = 'a';
+    const struct { char op; int selected, row; const char* order; const char* buttons; } steps[] = {
+        {'a', NoRow, 0, "a", "AESD--"},   // the first key
+        {'a', 0, 0, "ba", "AESD-N"},      // before the selected row
+        {'a', NoRow, 2, "bac", "AESDU-"}, // nothing selected: at the end
+        {'s', 1, 1, "b-ac", "A-SDUN"},    // a separator greys Edit
+        {'n', 1, 2, "ba-c", "A-SDUN"},    // row 1 down: 0, 2, 1, 3
+        {'u', 0, NoRow, "ba-c", "AES---"}, {'n', 3, NoRow, "ba-c", "AES---"},  // no move past the ends
+        {'u', 3, 2, "bac-", "AESDUN"},
+        {'d', 3, 2, "bac", "AESDU-"},     // the last row: the new last one
+        {'d', 1, 1, "bc", "AESDU-"},      // a middle row: the same index
+        {'d', 5, NoRow, "bc", "AES---"},  // no such row
+        {'d', 0, 0, "c", "AESD--"}, {'d', 0, NoRow, "", "AES---"},  // the only row
+    };
+    for (const auto& step : steps) {
+        int row = NoRow;
+        if (step.op == 'a' || step.op == 's') {
+            row = InsertNewCopyKey(&work, step.selected, step.op == 'a' ? CopyKindText : CopyKindSeparator);
+            CopyKey k;
+            GetCopyKey(&work, row, &k);
+            EXPECT_TRUE(k.Width == 32 && k.Height == 32 && k.Format[0] == 0 && k.ShortcutKey == 0);
+            k.Format[0] = next++;
+            SetCopyKeyFields(&work, row, CopyFieldFormat, &k);
+        } else if (step.op == 'd') {
+            row = DeleteCopyKey(&work, step.selected);
+        } else {
+            row = MoveCopyKeyStep(&work, step.selected, step.op == 'u');
+        }
+        EXPECT_EQ(step.row, row) << step.op << step.selected;
+        EXPECT_EQ(step.order, order()) << step.op << step.selected;
+        EXPECT_EQ(step.buttons, buttons(row)) << step.op << step.selected;
+    }
+    ClearCopyKeys(&work);
+}
+
+// The list cannot outgrow the identifiers: at the most keys the program
+// numbers, Add and Separator are greyed and insert nothing.
+TEST(CopyKeysPage, AddStopsAtTheMostKeys) {
+    CopyKeyList work = nullptr;
+    CopyKey k;
+    InitCopyKey(&k);
+    for (int i = 0; i < SettingsMaxCopyKeys - 1; i++)
+        InsertCopyKey(&work, 0, &k);
+    EXPECT_TRUE(CopyKeyButtonStates(&work, 0).Add && CopyKeyButtonStates(&work, 0).Separator);
+    EXPECT_EQ(SettingsMaxCopyKeys - 1, InsertNewCopyKey(&work, NoRow, CopyKindSeparator));
+    CopyKeyButtons b = CopyKeyButtonStates(&work, 0);
+    EXPECT_TRUE(!b.Add && !b.Separator && b.Edit && b.Delete);
+    EXPECT_EQ(NoRow, InsertNewCopyKey(&work, 0, CopyKindText));
+    EXPECT_EQ(SettingsMaxCopyKeys, CountCopyKeys(&work));
+    ClearCopyKeys(&work);
 }
 
 // Templates as words: the fixed part, menu, class, title, then the font.

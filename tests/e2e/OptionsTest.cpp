@@ -1,6 +1,7 @@
 // The options sheet of the real program, driven from this process: each
-// page's controls changed as a user would, OK or Cancel pressed, and what
-// the program then shows and saves in system.ini.
+// page's controls and the capture-key editor changed as a user would, OK
+// or Cancel pressed, and what the program then shows, does and saves in
+// system.ini.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -18,7 +19,7 @@
 namespace {
 
 // The positions of the pages in the sheet.
-enum { DisplayTab = 0, WindowTab = 1, OtherTab = 2 };
+enum { DisplayTab = 0, WindowTab = 1, CopyKeysTab = 2, OtherTab = 3 };
 
 // The window's layered alpha; -1 when it is not layered.
 int Alpha(HWND w) {
@@ -62,6 +63,74 @@ bool Centred(HWND sheet) {
     return rc.left == (work.right - (rc.right - rc.left)) / 2 && rc.top == (work.bottom - (rc.bottom - rc.top)) / 2;
 }
 
+// The Copy keys page's buttons as "AESDUN" (Add, Edit, Separator, Delete,
+// Up, dowN), "-" for each greyed one.
+std::string Buttons(HWND page) {
+    std::string s = "AESDUN";
+    const int ids[] = {IDC_KEYS_ADD, IDC_KEYS_EDIT, IDC_KEYS_SEPARATOR, IDC_KEYS_DELETE, IDC_KEYS_UP, IDC_KEYS_DOWN};
+    for (int i = 0; i < 6; i++)
+        if (!Enabled(page, ids[i]))
+            s[i] = '-';
+    return s;
+}
+
+// Real clicks ("click 3", "click --repeat 2 1") at a point of the screen.
+// The pointer comes from beside the point: a move to where the pointer is
+// already never ends (--sync waits for a move).
+void ClickAt(int x, int y, const std::string& click) {
+    Xdotool("mousemove --sync " + std::to_string(x + 7) + " " + std::to_string(y + 7) + " mousemove --sync " +
+            std::to_string(x) + " " + std::to_string(y) + " " + click);
+}
+
+// The editor on the selected row by the Edit button, or on the row by a
+// double click; null when it did not open.
+HWND OpenEditor(const MiraboProcess& p, HWND page, int row, bool doubleClick = false) {
+    RECT rc = ListRowRect(GetDlgItem(page, IDC_KEYS_LIST), row);
+    if (doubleClick)
+        ClickAt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, "click --repeat 2 1");
+    else
+        PostClick(page, IDC_KEYS_EDIT);
+    std::string caption = "取得キー情報の変更 [" + std::to_string(row) + "]";
+    HWND editor = WaitForWindowOf(p, "#32770", caption.c_str(), doubleClick ? 3000 : 10000);
+    return editor && FocusWindow(editor, "取得キー情報の変更.*") ? editor : nullptr;
+}
+
+// A click on the list below its rows.
+void ClickUnderRows(HWND list) {
+    RECT rc;
+    GetWindowRect(list, &rc);
+    ClickAt((rc.left + rc.right) / 2, rc.bottom - 12, "click 1");
+    WaitUntil([&] { return ListSelection(list) == -1; }, 3000);
+}
+
+// Whether a popup menu is open.
+bool MenuShown() {
+    HWND w = nullptr;
+    while ((w = FindWindowExA(nullptr, w, "#32768", nullptr)))
+        if (IsWindowVisible(w))
+            return true;
+    return false;
+}
+
+int FieldKey(HWND editor, int field) {
+    return (int)SendDlgItemMessageA(editor, field, HKM_GETHOTKEY, 0, 0);
+}
+
+// Types keys (xdotool's names) into a key field of the editor; the key the
+// field then holds (waiting a while for the one expected).
+int TypeKey(HWND editor, int field, const std::string& keys, int expected) {
+    SendMessageA(editor, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(editor, field), TRUE);
+    Xdotool("key " + keys);
+    WaitUntil([&] { return FieldKey(editor, field) == expected; }, 3000);
+    return FieldKey(editor, field);
+}
+
+// Waits until the label is shown (or hidden): the editor hears of some
+// keys by a posted message.
+bool Shows(HWND editor, int label, bool shown) {
+    return WaitUntil([&] { return (IsWindowVisible(GetDlgItem(editor, label)) != 0) == shown; }, 3000);
+}
+
 void ExpectIni(const std::string& ini, std::initializer_list<std::pair<const char*, std::string>> expected) {
     for (const auto& [key, value] : expected)
         EXPECT_EQ(value, IniValue(ini, key)) << key;
@@ -70,7 +139,12 @@ void ExpectIni(const std::string& ini, std::initializer_list<std::pair<const cha
 struct OptionsE2E : ::testing::Test {
     MiraboProcess p;
     std::string dir;
-    void TearDown() override { EndMirabo(&p); }
+    HWND other = nullptr;  // a window of another program
+    void TearDown() override {
+        EndMirabo(&p);
+        UnregisterHotKey(nullptr, 1);
+        DestroyWindow(other);
+    }
 
     // Starts the program over the given settings file.
     void Start(const char* name, const std::string& ini) {
@@ -143,18 +217,43 @@ TEST_F(OptionsE2E, DisplayAndOtherPagesStoreTheirControlsOnOk) {
                         {"HalfTone", "1"}, {"ReversH", "1"}, {"ReversV", "0"}, {"EndDispoption", "3"}});
 }
 
-// Cancel discards every page's edits and the translucency preview; only the
-// page last shown is kept. The hotkeys are free while the sheet is open and
-// taken again after it. A start page the sheet lacks opens the first one.
+// Cancel discards every page's edits (the capture keys' too, and the key
+// editor's Cancel its own) and the translucency preview; only the page last
+// shown is kept. The hotkeys are free while the sheet is open and taken
+// again after it.
 TEST_F(OptionsE2E, CancelKeepsEverythingButTheStartPage) {
-    Start("options-cancel", kFullSettingsFile);  // EndDispoption=2, the page not shown
+    Start("options-cancel", kFullSettingsFile);  // EndDispoption=2: the Copy keys page
     EXPECT_EQ(65 * 255 / 100, Alpha(p.hwnd));
     EXPECT_FALSE(HotkeyFree());
     HWND sheet = OpenOptionsSheet(p);
     ASSERT_TRUE(sheet);
     EXPECT_TRUE(HotkeyFree());
     HWND page = CurrentPage(sheet);
-    ASSERT_TRUE(GetDlgItem(page, IDC_DISP_ZOOM_IMAGE));
+    HWND list = GetDlgItem(page, IDC_KEYS_LIST);
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(ControlsInside(page));
+    // The file's keys over the placeholder sample (white).
+    EXPECT_EQ("テキスト|#FFFFFF|Ctrl+C|", ListRow(list, 0));
+    EXPECT_EQ("Ctrl+Alt+F9", ListRow(list, 1).substr(ListRow(list, 1).rfind('|') + 1));
+    EXPECT_EQ("-|||", ListRow(list, 2));
+    EXPECT_EQ("画像|64*48 反転←グラデーション||", ListRow(list, 3));
+    EXPECT_EQ(0, ListSelection(list));
+    EXPECT_EQ("AESD-N", Buttons(page));
+    // The editor's Cancel keeps the row; every row deleted, the last one
+    // the only one; a new one.
+    HWND editor = OpenEditor(p, page, 0);
+    ASSERT_TRUE(editor);
+    SetText(editor, IDC_KEY_FORMAT, "x");
+    Click(editor, IDC_KEY_IMAGE);
+    Click(editor, IDCANCEL);
+    EXPECT_EQ("テキスト|#FFFFFF|Ctrl+C|", ListRow(list, 0));
+    for (int i = 0; i < 5; i++)
+        Click(page, IDC_KEYS_DELETE);
+    EXPECT_EQ(0, ListRows(list));
+    EXPECT_EQ("AES---", Buttons(page));
+    Click(page, IDC_KEYS_ADD);
+    EXPECT_EQ("テキスト|||", ListRow(list, 0));
+    page = ShowPage(sheet, DisplayTab);
     EXPECT_TRUE(ControlsInside(page));
     Click(page, IDC_DISP_GRID);
     SetText(page, IDC_DISP_FORMAT, "x");
@@ -321,6 +420,160 @@ TEST_F(OptionsE2E, TokenMenuInsertsTheChosenTokenUndoably) {
     EXPECT_TRUE(WaitUntil([&] { return TextOf(page, IDC_DISP_FORMAT) == "ABC"; }, 3000))
         << TextOf(page, IDC_DISP_FORMAT);
     ASSERT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
+}
+
+// From an empty list to four capture keys: the page's buttons after each
+// step, the editor's key fields and its "重複" marks; after OK the keys work
+// at once by hotkey, shortcut and capture menu, and system.ini holds them in
+// their new order.
+TEST_F(OptionsE2E, CopyKeysBuiltFromAnEmptyListWorkAtOnce) {
+    other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "mirabo-other", WS_POPUP | WS_VISIBLE, 450, 100, 60, 60,
+                            nullptr, nullptr, nullptr, nullptr);
+    // Ctrl+Alt+F8 taken, as by another program.
+    ASSERT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_F8));
+    Start("options-keys", "[System]\r\nInvalidHotkey=0\r\nEndDispoption=2\r\n[CopyKey]\r\n");
+    HWND sheet = OpenOptionsSheet(p);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(FocusWindow(sheet, "オプション"));
+    HWND page = CurrentPage(sheet);
+    HWND list = GetDlgItem(page, IDC_KEYS_LIST);
+    ASSERT_TRUE(list);
+    RECT rc;
+    GetWindowRect(list, &rc);
+    int shared = (rc.right - rc.left - 2 * GetSystemMetrics(SM_CXEDGE) - GetSystemMetrics(SM_CXVSCROLL) - 74) / 3;
+    for (int column = 0; column < 4; column++)
+        EXPECT_EQ(column ? shared : 74, SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+    EXPECT_EQ(0, ListRows(list));
+    EXPECT_EQ("AES---", Buttons(page));
+    Click(page, IDC_KEYS_ADD);
+    EXPECT_EQ("テキスト|||", ListRow(list, 0));
+    EXPECT_EQ(0, ListSelection(list));
+    EXPECT_EQ("AESD--", Buttons(page));
+
+    // Key A. The shortcut field takes keys bare, also those a hot-key
+    // control refuses; Space is the capture menu's key.
+    HWND editor = OpenEditor(p, page, 0);
+    ASSERT_TRUE(editor);
+    SetText(editor, IDC_KEY_FORMAT, "[DECR]");
+    EXPECT_EQ("255", TextOf(editor, IDC_KEY_SAMPLE));
+    SetText(editor, IDC_KEY_FORMAT, "shortcut-A");
+    EXPECT_EQ('K', TypeKey(editor, IDC_KEY_SHORTCUT, "ctrl+k", 'K'));
+    EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, false));
+    EXPECT_EQ(VK_SPACE, TypeKey(editor, IDC_KEY_SHORTCUT, "space", VK_SPACE));
+    EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, true));
+    EXPECT_EQ(VK_BACK, TypeKey(editor, IDC_KEY_SHORTCUT, "BackSpace", VK_BACK));
+    EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, false));
+    // The right-click menu's second entry, Enter.
+    GetWindowRect(GetDlgItem(editor, IDC_KEY_SHORTCUT), &rc);
+    ClickAt(rc.left + 8, rc.top + 4, "click 3");
+    ASSERT_TRUE(WaitUntil(MenuShown, 5000));
+    PumpMessages(300);
+    Xdotool("key --delay 100 Down Down Return");
+    EXPECT_TRUE(WaitUntil([&] { return FieldKey(editor, IDC_KEY_SHORTCUT) == VK_RETURN; }, 3000));
+    EXPECT_EQ('K', TypeKey(editor, IDC_KEY_SHORTCUT, "k", 'K'));
+    Click(editor, IDC_KEY_SHORTCUT_CTRL);
+    Click(editor, IDOK);
+    EXPECT_EQ("テキスト|shortcut-A|Ctrl+K|", ListRow(list, 0));
+
+    // After a click under the rows Add appends. Key B, opened by a double
+    // click: a hotkey another program holds is marked, a free one not; A's
+    // shortcut is marked until cleared.
+    ClickUnderRows(list);
+    EXPECT_EQ("AES---", Buttons(page));
+    Click(page, IDC_KEYS_ADD);
+    EXPECT_EQ(1, ListSelection(list));
+    EXPECT_EQ("AESDU-", Buttons(page));
+    editor = OpenEditor(p, page, 1, true);
+    ASSERT_TRUE(editor);
+    SetText(editor, IDC_KEY_FORMAT, "hotkey-B");
+    Click(editor, IDC_KEY_HOTKEY_CTRL);
+    Click(editor, IDC_KEY_HOTKEY_ALT);
+    EXPECT_EQ(VK_F8, TypeKey(editor, IDC_KEY_HOTKEY, "F8", VK_F8));
+    EXPECT_TRUE(Shows(editor, IDC_KEY_HOTKEY_TAKEN, true));
+    // Not a function key: X makes Ctrl+Alt+F9 a switch of the console.
+    EXPECT_EQ('H', TypeKey(editor, IDC_KEY_HOTKEY, "h", 'H'));
+    EXPECT_TRUE(Shows(editor, IDC_KEY_HOTKEY_TAKEN, false));
+    EXPECT_EQ('K', TypeKey(editor, IDC_KEY_SHORTCUT, "k", 'K'));
+    Click(editor, IDC_KEY_SHORTCUT_CTRL);
+    EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, true));
+    Click(editor, IDC_KEY_SHORTCUT_CLEAR);
+    EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, false));
+    EXPECT_FALSE(Ticked(editor, IDC_KEY_SHORTCUT_CTRL) || FieldKey(editor, IDC_KEY_SHORTCUT));
+    Click(editor, IDOK);
+    EXPECT_EQ("テキスト|hotkey-B||Ctrl+Alt+H", ListRow(list, 1));
+
+    // A separator at the selected row: nothing to edit.
+    Click(page, IDC_KEYS_SEPARATOR);
+    EXPECT_EQ("-|||", ListRow(list, 1));
+    EXPECT_EQ("A-SDUN", Buttons(page));
+    EXPECT_FALSE(OpenEditor(p, page, 1, true));
+
+    // Key C, an image: the text part greyed, the gradients in their order,
+    // sizes that are no size bounded.
+    ClickUnderRows(list);
+    Click(page, IDC_KEYS_ADD);
+    editor = OpenEditor(p, page, 3);
+    ASSERT_TRUE(editor);
+    Click(editor, IDC_KEY_IMAGE);
+    EXPECT_FALSE(Enabled(editor, IDC_KEY_FORMAT) || Enabled(editor, IDC_KEY_FORMAT_MENU));
+    EXPECT_TRUE(Enabled(editor, IDC_KEY_WIDTH) && Enabled(editor, IDC_KEY_GRADIENT));
+    SetText(editor, IDC_KEY_WIDTH, "-5");
+    SetText(editor, IDC_KEY_HEIGHT, "99999");
+    Click(editor, IDC_KEY_INVERT);
+    SendDlgItemMessageA(editor, IDC_KEY_GRADIENT, CB_SETCURSEL, 4, 0);
+    SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_KEY_GRADIENT, CBN_SELCHANGE),
+                 (LPARAM)GetDlgItem(editor, IDC_KEY_GRADIENT));
+    EXPECT_EQ("↑ 下から上", TextOf(editor, IDC_KEY_GRADIENT));  // inserted by index, not sorted
+    Click(editor, IDOK);
+    EXPECT_EQ("画像|1*999 反転↑グラデーション||", ListRow(list, 3));
+
+    // A, -, B, C to B, -, A, C; Up at the top and Down at the bottom greyed.
+    SelectListRow(list, 2);
+    Click(page, IDC_KEYS_UP);
+    Click(page, IDC_KEYS_UP);
+    EXPECT_EQ(0, ListSelection(list));
+    EXPECT_EQ("AESD-N", Buttons(page));
+    SelectListRow(list, 1);
+    Click(page, IDC_KEYS_DOWN);
+    EXPECT_EQ(2, ListSelection(list));
+    SelectListRow(list, 3);
+    EXPECT_EQ("AESDU-", Buttons(page));
+    // Deleting a middle row keeps its index selected, the last row selects
+    // the new last.
+    Click(page, IDC_KEYS_ADD);
+    Click(page, IDC_KEYS_DELETE);
+    EXPECT_EQ(3, ListSelection(list));
+    ClickUnderRows(list);
+    Click(page, IDC_KEYS_SEPARATOR);
+    EXPECT_EQ(4, ListSelection(list));
+    Click(page, IDC_KEYS_DELETE);
+    EXPECT_EQ(3, ListSelection(list));
+    const char* rows[] = {"テキスト|hotkey-B||Ctrl+Alt+H", "-|||", "テキスト|shortcut-A|Ctrl+K|",
+                          "画像|1*999 反転↑グラデーション||"};
+    ASSERT_EQ(4, ListRows(list));
+    for (int row = 0; row < 4; row++)
+        EXPECT_EQ(rows[row], ListRow(list, row));
+    ASSERT_TRUE(CloseSheet(sheet, PSBTN_OK));
+
+    // At once: B's hotkey from another window, A's shortcut in the program,
+    // the capture menu's first entry (B).
+    ASSERT_TRUE(FocusWindow(other, "mirabo-other"));
+    ASSERT_TRUE(Xdotool("key ctrl+alt+h"));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "hotkey-B"; }, 5000)) << ClipboardText();
+    ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
+    ASSERT_TRUE(Xdotool("key ctrl+k"));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "shortcut-A"; }, 5000)) << ClipboardText();
+    ASSERT_TRUE(Xdotool("key space"));
+    ASSERT_TRUE(WaitUntil(MenuShown, 5000));
+    PumpMessages(300);
+    ASSERT_TRUE(Xdotool("key --delay 100 Down Return"));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "hotkey-B"; }, 5000)) << ClipboardText();
+
+    std::string ini = Saved();
+    EXPECT_NE(std::string::npos, ini.find("[CopyKey]\r\nKey=0,hotkey-B,32,32,0,0,0,1608\r\nKey=2,,32,32,0,0,0,0\r\n"
+                                          "Key=0,shortcut-A,32,32,0,0,587,0\r\nKey=1,,1,999,1,4,0,0\r\n\r\n"))
+        << ini;
+    EXPECT_EQ("2", IniValue(ini, "EndDispoption"));
 }
 
 }  // namespace

@@ -2,6 +2,34 @@
 
 #include <commctrl.h>
 
+namespace {
+
+// A block of memory in the process that owns a window, for the messages
+// whose structures the system does not carry across processes.
+struct RemoteBlock {
+    HANDLE process = nullptr;
+    char* base = nullptr;
+    RemoteBlock(HWND w, size_t size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process)
+            base = (char*)VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBlock() {
+        if (base)
+            VirtualFreeEx(process, base, 0, MEM_RELEASE);
+        if (process)
+            CloseHandle(process);
+    }
+    bool Put(const void* data, size_t size) { return base && WriteProcessMemory(process, base, data, size, nullptr); }
+    bool Get(size_t offset, void* data, size_t size) {
+        return base && ReadProcessMemory(process, base + offset, data, size, nullptr);
+    }
+};
+
+}  // namespace
+
 HWND WaitForWindowOf(const MiraboProcess& p, const char* className, const char* caption, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil([&] {
@@ -61,6 +89,49 @@ std::string TextOf(HWND page, int id) {
 
 void SetText(HWND page, int id, const std::string& text) {
     SendMessageA(GetDlgItem(page, id), WM_SETTEXT, 0, (LPARAM)text.c_str());
+}
+
+int ListRows(HWND list) {
+    return (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+}
+
+int ListSelection(HWND list) {
+    return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+}
+
+std::string ListRow(HWND list, int row, int columns) {
+    std::string cells;
+    enum { TextSize = 1024 };
+    RemoteBlock block(list, sizeof(LVITEMA) + TextSize);
+    for (int column = 0; column < columns; column++) {
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = block.base + sizeof(LVITEMA);
+        item.cchTextMax = TextSize;
+        char text[TextSize] = "?";
+        if (block.Put(&item, sizeof(item)) && SendMessageA(list, LVM_GETITEMTEXTA, (WPARAM)row, (LPARAM)block.base) >= 0)
+            block.Get(sizeof(LVITEMA), text, sizeof(text));
+        text[TextSize - 1] = 0;
+        cells += (column ? "|" : "") + std::string(text);
+    }
+    return cells;
+}
+
+void SelectListRow(HWND list, int row) {
+    LVITEMA item = {};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    RemoteBlock block(list, sizeof(item));
+    if (block.Put(&item, sizeof(item)))
+        SendMessageA(list, LVM_SETITEMSTATE, (WPARAM)row, (LPARAM)block.base);
+}
+
+RECT ListRowRect(HWND list, int row) {
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    RemoteBlock block(list, sizeof(rc));
+    if (block.Put(&rc, sizeof(rc)) && SendMessageA(list, LVM_GETITEMRECT, (WPARAM)row, (LPARAM)block.base))
+        block.Get(0, &rc, sizeof(rc));
+    MapWindowPoints(list, nullptr, (POINT*)&rc, 2);
+    return rc;
 }
 
 std::string IniValue(const std::string& ini, const std::string& key) {

@@ -38,5 +38,15 @@ bool Enabled(HWND page, int id);
 std::string TextOf(HWND page, int id);
 void SetText(HWND page, int id, const std::string& text);
 
+// A list view of the program: its rows, the selected row (-1 for none),
+// a row's cells joined by "|", a row selected as a click would, and the
+// row's place on the screen. The messages that carry structures get them
+// in the program's memory.
+int ListRows(HWND list);
+int ListSelection(HWND list);
+std::string ListRow(HWND list, int row, int columns = 4);
+void SelectListRow(HWND list, int row);
+RECT ListRowRect(HWND list, int row);
+
 // The value of "Key=" in a system.ini text; "(none)" when it has no such line.
 std::string IniValue(const std::string& ini, const std::string& key);

@@ -103,7 +103,16 @@ int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
                        std::to_string(counter++);
     std::string code, cmd = "Z:\\bin\\sh -c \"" + commandLine + "; echo $? > " + done + ".part && mv " +
                                   done + ".part " + done + "\"";
-    if (WinExec(cmd.c_str(), SW_HIDE) <= 31)
+    // Not WinExec: it closes the handles CreateProcess reports, and for a
+    // Unix program Wine reports no process and a thread handle that is
+    // whatever lay there (now and then a handle of this process, such as
+    // its standard output, which then silently stops writing). There is
+    // nothing to close.
+    STARTUPINFOA si = {sizeof(si)};
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
     bool ended = WaitUntil([&] { return ReadWholeFile(ToWindowsPath(done), &code); }, timeoutMs);
     DeleteFileA(ToWindowsPath(done).c_str());
