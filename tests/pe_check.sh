@@ -31,29 +31,27 @@ printf '%s\n' "$rc" | sed -n '/^1 24 /,/^END/s/^ *"\(.*\)"$/\1/p' | tr -d '\n' |
     python3 -c '
 import sys, xml.etree.ElementTree as ET
 cpu = sys.argv[1]
-v1, v3 = "{urn:schemas-microsoft-com:asm.v1}", "{urn:schemas-microsoft-com:asm.v3}"
-smi = "{http://schemas.microsoft.com/SMI/%s/WindowsSettings}"
 try:
     root = ET.fromstring(sys.stdin.read())
 except ET.ParseError as e:
     sys.exit("FAIL: the manifest is no XML: %s" % e)
-def check(path, want, attr=None):
-    e = root.find(path.replace("1:", v1).replace("3:", v3))
+ns = {"1": "urn:schemas-microsoft-com:asm.v1", "3": "urn:schemas-microsoft-com:asm.v3",
+      "s5": "http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+      "s16": "http://schemas.microsoft.com/SMI/2016/WindowsSettings"}
+ident, cc = "1:assemblyIdentity", "1:dependency/1:dependentAssembly/1:assemblyIdentity"
+dpi = "3:application/3:windowsSettings/"
+bad = 0
+for path, attr, want in [(ident, "name", "mirabo"), (ident, "version", "1.0.0.0"), (ident, "processorArchitecture", cpu),
+                         (cc, "name", "Microsoft.Windows.Common-Controls"), (cc, "version", "6.0.0.0"),
+                         (cc, "publicKeyToken", "6595b64144ccf1df"), (cc, "processorArchitecture", cpu),
+                         ("3:trustInfo/3:security/3:requestedPrivileges/3:requestedExecutionLevel", "level", "asInvoker"),
+                         (dpi + "s5:dpiAware", None, "true/pm"), (dpi + "s16:dpiAwareness", None, "PerMonitorV2,PerMonitor")]:
+    e = root.find(path, ns)
     got = None if e is None else (e.get(attr) if attr else (e.text or "").strip())
     if got != want:
         print("FAIL: manifest %s%s is %r, not %r" % (path, "@" + attr if attr else "", got, want))
-        return 1
-    return 0
-ident, cc = "1:assemblyIdentity", "1:dependency/1:dependentAssembly/1:assemblyIdentity"
-dpi = "3:application/3:windowsSettings/"
-bad = sum([check(ident, "mirabo", "name"), check(ident, "1.0.0.0", "version"),
-           check(ident, cpu, "processorArchitecture"),
-           check(cc, "Microsoft.Windows.Common-Controls", "name"), check(cc, "6.0.0.0", "version"),
-           check(cc, "6595b64144ccf1df", "publicKeyToken"), check(cc, cpu, "processorArchitecture"),
-           check("3:trustInfo/3:security/3:requestedPrivileges/3:requestedExecutionLevel", "asInvoker", "level"),
-           check(dpi + smi % 2005 + "dpiAware", "true/pm"),
-           check(dpi + smi % 2016 + "dpiAwareness", "PerMonitorV2,PerMonitor")])
-sys.exit(1 if bad else 0)
+        bad = 1
+sys.exit(bad)
 ' "$cpu" || fail=1
 [ $fail = 0 ] && echo "pe_check: $desc; ok"
 exit $fail

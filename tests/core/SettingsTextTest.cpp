@@ -57,20 +57,38 @@ TEST(SettingsWriter, FormatEscapingKeepsEveryByteOnItsLine) {
     EXPECT_EQ(2, Loaded(text).s.Zoom);
 }
 
-TEST(SettingsReader, NumbersAreClampedAndSaturated) {
+// Each value as the writer writes it back.
+TEST(SettingsReader, ValuesAreClampedSaturatedAndCut) {
     // Blanks, a sign, then digits up to the first other byte; values beyond
     // int saturate instead of wrapping. Too long a period falls back to one
-    // second, not to the maximum.
-    const char* cases[][2] = {
+    // second, not to the maximum. A line ends after 1023 bytes, tabs
+    // counted although dropped. The user line keeps 255 bytes, never half a
+    // character. Slots a list does not reach keep what they had; an empty
+    // item is black, an empty last one no item at all.
+    const std::string t1022(1022, '\t'), u254(254, 'u');
+    const std::string cases[][2] = {
         {"Zoom=0", "Zoom=1"}, {"Zoom=99", "Zoom=32"}, {"Zoom=99999999999", "Zoom=32"}, {"Height=10", "Height=32"},
         {"TimerInterval=4000", "TimerInterval=1000"}, {"TimerInterval=3000", "TimerInterval=3000"},
         {"TimerInterval=-99999999999", "TimerInterval=10"}, {"HistorySizeX=0", "HistorySizeX=1"},
         {"HistorySizeY=80", "HistorySizeY=50"}, {"Left= -17x", "Left=-17"}, {"Left=+5", "Left=5"}, {"Left=x5", "Left=0"},
-        {"Left=2147483648", "Left=2147483647"}, {"Left=-99999999999999999999", "Left=-2147483648"}};
+        {"Left=2147483648", "Left=2147483647"}, {"Left=-99999999999999999999", "Left=-2147483648"},
+        {t1022 + "\tZoom=5", "Zoom=5"}, {t1022 + "Zoom=5", "Zoom=2"}, {"X=" + std::string(1021, 'x') + "Zoom=9", "Zoom=9"},
+        {"DispInfoUserFormat=" + u254 + "表x", "DispInfoUserFormat=" + u254},
+        {"DispInfoUserFormat=a=b,c\\n", "DispInfoUserFormat=a=b,c\\n"},
+        {"CustomColor=#FF0000,#00ff00", "CustomColor=#FF0000,#00FF00,#222222,#333333,#444444,#555555,#666666,#777777,"
+                                        "#888888,#999999,#AAAAAA,#BBBBBB,#CCCCCC,#DDDDDD,#EEEEEE,#FFFFFF"},
+        {"HistoryColor=#010101,,#030303,", "HistoryColor=#010101,#000000,#030303"}, {"", "HistoryColor="}};
     for (const auto& c : cases)
-        EXPECT_NE(std::string::npos, Loaded(System(c[0])).Write().find(std::string("\n") + c[1] + "\r")) << c[0];
+        EXPECT_NE(std::string::npos, Loaded(System(c[0])).Write().find("\n" + c[1] + "\r")) << c[0];
     // Only flags of exactly 1 count as panel lines: 6 by default.
     EXPECT_EQ(5, Loaded(System("DispInfoUser=1\r\nDispInfoArea=2\r\nDispInfoTitle=-1")).s.InfoLineCount);
+    EXPECT_EQ(MakeColor(0x00, 0x01, 0x23), ParseColorText("#123", 4));
+    EXPECT_EQ(MakeColor(0, 0, 0xED), ParseColorText("red", 3));  // only hex digits count
+    // More keys than hotkey identifiers: the rest are ignored.
+    std::string keys = "[CopyKey]\r\n";
+    for (int i = 0; i < SettingsMaxCopyKeys + 5; i++)
+        keys += "Key=2\r\n";
+    EXPECT_EQ(0xBFFF - CopyKeyHotkeyBase + 1, Loaded(keys).s.CopyKeyCount);
 }
 
 TEST(SettingsReader, SectionsKeysAndLineEnds) {
@@ -84,7 +102,6 @@ TEST(SettingsReader, SectionsKeysAndLineEnds) {
     EXPECT_EQ(0u, a.Write().find("[System]\r\nLeft=100\r\nTop=4\r\nWidth=7\r\nHeight=260\r\n"
                                  "WindowTop=1\r\nWindowAlpha=5\r\nOpacity=80\r\n"));
     EXPECT_EQ(1, a.s.CopyKeyCount);
-    EXPECT_STREQ("a=b,c\\n", Loaded(System("DispInfoUserFormat=a=b,c\\n")).s.DispInfoUserFormat);
     // LF alone, CR LF, a lone CR and a zero byte each end a line; after a CR
     // only an LF is skipped; nothing past the given size is read.
     std::string text = std::string("[System]\nLeft=1\r\rTop=2\r\nWidth=40\rHeight=50\n\nWindowTop=0") +
@@ -92,32 +109,6 @@ TEST(SettingsReader, SectionsKeysAndLineEnds) {
     std::string written = Loaded(text, text.size() - 1).Write();
     EXPECT_EQ(0u, written.find("[System]\r\nLeft=1\r\nTop=2\r\nWidth=40\r\nHeight=50\r\nWindowTop=0\r\n"
                                "WindowAlpha=1\r\nOpacity=3\r\nEndDispoption=1\r\n"));
-}
-
-TEST(SettingsReader, LongLinesValuesAndKeyLists) {
-    // A line ends after 1023 bytes, tabs counted although dropped.
-    EXPECT_EQ(5, Loaded(System(std::string(1023, '\t') + "Zoom=5")).s.Zoom);
-    EXPECT_EQ(2, Loaded(System(std::string(1022, '\t') + "Zoom=5")).s.Zoom);
-    EXPECT_EQ(9, Loaded(System("X=" + std::string(1021, 'x') + "Zoom=9")).s.Zoom);
-    // The user line keeps 255 bytes, never half a character.
-    std::string u254(254, 'u');
-    EXPECT_EQ(u254, Loaded(System("DispInfoUserFormat=" + u254 + "表x")).s.DispInfoUserFormat);
-    // More keys than hotkey identifiers: the rest are ignored.
-    std::string keys = "[CopyKey]\r\n";
-    for (int i = 0; i < SettingsMaxCopyKeys + 5; i++)
-        keys += "Key=2\r\n";
-    EXPECT_EQ(0xBFFF - CopyKeyHotkeyBase + 1, Loaded(keys).s.CopyKeyCount);
-}
-
-TEST(SettingsReader, ColourTextAndLists) {
-    EXPECT_EQ(MakeColor(0x00, 0x01, 0x23), ParseColorText("#123", 4));
-    EXPECT_EQ(MakeColor(0, 0, 0xED), ParseColorText("red", 3));  // only hex digits count
-    // Slots a list does not reach keep what they had; an empty item is
-    // black, an empty last one no item at all.
-    std::string text = Loaded(System("CustomColor=#FF0000,#00ff00\r\nHistoryColor=#010101,,#030303,")).Write();
-    EXPECT_NE(std::string::npos, text.find("\r\nCustomColor=#FF0000,#00FF00,#222222,#333333,"));
-    EXPECT_NE(std::string::npos, text.find("\r\nHistoryColor=#010101,#000000,#030303\r\n"));
-    EXPECT_NE(std::string::npos, Loaded().Write().find("\r\nHistoryColor=\r\n"));
 }
 
 TEST(CopyKeyValue, FieldsEscapesAndDoubleByteSafeCuts) {

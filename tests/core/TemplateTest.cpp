@@ -131,22 +131,17 @@ TEST(ExpandTemplate, LongDamagedPlaceholderAndMissingRecords) {
 // changing the parts it names changes the text.
 TEST(TemplateParts, NameEveryWindowFieldATokenPrintsAndNoOther) {
     auto scrambled = [](int parts) {
-        PointInfo info = kSample;
-        if (parts & PartWindow)
-            info.Hwnd = 0x5150;
-        if (parts & PartClass)
-            strcpy(info.ClassName, "Other");
-        if (parts & PartText)
-            strcpy(info.Text, "other");
-        if (parts & PartRect)
-            info.Rect = {1, 2, 3, 4};
-        if (parts & PartIds)
-            info.Pid = info.Tid = 9;
-        if (parts & PartLongs)
-            info.ParentHwnd = info.HInst = info.Style = info.ExStyle = info.WindowId = 0x40000000;
-        if (parts & PartModule)
-            strcpy(info.ExeName, "x.exe"), strcpy(info.ExePath, "D:");
-        return info;
+        PointInfo i = kSample;
+        i.Hwnd = parts & PartWindow ? 0x5150 : i.Hwnd;
+        strcpy(i.ClassName, parts & PartClass ? "Other" : kSample.ClassName);
+        strcpy(i.Text, parts & PartText ? "other" : kSample.Text);
+        i.Rect = parts & PartRect ? Rect32{1, 2, 3, 4} : i.Rect;
+        i.Pid = parts & PartIds ? 9 : i.Pid, i.Tid = parts & PartIds ? 9 : i.Tid;
+        for (uint32_t* v : {&i.ParentHwnd, &i.HInst, &i.Style, &i.ExStyle, &i.WindowId})
+            *v = parts & PartLongs ? 0x40000000 : *v;
+        strcpy(i.ExeName, parts & PartModule ? "x.exe" : kSample.ExeName);
+        strcpy(i.ExePath, parts & PartModule ? "D:" : kSample.ExePath);
+        return i;
     };
     std::string all = kVocabulary;
     for (size_t i = all.find('['); i != std::string::npos; i = all.find('[', i + 1)) {
@@ -187,9 +182,7 @@ TEST(ExpandTemplate, NeverAllocates) {
     int before = gAllocations;
     int full = ExpandTemplate(out, all.c_str(), sizeof(out), &info), cut = ExpandTemplate(out, all.c_str(), 200, &info);
     gCounting = false;
-    EXPECT_GE(before, 2);
-    EXPECT_EQ(before, gAllocations);
-    EXPECT_TRUE(full == 1 && cut == 0);
+    EXPECT_TRUE(before >= 2 && gAllocations == before && full == 1 && cut == 0) << before << " " << gAllocations;
 }
 #endif
 

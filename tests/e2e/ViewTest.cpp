@@ -1,8 +1,8 @@
 // The running program at 144 dpi on the real screen with real input: what
-// its window shows over a known pattern as the pointer moves, the wheel, the
-// notification-area toggle; capturing by a hotkey while another window has
-// the focus, by Ctrl+C and by the capture menu; the zoom keys, and Esc,
-// which ends the program and saves the zoom and the history.
+// its window shows over a known pattern as the pointer moves, the wheel;
+// capturing by a hotkey while another window has the focus, by Ctrl+C and
+// by the capture menu; the zoom keys, and Esc, which ends the program and
+// saves the zoom and the history.
 #include <gtest/gtest.h>
 
 #include <stdint.h>
@@ -18,17 +18,14 @@ namespace {
 // The program's default window: 300 x 260 at 100, 100, frame 2.
 const int WinX = 100, WinY = 100, WinW = 300, WinH = 260;
 
-// Waits until every pixel of the image area above the enlarged arrow
-// (it hangs from the pointer's cell) shows the pattern pixel of its cell.
+// Waits until every pixel of the image area above the pointer's cell (the
+// enlarged arrow hangs from it: Wine's arrow has its hot spot at 0, 0)
+// shows the pattern pixel of its cell.
 bool ScreenShowsZoom(int zoom, int px, int py) {
-    ICONINFO arrow = {};
-    GetIconInfo(LoadCursorA(nullptr, (LPCSTR)IDC_ARROW), &arrow);
-    DeleteObject(arrow.hbmMask);
-    DeleteObject(arrow.hbmColor);
     const int cellX = WinW / 2 - zoom / 2, cellY = WinH / 2 - zoom / 2;
     return WaitUntil([&] {
         PixelImage shot = ReadPixels(nullptr, WinX, WinY, WinW, WinH);
-        for (int y = 2; y < cellY - zoom * (int)arrow.yHotspot; y++)
+        for (int y = 2; y < cellY; y++)
             for (int x = 2; x < WinW - 2; x++)
                 if (shot.At(x, y) != PatternColor(px + FloorDiv(x - cellX, zoom), py + FloorDiv(y - cellY, zoom)))
                     return false;
@@ -59,38 +56,33 @@ std::string ClipboardDib() {
     return out;
 }
 
-// Programs started from now on see the screen at dpi (LogPixels; the test
-// prefix has none, which means 96 dpi, 100 %).
-struct ScreenScale {
-    HKEY key = nullptr;
-    explicit ScreenScale(DWORD dpi) {
-        RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &key);
-        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, (const BYTE*)&dpi, sizeof(dpi));
-    }
-    ~ScreenScale() {
-        RegDeleteValueA(key, "LogPixels");
-        RegCloseKey(key);
-    }
-};
-
-// Ends the program and closes the windows however the test ends.
+// Programs started from now on see the screen at 144 dpi, 150 % (LogPixels;
+// the test prefix has none, which means 96 dpi, 100 %). The test ends the
+// program, closes its windows and takes the scale back however it ends.
 struct ViewE2E : ::testing::Test {
     HWND pattern = ShowPatternWindow(600, 400, 440, 440);
     HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "mirabo-other", WS_POPUP | WS_VISIBLE, 450, 100, 60, 60,
                                  nullptr, nullptr, nullptr, nullptr);
     MiraboProcess p;
+    HKEY desktop = nullptr;
+    void SetUp() override {
+        const DWORD dpi = 144;
+        RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &desktop);
+        RegSetValueExA(desktop, "LogPixels", 0, REG_DWORD, (const BYTE*)&dpi, sizeof(dpi));
+    }
     void TearDown() override {
         EndMirabo(&p);
         ClosePatternWindow(pattern);
         DestroyWindow(other);
+        RegDeleteValueA(desktop, "LogPixels");
+        RegCloseKey(desktop);
     }
 };
 
-// All at 150 % (144 dpi): the program works in screen pixels all the same,
-// its window at its place and size in pixels, one screen pixel per cell.
-TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEscAt144Dpi) {
+// All at 150 %: the program works in screen pixels all the same, its
+// window at its place and size in pixels, one screen pixel per cell.
+TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(pattern && other);
-    ScreenScale scale(144);
     ASSERT_EQ(144, RunWindowsProgram(getenv("MIRABO_DPI_PROBE"))) << "the scale took no effect";
     // A hand-made file with hotkeys on and three keys: Ctrl+C a shortcut
     // alone (so that it goes through the accelerators), a separator, and
@@ -109,19 +101,9 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEscAt144Dpi) {
     EXPECT_NE(PatternColor(820, 620), ReadPixels(nullptr, WinX + 149, WinY + 129, 1, 1).At(0, 0));
     SetCursorPos(790, 637);  // the timer makes the view follow
     EXPECT_TRUE(ScreenShowsZoom(2, 790, 637));
-
-    // One zoom step per wheel message, whatever its distance, up to 32.
+    // One zoom step per wheel message, whatever its distance.
     SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(790, 637));
     EXPECT_TRUE(ScreenShowsZoom(3, 790, 637));
-    for (int i = 0; i < 35; i++)
-        SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(790, 637));
-    EXPECT_TRUE(ScreenShowsZoom(32, 790, 637));
-
-    // A click on the notification icon hides the window, another shows it.
-    PostMessageA(p.hwnd, 0x8001, 201, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(p.hwnd); }, 5000));
-    PostMessageA(p.hwnd, 0x8001, 201, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(p.hwnd) != 0; }, 5000));
 
     // 7 as a hotkey while another window has the focus; then Ctrl+C, the
     // colour's text, in the program's window.
@@ -142,12 +124,13 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsHidesCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(Xdotool("key Down Down Return"));
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
 
+    // Num 9 is 16x, Num + one step more, Esc ends and saves; the images
+    // keep the sampled colours, newest first.
     ASSERT_TRUE(Xdotool("key KP_9 KP_Add Escape"));
     ASSERT_EQ(0, WaitForExit(&p, 10000));
     std::string saved;
     ReadWholeFile(dir + "\\system.ini", &saved);
     EXPECT_NE(std::string::npos, saved.find("\r\nZoom=17\r\n")) << saved;
-    // The images keep the sampled colours, newest first.
     EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#" + Hex(a) + ",#" + Hex(a) + ",#" + Hex(b) + "\r\n"))
         << saved;
 }

@@ -38,11 +38,9 @@ HWND ShowPatternWindow(int x, int y, int w, int h) {
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     // The X server shows the window some time after it is mapped.
     auto shows = [](int px, int py) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == PatternColor(px, py); };
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE)) {
-        PumpFor(20);
-        if (shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE))
+        if (PumpFor(20), shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
             return hwnd;
-    }
     DestroyWindow(hwnd);
     return nullptr;
 }
@@ -61,6 +59,8 @@ PixelImage ReadPixels(HDC dc, int x, int y, int w, int h) {
     BitBlt(mem, 0, 0, w, h, src, x, y, SRCCOPY);
     GdiFlush();
     PixelImage image{w, std::vector<DWORD>((DWORD*)bits, (DWORD*)bits + (size_t)w * h)};
+    for (DWORD& v : image.Bits)
+        v &= 0xFFFFFF;  // drawing may leave anything in the byte above the colour
     DeleteDC(mem);  // which lets go of the bitmap
     DeleteObject(dib);
     if (!dc)

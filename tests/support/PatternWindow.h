@@ -23,7 +23,8 @@ inline int FloorDiv(int a, int b) {
 HWND ShowPatternWindow(int x, int y, int w, int h);
 void ClosePatternWindow(HWND hwnd);
 
-// Pixels as 32-bit DIB rows; At() gives colour references.
+// Pixels as 32-bit DIB rows of 0x00RRGGBB (equal images show the same
+// colours); At() gives colour references.
 struct PixelImage {
     int Width = 0;
     std::vector<DWORD> Bits;

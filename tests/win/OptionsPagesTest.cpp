@@ -14,32 +14,26 @@
 #include "platform/AppState.h"
 #include "res/resource.h"
 
-TEST(OptionsPages, SmoothingSwitchesTheBackBufferAtOnce) {
+TEST(OptionsPages, SmoothingSwitchesTheBackBufferAtOnceAndTheSheetCaptionLosesItsHelpButton) {
     InitDefaults(GetModuleHandleA(nullptr));
     InitOptionsControls();
-    HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
+    HWND owner = CreateWindowExA(WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, "STATIC", "sheet", WS_POPUP | WS_CAPTION, 0, 0,
+                                 50, 40, nullptr, nullptr, nullptr, nullptr);
     gApp.BackBufferDC = CreateCompatibleDC(nullptr);
     SetStretchBltMode(gApp.BackBufferDC, COLORONCOLOR);
     HWND page = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_PAGE_OTHER), owner, OtherPageProc, 0);
-    ASSERT_TRUE(page);
+    ASSERT_TRUE(owner && page);
     for (int tick : {1, 0}) {
         CheckDlgButton(page, IDC_OTHER_HALFTONE, tick ? BST_CHECKED : BST_UNCHECKED);
         NMHDR apply = {page, 0, (UINT)PSN_APPLY};
         SendMessageA(page, WM_NOTIFY, 0, (LPARAM)&apply);
-        EXPECT_EQ(tick, gSettings.HalfTone);
-        EXPECT_EQ(tick ? HALFTONE : COLORONCOLOR, GetStretchBltMode(gApp.BackBufferDC));
+        EXPECT_TRUE(gSettings.HalfTone == tick && GetStretchBltMode(gApp.BackBufferDC) == (tick ? HALFTONE : COLORONCOLOR));
     }
     DestroyWindow(page);
-    DestroyWindow(owner);
     DeleteDC(gApp.BackBufferDC);
     gApp.BackBufferDC = nullptr;
-}
-
-TEST(OptionsPages, SheetCaptionLosesItsHelpButton) {
-    HWND sheet = CreateWindowExA(WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, "STATIC", "sheet", WS_POPUP | WS_CAPTION, 0, 0,
-                                 50, 40, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(sheet);
-    EXPECT_EQ(0, SheetFrameCallback(sheet, PSCB_INITIALIZED, 0));
-    EXPECT_EQ(WS_EX_TOOLWINDOW, GetWindowLongA(sheet, GWL_EXSTYLE) & (WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW));
-    DestroyWindow(sheet);
+    // The owner stands in for the sheet.
+    EXPECT_EQ(0, SheetFrameCallback(owner, PSCB_INITIALIZED, 0));
+    EXPECT_EQ(WS_EX_TOOLWINDOW, GetWindowLongA(owner, GWL_EXSTYLE) & (WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW));
+    DestroyWindow(owner);
 }

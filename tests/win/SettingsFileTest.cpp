@@ -33,10 +33,9 @@ TEST(SettingsFile, IsReplacedOnlyWholeAndNeverWhenItCouldNotBeRead) {
     gSettingsFileWrite = FailingWrite;
     for (gFailAt = 0; gFailAt <= 14; gFailAt++) {
         gCalls = 0;
-        const int whole = gFailAt == 14;
-        EXPECT_EQ(whole, WriteSettingsFileAt(path.c_str(), nullptr)) << gFailAt;
-        EXPECT_EQ(whole, file() != old) << gFailAt;
-        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".tmp").c_str())) << gFailAt;
+        const int whole = gFailAt == 14, written = WriteSettingsFileAt(path.c_str(), nullptr);
+        EXPECT_TRUE(written == whole && (file() != old) == whole &&
+                    GetFileAttributesA((path + ".tmp").c_str()) == INVALID_FILE_ATTRIBUTES) << gFailAt;
     }
     EXPECT_EQ(14, gCalls);
     gSettingsFileWrite = gRealWrite;
@@ -48,11 +47,11 @@ TEST(SettingsFile, IsReplacedOnlyWholeAndNeverWhenItCouldNotBeRead) {
     for (int shared : {0, 1}) {
         gSettings.Zoom = 3;
         HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, shared ? FILE_SHARE_READ : 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        EXPECT_EQ(shared, ReadSettingsFileAt(path.c_str()));
+        const int read = ReadSettingsFileAt(path.c_str());
         CloseHandle(h);
-        EXPECT_EQ(shared ? 7 : 3, gSettings.Zoom) << shared;
-        EXPECT_EQ(shared, WriteSettingsFileAt(path.c_str(), nullptr));
-        EXPECT_EQ(shared ? std::string::npos : 0, file().find(old)) << shared;
+        const int written = WriteSettingsFileAt(path.c_str(), nullptr);
+        EXPECT_TRUE(read == shared && gSettings.Zoom == (shared ? 7 : 3) && written == shared &&
+                    file().find(old) == (shared ? std::string::npos : 0)) << shared;
     }
     ClearCopyKeys(&gCopyKeys);
     SetDefaultSettings(&gSettings);
