@@ -4,18 +4,13 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "view/MemorySurface.h"
+
 enum { WayIcon = 0, WayAlpha = 1, WayMask = 2 };
 
 // GdiAlphaBlend came with Windows 2000 and is looked up at run time.
 typedef BOOL(WINAPI* AlphaBlendProc)(HDC, int, int, int, int, HDC, int, int, int, int,
                                      BLENDFUNCTION);
-
-struct Surface {
-    HDC Dc;
-    HBITMAP Bitmap;
-    HGDIOBJ Replaced;
-    uint32_t* Bits;  // of a DIB section
-};
 
 // What the stretched copies were made for, and how they draw.
 struct ArrowKey {
@@ -30,48 +25,16 @@ static struct {
     int Made;
     ArrowKey Key;
     int Way;
-    Surface Art;   // WayAlpha: premultiplied colour and alpha; WayMask: the colour
-    Surface Mask;  // WayMask: what the background is ANDed with
+    MemorySurface Art;   // WayAlpha: premultiplied colour and alpha; WayMask: the colour
+    MemorySurface Mask;  // WayMask: what the background is ANDed with
     RECT Visible;  // the part of the copies that changes a background
     AlphaBlendProc AlphaBlend;
 } gArrow;
 
-static void FreeSurface(Surface* s) {
-    if (s->Dc) {
-        SelectObject(s->Dc, s->Replaced);
-        DeleteDC(s->Dc);
-    }
-    if (s->Bitmap)
-        DeleteObject(s->Bitmap);
-    memset(s, 0, sizeof(*s));
-}
-
-// A 32-bit top-down DIB section, all zeros (black, transparent).
-static int MakeDib(Surface* s, int w, int h) {
-    BITMAPINFO bi;
-    memset(&bi, 0, sizeof(bi));
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    s->Dc = CreateCompatibleDC(nullptr);
-    s->Bitmap = s->Dc ? CreateDIBSection(s->Dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
-    if (!s->Bitmap) {
-        FreeSurface(s);
-        return 0;
-    }
-    s->Replaced = SelectObject(s->Dc, s->Bitmap);
-    s->Bits = (uint32_t*)bits;
-    return 1;
-}
-
 // A bitmap of dc's own format, with dc's stretch mode and colours.
-static int MakeLike(Surface* s, HDC dc, const ArrowKey& k, int w, int h) {
-    s->Dc = CreateCompatibleDC(dc);
-    s->Bitmap = s->Dc ? CreateCompatibleBitmap(dc, w, h) : nullptr;
-    if (!s->Bitmap) {
-        FreeSurface(s);
+static int MakeLike(MemorySurface* s, HDC dc, const ArrowKey& k, int w, int h) {
+    if (!MakeCompatibleSurface(s, dc, w, h))
         return 0;
-    }
-    s->Replaced = SelectObject(s->Dc, s->Bitmap);
     SetStretchBltMode(s->Dc, k.StretchMode);
     SetTextColor(s->Dc, k.TextColor);
     SetBkColor(s->Dc, k.BackColor);
@@ -127,7 +90,7 @@ static void FindVisible(int w, int h, const uint32_t* colour, const uint32_t* ma
 
 // Fills s (w x h) with background number n: two gradients that together
 // meet every channel value, and a 0x55 / 0xAA checkerboard.
-static void FillBackground(const Surface& s, int w, int h, int n, uint32_t* bits) {
+static void FillBackground(const MemorySurface& s, int w, int h, int n, uint32_t* bits) {
     for (int y = 0; y < h; y++) {
         for (int x = 0; x < w; x++) {
             uint32_t v;
@@ -145,7 +108,7 @@ static void FillBackground(const Surface& s, int w, int h, int n, uint32_t* bits
     SetDIBitsToDevice(s.Dc, 0, 0, w, h, 0, 0, 0, h, bits, &bi, DIB_RGB_COLORS);
 }
 
-static void ReadBits(const Surface& s, int w, int h, uint32_t* bits) {
+static void ReadBits(const MemorySurface& s, int w, int h, uint32_t* bits) {
     BITMAPINFO bi;
     memset(&bi, 0, sizeof(bi));
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -159,7 +122,7 @@ static int SameAsIcon(HDC dc) {
     int w = abs(k.W) + 2, h = abs(k.H) + 2;
     size_t n = (size_t)w * h;
     uint32_t* bits = (uint32_t*)malloc(n * 4 * 3);
-    Surface want = {}, got = {};
+    MemorySurface want = {}, got = {};
     int same = bits && MakeLike(&want, dc, k, w, h) && MakeLike(&got, dc, k, w, h);
     for (int background = 0; same && background < 3; background++) {
         FillBackground(want, w, h, background, bits);
@@ -171,8 +134,8 @@ static int SameAsIcon(HDC dc) {
         for (size_t i = 0; same && i < n; i++)
             same = ((bits[n + i] ^ bits[2 * n + i]) & 0xFFFFFF) == 0;
     }
-    FreeSurface(&want);
-    FreeSurface(&got);
+    FreeMemorySurface(&want);
+    FreeMemorySurface(&got);
     free(bits);
     return same;
 }
@@ -181,8 +144,8 @@ static int SameAsIcon(HDC dc) {
 // DrawIconEx: blending a premultiplied copy (what a cursor with alpha
 // needs), or a mask and a colour (a cursor without).
 static void MakeArrow(HDC dc, const ArrowKey& k) {
-    FreeSurface(&gArrow.Art);
-    FreeSurface(&gArrow.Mask);
+    FreeMemorySurface(&gArrow.Art);
+    FreeMemorySurface(&gArrow.Mask);
     gArrow.Made = 1;
     gArrow.Key = k;
     gArrow.Way = WayIcon;
@@ -194,7 +157,7 @@ static void MakeArrow(HDC dc, const ArrowKey& k) {
     }
     // Drawn over transparent black, the blend leaves exactly the stretched
     // premultiplied cursor with its alpha.
-    if (gArrow.AlphaBlend && MakeDib(&gArrow.Art, w, h)) {
+    if (gArrow.AlphaBlend && MakeDibSurface(&gArrow.Art, w, h)) {
         SetStretchBltMode(gArrow.Art.Dc, k.StretchMode);
         DrawIcon(gArrow.Art.Dc, k, x, y);
         GdiFlush();
@@ -202,7 +165,7 @@ static void MakeArrow(HDC dc, const ArrowKey& k) {
         gArrow.Way = WayAlpha;
         if (SameAsIcon(dc))
             return;
-        FreeSurface(&gArrow.Art);
+        FreeMemorySurface(&gArrow.Art);
     }
     // Over black the icon leaves its colour; over white the mask XOR it.
     if (MakeLike(&gArrow.Art, dc, k, w, h) && MakeLike(&gArrow.Mask, dc, k, w, h)) {
@@ -222,8 +185,8 @@ static void MakeArrow(HDC dc, const ArrowKey& k) {
                 return;
         }
     }
-    FreeSurface(&gArrow.Art);
-    FreeSurface(&gArrow.Mask);
+    FreeMemorySurface(&gArrow.Art);
+    FreeMemorySurface(&gArrow.Mask);
     gArrow.Way = WayIcon;
 }
 
@@ -253,8 +216,8 @@ void DrawArrowMark(HDC dc, HCURSOR cursor, int x, int y, int w, int h) {
 }
 
 void ReleaseArrowMark() {
-    FreeSurface(&gArrow.Art);
-    FreeSurface(&gArrow.Mask);
+    FreeMemorySurface(&gArrow.Art);
+    FreeMemorySurface(&gArrow.Mask);
     gArrow.Made = 0;
 }
 

@@ -2,55 +2,28 @@
 
 #include <string.h>
 
-// One copy: a memory DC with a 32-bit top-down DIB section selected, and
-// the area it last read.
-struct CopySurface {
-    HDC Dc;
-    HBITMAP Bitmap;
-    HGDIOBJ Replaced;
-    uint32_t* Bits;
-    int Width, Height;  // of the DIB
-    int X, Y, W, H;     // the area read; W 0 when nothing valid
+#include "view/MemorySurface.h"
+
+// One copy: a 32-bit top-down DIB section of the size last read, and the
+// area it last read.
+struct CopySurface : MemorySurface {
+    int X, Y, W, H;  // the area read; W 0 when nothing valid
 };
 
 static CopySurface gCopies[2];
 static int gLatest;  // index of the latest copy
 
-static void FreeSurface(CopySurface* s) {
-    if (s->Dc) {
-        SelectObject(s->Dc, s->Replaced);
-        DeleteDC(s->Dc);
-    }
-    if (s->Bitmap)
-        DeleteObject(s->Bitmap);
-    memset(s, 0, sizeof(*s));
+static void FreeCopy(CopySurface* s) {
+    FreeMemorySurface(s);
+    s->X = s->Y = s->W = s->H = 0;
 }
 
 // A DIB of exactly w x h, so that its rows are w pixels apart.
 static int SizeSurface(CopySurface* s, int w, int h) {
     if (s->Dc && s->Width == w && s->Height == h)
         return 1;
-    FreeSurface(s);
-    BITMAPINFO bi;
-    memset(&bi, 0, sizeof(bi));
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    s->Dc = CreateCompatibleDC(nullptr);
-    void* bits = nullptr;
-    s->Bitmap = s->Dc ? CreateDIBSection(s->Dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
-    if (!s->Bitmap || !bits) {
-        FreeSurface(s);
-        return 0;
-    }
-    s->Replaced = SelectObject(s->Dc, s->Bitmap);
-    s->Bits = (uint32_t*)bits;
-    s->Width = w;
-    s->Height = h;
-    return 1;
+    FreeCopy(s);
+    return MakeDibSurface(s, w, h);
 }
 
 int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, int inside) {
@@ -98,7 +71,7 @@ int ScreenCopyUnchanged() {
 }
 
 void ReleaseScreenCopy() {
-    FreeSurface(&gCopies[0]);
-    FreeSurface(&gCopies[1]);
+    FreeCopy(&gCopies[0]);
+    FreeCopy(&gCopies[1]);
     gLatest = 0;
 }

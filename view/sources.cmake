@@ -8,6 +8,7 @@ list(APPEND MIRABO_SHELL_SOURCES
     view/ArrowMark.cpp
     view/BackBuffer.cpp
     view/DrawPrimitives.cpp
+    view/MemorySurface.cpp
     view/RedrawView.cpp
     view/SamplePoint.cpp
     view/ScreenCopy.cpp
