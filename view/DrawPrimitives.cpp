@@ -44,37 +44,6 @@ void FillBox(HDC dc, int x, int y, int w, int h, COLORREF colour) {
     DeleteObject(pen);
 }
 
-void OutlineBox(HDC dc, int x, int y, int w, int h, COLORREF colour) {
-    HPEN pen = nullptr;
-    HGDIOBJ oldPen = nullptr;
-    if (dc == gShapeDC)
-        gSetPenColor(dc, colour);
-    else
-        oldPen = SelectObject(dc, pen = CreatePen(PS_SOLID, 1, colour));
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, x, y, x + w, y + h);
-    SelectObject(dc, oldBrush);
-    if (pen) {
-        SelectObject(dc, oldPen);
-        DeleteObject(pen);
-    }
-}
-
-void DrawLineTo(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
-    HPEN pen = nullptr;
-    HGDIOBJ oldPen = nullptr;
-    if (dc == gShapeDC)
-        gSetPenColor(dc, colour);
-    else
-        oldPen = SelectObject(dc, pen = CreatePen(PS_SOLID, 1, colour));
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-    if (pen) {
-        SelectObject(dc, oldPen);
-        DeleteObject(pen);
-    }
-}
-
 LinePen BeginLinePen(HDC dc, COLORREF colour) {
     LinePen p = {nullptr, nullptr};
     if (dc == gShapeDC) {
@@ -91,6 +60,21 @@ void EndLinePen(HDC dc, const LinePen& pen) {
         return;
     SelectObject(dc, pen.Replaced);
     DeleteObject(pen.Made);
+}
+
+void OutlineBox(HDC dc, int x, int y, int w, int h, COLORREF colour) {
+    LinePen pen = BeginLinePen(dc, colour);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, x, y, x + w, y + h);
+    SelectObject(dc, oldBrush);
+    EndLinePen(dc, pen);
+}
+
+void DrawLineTo(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
+    LinePen pen = BeginLinePen(dc, colour);
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+    EndLinePen(dc, pen);
 }
 
 void InvertBox(HDC dc, int left, int top, int right, int bottom) {
