@@ -2,13 +2,13 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
 // "/a/b" -> "Z:\a\b" (Wine maps the Unix root to drive Z:).
 static std::string ToWindowsPath(std::string path) {
-    for (char& c : path)
-        c = c == '/' ? '\\' : c;
+    std::replace(path.begin(), path.end(), '/', '\\');
     return "Z:" + path;
 }
 
@@ -24,6 +24,15 @@ std::string MakeRunDir(const char* name) {
     return dir;
 }
 
+HWND FindWindowOf(DWORD pid, const char* className, const char* caption, bool visible) {
+    HWND w = nullptr;
+    DWORD owner = 0;
+    while ((w = FindWindowExA(nullptr, w, className, caption)))
+        if (GetWindowThreadProcessId(w, &owner) && owner == pid && (!visible || IsWindowVisible(w)))
+            return w;
+    return nullptr;
+}
+
 bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd, DWORD timeoutMs) {
     STARTUPINFOA si = {sizeof(si)};
     si.dwFlags = STARTF_USESHOWWINDOW;
@@ -33,11 +42,7 @@ bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd, DWORD ti
         return false;
     // The main window of this process, unless the process ended first.
     WaitUntil([&] {
-        HWND w = nullptr;
-        DWORD pid = 0;
-        while (!p->hwnd && (w = FindWindowExA(nullptr, w, "MiraboMainFrame", nullptr)))
-            if (GetWindowThreadProcessId(w, &pid) && pid == p->pi.dwProcessId)
-                p->hwnd = w;
+        p->hwnd = FindWindowOf(p->pi.dwProcessId, "MiraboMainFrame", nullptr, false);
         return p->hwnd || WaitForSingleObject(p->pi.hProcess, 0) == WAIT_OBJECT_0;
     }, timeoutMs);
     PumpMessages(200);  // lets the window finish its creation and first paint
@@ -72,13 +77,10 @@ void EndMirabo(MiraboProcess* p) {
 
 int RunWindowsProgram(const char* unixPath, DWORD timeoutMs) {
     STARTUPINFOA si = {sizeof(si)};
-    MiraboProcess p;
+    MiraboProcess p;  // no window: CloseMirabo only waits
     std::string exe = ToWindowsPath(unixPath ? unixPath : "");
-    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p.pi))
-        return -1;
-    int code = WaitForExit(&p, timeoutMs);
-    EndMirabo(&p);
-    return code;
+    bool started = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p.pi);
+    return started ? CloseMirabo(&p, timeoutMs) : -1;
 }
 
 bool ReadWholeFile(const std::string& path, std::string* out) {
@@ -89,9 +91,7 @@ bool ReadWholeFile(const std::string& path, std::string* out) {
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream f(path, std::ios::binary);
-    f << bytes;
-    f.close();
-    return !f.fail();
+    return (bool)(f << bytes << std::flush);
 }
 
 // Wine cannot wait on the handle of a Unix process (the wait fails at
@@ -99,10 +99,9 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 // file that appears whole (written, then renamed) when the command ends.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
     static int counter = 0;
-    std::string done = "/tmp/mirabo-unix-" + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(counter++);
-    std::string code, cmd = "Z:\\bin\\sh -c \"" + commandLine + "; echo $? > " + done + ".part && mv " +
-                                  done + ".part " + done + "\"";
+    std::string done = "/tmp/mirabo-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    std::string code, cmd = "Z:\\bin\\sh -c \"" + commandLine + "; echo $? > " + done + ".part && mv " + done +
+                                  ".part " + done + "\"";
     // Not WinExec: it closes the handles CreateProcess reports, and for a
     // Unix program Wine reports no process and a thread handle that is
     // whatever lay there (now and then a handle of this process, such as
@@ -117,10 +116,6 @@ int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
     bool ended = WaitUntil([&] { return ReadWholeFile(ToWindowsPath(done), &code); }, timeoutMs);
     DeleteFileA(ToWindowsPath(done).c_str());
     return ended && !code.empty() ? atoi(code.c_str()) : -1;
-}
-
-bool Xdotool(const std::string& args) {
-    return RunUnix("/usr/bin/xdotool " + args) == 0;
 }
 
 bool FocusWindow(HWND w, const std::string& title) {

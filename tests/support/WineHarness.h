@@ -19,8 +19,7 @@ struct MiraboProcess {
 // Starts dir\mirabo.exe with the given show command and waits until its
 // main window exists (visible or not). False when it did not appear, also
 // at once when the process ended first.
-bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd = SW_SHOWNORMAL,
-                 DWORD timeoutMs = 20000);
+bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd = SW_SHOWNORMAL, DWORD timeoutMs = 20000);
 
 // Waits for the process to end; its exit code, or -1 on time-out.
 int WaitForExit(MiraboProcess* p, DWORD timeoutMs = 20000);
@@ -36,6 +35,10 @@ void EndMirabo(MiraboProcess* p);
 // when it could not be started or timed out.
 int RunWindowsProgram(const char* unixPath, DWORD timeoutMs = 10000);
 
+// A top-level window of the process with the class and caption (any when
+// null), only a visible one if asked; null when there is none.
+HWND FindWindowOf(DWORD pid, const char* className, const char* caption, bool visible);
+
 bool ReadWholeFile(const std::string& path, std::string* out);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
@@ -45,7 +48,7 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes);
 int RunUnix(const std::string& commandLine, DWORD timeoutMs = 10000);
 
 // Runs xdotool with the given arguments (real X input); true when it succeeded.
-bool Xdotool(const std::string& args);
+inline bool Xdotool(const std::string& args) { return RunUnix("/usr/bin/xdotool " + args) == 0; }
 
 // Gives w, titled title, the keyboard focus as the user's click would: the
 // X server's focus (keys from xdotool go to the X window that has it) and
