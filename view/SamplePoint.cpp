@@ -65,16 +65,10 @@ static void ClearWindowFields(PointInfo* info) {
 
 // The colour fields from the pixel read at the point.
 static void SetColor(uint32_t pixel, int webSafe, PointInfo* info) {
-    info->Color = pixel;
-    info->Red = ColorRed(pixel);
-    info->Green = ColorGreen(pixel);
-    info->Blue = ColorBlue(pixel);
-    if (webSafe == 1) {
-        info->Color = WebSafeColor(pixel);
-        info->Red = ColorRed(info->Color);
-        info->Green = ColorGreen(info->Color);
-        info->Blue = ColorBlue(info->Color);
-    }
+    info->Color = webSafe == 1 ? WebSafeColor(pixel) : pixel;
+    info->Red = ColorRed(info->Color);
+    info->Green = ColorGreen(info->Color);
+    info->Blue = ColorBlue(info->Color);
 }
 
 static void SampleWindowRect(HWND hwnd, Rect32* out) {
