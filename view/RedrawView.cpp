@@ -110,8 +110,6 @@ static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, 
 
 // The image is stretched from the copy the sampling read.
 static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFound) {
-    if (!l.ImageShown)
-        return;
     // Whatever the screen cannot supply stays black. Outside the image area
     // the frame and the panel paint over everything, and the copy covers
     // its whole destination (black where it read nothing), so only the
@@ -207,7 +205,7 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
     FillLayoutInput(&in);
     ComputeViewLayout(&in, &f->Layout);
     const ViewLayout& l = f->Layout;
-    if (s.DispZoomImage == 1 && l.ImageShown && l.Copied)
+    if (l.ImageShown && l.Copied)
         f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
 
     // The pointer's pixel comes from the copy when the copy holds it.
@@ -250,7 +248,7 @@ static void SampleFrame(ViewFrame* f, const POINT* pointer) {
 // never has to be painted over where they are not drawn again.
 static void DrawImage(HDC dc, const ViewFrame& f) {
     const ViewLayout& l = f.Layout;
-    if (gSettings.DispZoomImage != 1 || !l.ImageShown)
+    if (!l.ImageShown)
         return;
     IntersectClipRect(dc, l.F, l.F, l.F + l.IW, l.F + l.IH);
     DrawZoomedImage(dc, l, f.Read, f.TargetFound);
@@ -293,7 +291,7 @@ static void DrawView(HDC dc, const ViewFrame& f, RECT* changed) {
     const ViewLayout& l = f.Layout;
     DrawImage(dc, f);
     SetRectEmpty(changed);
-    if (gSettings.DispZoomImage == 1 && l.ImageShown)
+    if (l.ImageShown)
         SetRect(changed, l.F, l.F, l.F + l.IW, l.F + l.IH);
     const ViewFrame& last = gFrames[gLastFrame];
     int rects[FrameRectMax][4];
