@@ -16,27 +16,12 @@
 static const COLORREF GridColor = RGB(136, 136, 136);
 static const COLORREF MarkColor = RGB(255, 0, 0);
 
+// The settings, and what the program knows of the pointer, the screen
+// and the panel's origin.
 static void FillLayoutInput(ViewLayoutInput* in) {
-    const Settings& s = gSettings;
-    in->Width = s.Width;
-    in->Height = s.Height;
-    in->FrameWidth = s.FrameWidth;
-    in->Zoom = s.Zoom;
-    in->DispZoomImage = s.DispZoomImage;
-    in->DispMouseDownInfo = s.DispMouseDownInfo;
-    in->DispColorHistory = s.DispColorHistory;
-    in->InfoLineCount = s.InfoLineCount;
-    in->InfoFontHeight = InfoFontHeight;
+    FillLayoutSettings(&gSettings, in);
     in->ViewOriginLeft = gApp.ViewOrigin.left;
     in->ViewOriginTop = gApp.ViewOrigin.top;
-    in->HistorySizeX = s.HistorySizeX;
-    in->HistorySizeY = s.HistorySizeY;
-    in->HistoryCount = s.HistoryCount;
-    in->ReversH = s.ReversH;
-    in->ReversV = s.ReversV;
-    in->FixMouse = s.FixMouse;
-    in->FixMouseX = s.FixMouseX;
-    in->FixMouseY = s.FixMouseY;
     in->PointerX = gApp.PointerPos.x;
     in->PointerY = gApp.PointerPos.y;
     in->ScreenWidth = gApp.ScreenWidth;
