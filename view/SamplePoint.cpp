@@ -27,14 +27,11 @@ void ReadWindowText(HWND window, char* buffer, int limit) {
     DropTrailingLeadByte(buffer);
 }
 
-enum { ModuleNameForm = 0, ModuleFolderForm = 1 };
-
-// File name (form 0) or folder (form 1) of the module behind the window's
-// instance handle; "-" when it cannot be found. out holds 256 bytes.
-static void ModuleNameOf(HWND window, char* out, int form) {
-    strcpy(out, "-");
-    if (!window)
-        return;
+// The file name and the folder of the module behind the window's instance
+// handle, both "-" when it cannot be found. Each holds TextFieldSize bytes.
+static void ReadModuleNames(HWND window, char* name, char* folder) {
+    strcpy(name, "-");
+    strcpy(folder, "-");
     HINSTANCE h = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
     if (!h)
         return;
@@ -42,10 +39,7 @@ static void ModuleNameOf(HWND window, char* out, int form) {
     if (GetModuleFileNameA(h, path, MAX_PATH) == 0)
         return;
     path[MAX_PATH] = 0;
-    char name[TextFieldSize];
-    char folder[TextFieldSize];
     SplitModulePath(path, name, folder);
-    strcpy(out, form == ModuleFolderForm ? folder : name);
 }
 
 static void ClearWindowFields(PointInfo* info) {
@@ -125,10 +119,8 @@ static const KnownWindow* Know(HWND hwnd, int want, KnownWindow* scratch) {
         k->Tid = GetWindowThreadProcessId(hwnd, &pid);
         k->Pid = pid;
     }
-    if (want & KnownModule) {
-        ModuleNameOf(hwnd, k->ExeName, ModuleNameForm);
-        ModuleNameOf(hwnd, k->ExePath, ModuleFolderForm);
-    }
+    if (want & KnownModule)
+        ReadModuleNames(hwnd, k->ExeName, k->ExePath);
     k->Have |= want;
     return k;
 }
