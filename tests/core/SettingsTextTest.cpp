@@ -30,15 +30,14 @@ struct Loaded {
 
 std::string System(const std::string& lines) { return "[System]\r\n" + lines + "\r\n"; }
 
-TEST(SettingsRoundTrip, EveryKeyReadsBackAndWritesTheSameBytes) {
-    Loaded a(kFullSettingsFile);
-    EXPECT_EQ(kFullSettingsFile, a.Write());
+// Every key reads back and is written as the same bytes; a format's
+// escaping keeps every byte on its line.
+TEST(SettingsWriter, RoundTripAndFormatEscaping) {
+    Loaded full(kFullSettingsFile);
+    EXPECT_EQ(kFullSettingsFile, full.Write());
     // The values really arrived in their fields, not only passed through.
-    EXPECT_EQ(MakeColor(0, 0, 255), a.s.HistoryColor[2]);
-    EXPECT_STREQ("表示 [HEX02R]:[DECG], \\1 ソ", a.s.DispInfoUserFormat);
-}
-
-TEST(SettingsWriter, FormatEscapingKeepsEveryByteOnItsLine) {
+    EXPECT_EQ(MakeColor(0, 0, 255), full.s.HistoryColor[2]);
+    EXPECT_STREQ("表示 [HEX02R]:[DECG], \\1 ソ", full.s.DispInfoUserFormat);
     // The full file shows the ordinary escapes. A lone CR or LF is a line
     // break as well; half a character at the end or before a line break goes,
     // as it would swallow the comma or the line end when read back.
