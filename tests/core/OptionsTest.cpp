@@ -44,8 +44,10 @@ TEST(OptionsRules, DisplayPageDerivedValues) {
     // history, the cursor mode and the swatch sizes; then the panel switch,
     // the line count they leave, and the mode and sizes brought into range.
     const struct { int ticks[8], mode, sizeX, sizeY; std::vector<int> after; } cases[] = {
-        {{0, 0, 0, 0, 0, 0, 0, 0}, -1, 0, 11, {0, 0, 0, 1, 12}}, {{0, 0, 0, 0, 0, 0, 0, 1}, 4, 2, 100, {1, 0, 3, 2, 100}},
-        {{1, 1, 1, 0, 0, 0, 0, 0}, 2, 1, 12, {1, 3, 2, 1, 12}}, {{1, 1, 1, 1, 1, 1, 1, 1}, 0, 100, 13, {1, 7, 0, 100, 13}},
+        {{0, 0, 0, 0, 0, 0, 0, 0}, -1, 0, 11, {0, 0, 0, 1, 12}},
+        {{0, 0, 0, 0, 0, 0, 0, 1}, 4, 2, 100, {1, 0, 3, 2, 100}},
+        {{1, 1, 1, 0, 0, 0, 0, 0}, 2, 1, 12, {1, 3, 2, 1, 12}},
+        {{1, 1, 1, 1, 1, 1, 1, 1}, 0, 100, 13, {1, 7, 0, 100, 13}},
     };
     int Settings::*fields[8] = {&Settings::DispInfoUser, &Settings::DispInfoColor, &Settings::DispInfoMouse,
                                 &Settings::DispInfoHWND, &Settings::DispInfoClass, &Settings::DispInfoTitle,

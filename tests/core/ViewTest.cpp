@@ -115,7 +115,8 @@ TEST(InfoPanelText, TargetPartsFollowTheShownLinesAndTheArrow) {
         {"arrow without an image", 0, 0, 1, 0, 31, 0},
         {"every line", 1, 1, 1, 0, 31, PartWindow | PartRect | PartIds | PartClass | PartText},
         {"handle line only, no mark", 1, 1, 0, 0, 2, PartWindow | PartIds},
-        {"mouse line only", 1, 1, 1, 0, 1, PartWindow | PartRect}, {"area line only", 1, 1, 1, 0, 16, PartWindow | PartRect},
+        {"mouse line only", 1, 1, 1, 0, 1, PartWindow | PartRect},
+        {"area line only", 1, 1, 1, 0, 16, PartWindow | PartRect},
         {"colour line only, no mark", 1, 1, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -280,9 +281,10 @@ TEST(ViewCommands, EachChangesItsOwnSettingOnly) {
         {CmdGrid, &Settings::DispGrid, 2, 0}, {CmdInfo, &Settings::DispMouseDownInfo, 0, 1},
         {CmdInvertColor, &Settings::ReversColor, 1, 0}, {CmdFlipH, &Settings::ReversH, 2, 0},
         {CmdFlipV, &Settings::ReversV, 0, 1}, {CmdHalfTone, &Settings::HalfTone, 1, 0},
-        {CmdWebSafe, &Settings::WebSafeColor, -1, 0}, {CmdZoom1, &Settings::Zoom, 13, 1}, {CmdZoom8, &Settings::Zoom, 13, 8},
-        {CmdZoom16, &Settings::Zoom, 13, 16}, {CmdZoom32, &Settings::Zoom, 13, 32}, {CmdZoomIn, &Settings::Zoom, 31, 32},
-        {CmdZoomOut, &Settings::Zoom, 2, 1}, {CmdZoomIn, &Settings::Zoom, 32, 32}, {CmdZoomOut, &Settings::Zoom, 1, 1}};
+        {CmdWebSafe, &Settings::WebSafeColor, -1, 0}, {CmdZoom1, &Settings::Zoom, 13, 1},
+        {CmdZoom8, &Settings::Zoom, 13, 8}, {CmdZoom16, &Settings::Zoom, 13, 16}, {CmdZoom32, &Settings::Zoom, 13, 32},
+        {CmdZoomIn, &Settings::Zoom, 31, 32}, {CmdZoomOut, &Settings::Zoom, 2, 1}, {CmdZoomIn, &Settings::Zoom, 32, 32},
+        {CmdZoomOut, &Settings::Zoom, 1, 1}};
     for (const auto& c : cases) {
         Settings s = {}, expected = {};
         s.*c.field = c.from, expected.*c.field = c.to;
