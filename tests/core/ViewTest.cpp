@@ -295,8 +295,9 @@ TEST(ViewCommands, EachChangesItsOwnSettingOnly) {
 
 TEST(TextHelpers, NeverSplitADoubleByteCharacter) {
     // "表示" in code page 932 is 95 5C 8E A6: the 5C is a trail byte. A lone
-    // lead byte at the very end goes. Limit 0: DropTrailingLeadByte, which
-    // only this test reaches (Wine's GetWindowTextA never cuts a character).
+    // lead byte at the very end goes. Limit 0: a window title cut after a
+    // lead byte loses it (Wine's GetWindowTextA never cuts a character, so
+    // only this test reaches DropTrailingLeadByte).
     const struct { const char* text; size_t limit; const char* cut; } cuts[] = {
         {"ab\x95\x5C\x8E\xA6", 3, "ab"}, {"ab\x95\x5C\x8E\xA6", 5, "ab\x95\x5C"}, {"ab\x95", 10, "ab"},
         {"abc\x95\x5C" "d\x95", 0, "abc\x95\x5C" "d"}, {"\x95\x5C", 0, "\x95\x5C"}};
