@@ -3,6 +3,10 @@
 #include <commctrl.h>
 
 #include "core/Clamp.h"
+#include "options/CopyKeysRules.h"
+#include "platform/AppState.h"
+#include "template/Template.h"
+#include "view/SamplePoint.h"
 
 namespace {
 
@@ -68,4 +72,14 @@ int FindNumberField(int control, int* field) {
         }
     }
     return 0;
+}
+
+void ReadFormatBox(HWND page, int edit, char* format) {
+    ReadWindowText(GetDlgItem(page, edit), format, TextFieldSize - 1);
+}
+
+void ShowFormatSample(HWND page, int sample, const char* format) {
+    char text[CopyKeySampleSize];
+    ExpandTemplate(text, format, CopyKeySampleSize, &gApp.CapturePointInfo);
+    SetDlgItemTextA(page, sample, text);
 }

@@ -1,5 +1,6 @@
 // Helpers the option pages share for their controls: check boxes bound to
-// flags, boxes that grey other controls, and number edits with up-downs.
+// flags, boxes that grey other controls, number edits with up-downs, and
+// format boxes with their samples.
 #pragma once
 
 #include <windows.h>
@@ -32,3 +33,11 @@ void SetNumberField(HWND page, int field, int value);
 
 // 1 when control is the edit of a number field; its field in *field.
 int FindNumberField(int control, int* field);
+
+// The format a format box holds: at most TextFieldSize - 1 bytes, never
+// ending in half a double-byte character; format holds TextFieldSize bytes.
+void ReadFormatBox(HWND page, int edit, char* format);
+
+// Shows format expanded over the placeholder sample that the sheet's caller
+// put in CapturePointInfo in the sample control.
+void ShowFormatSample(HWND page, int sample, const char* format);
