@@ -49,10 +49,6 @@ static void ShowControl(HWND dialog, int id, int show) {
     ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
-static void TickBox(HWND dialog, int id, int tick) {
-    CheckDlgButton(dialog, id, tick ? BST_CHECKED : BST_UNCHECKED);
-}
-
 // Exactly one part of the form is enabled: the text part for a text key,
 // the image part for any other.
 static void EnableFormParts(HWND dialog) {

@@ -19,9 +19,13 @@ int IsBoxTicked(HWND page, int control) {
     return IsDlgButtonChecked(page, control) == BST_CHECKED ? 1 : 0;
 }
 
+void TickBox(HWND page, int control, int tick) {
+    CheckDlgButton(page, control, tick ? BST_CHECKED : BST_UNCHECKED);
+}
+
 void LoadFlagBoxes(HWND page, const FlagBox* boxes, int count, const Settings* s) {
     for (int i = 0; i < count; i++)
-        CheckDlgButton(page, boxes[i].Control, s->*boxes[i].Field == 1 ? BST_CHECKED : BST_UNCHECKED);
+        TickBox(page, boxes[i].Control, s->*boxes[i].Field == 1);
 }
 
 void StoreFlagBoxes(HWND page, const FlagBox* boxes, int count, Settings* s) {

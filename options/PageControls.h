@@ -8,6 +8,7 @@
 #include "options/OptionsRules.h"
 
 int IsBoxTicked(HWND page, int control);
+void TickBox(HWND page, int control, int tick);
 
 // Ticks each box from its flag, or stores each box into its flag.
 void LoadFlagBoxes(HWND page, const FlagBox* boxes, int count, const Settings* s);

@@ -48,9 +48,9 @@ static void Window_OnInitDialog(HWND page) {
     CenterSheetOnce(page);
     gWork.WorkBackColor = gSettings.BackColor;
     gWork.StartWindowTop = gSettings.WindowTop == 1 ? 1 : 0;
-    CheckDlgButton(page, IDC_WIN_TOP, gWork.StartWindowTop ? BST_CHECKED : BST_UNCHECKED);
+    TickBox(page, IDC_WIN_TOP, gWork.StartWindowTop);
     if (TranslucencyAvailable(gApp.OsVersionCode)) {
-        CheckDlgButton(page, IDC_WIN_ALPHA, gSettings.WindowAlpha == 1 ? BST_CHECKED : BST_UNCHECKED);
+        TickBox(page, IDC_WIN_ALPHA, gSettings.WindowAlpha == 1);
         SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETRANGE, TRUE, MAKELPARAM(OpacityMin, OpacityMax));
         SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETPOS, TRUE, (LPARAM)gSettings.Opacity);
     } else {
