@@ -43,12 +43,7 @@ static INT_PTR Display_OnCommand(HWND page, int id, int code) {
         ShowSample(page);
         return TRUE;
     }
-    int field;
-    if (code == EN_CHANGE && FindNumberField(id, &field)) {
-        ReadNumberField(page, field);
-        return TRUE;
-    }
-    return FALSE;
+    return NoteNumberFieldChange(page, id, code);
 }
 
 static void Display_OnApply(HWND page) {

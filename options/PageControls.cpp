@@ -68,14 +68,16 @@ void SetNumberField(HWND page, int field, int value) {
     SendDlgItemMessageA(page, NumberFields[field].UpDown, UDM_SETPOS32, 0, (LPARAM)value);
 }
 
-int FindNumberField(int control, int* field) {
+INT_PTR NoteNumberFieldChange(HWND page, int id, int code) {
+    if (code != EN_CHANGE)
+        return FALSE;
     for (int i = 0; i < NumberFieldCount; i++) {
-        if (NumberFields[i].Edit == control) {
-            *field = i;
-            return 1;
+        if (NumberFields[i].Edit == id) {
+            ReadNumberField(page, i);
+            return TRUE;
         }
     }
-    return 0;
+    return FALSE;
 }
 
 void ReadFormatBox(HWND page, int edit, char* format) {

@@ -32,8 +32,10 @@ int ReadNumberField(HWND page, int field);
 // Sets the up-down's position (its edit follows and reports the change).
 void SetNumberField(HWND page, int field, int value);
 
-// 1 when control is the edit of a number field; its field in *field.
-int FindNumberField(int control, int* field);
+// A change (EN_CHANGE) reported by the edit of a number field: the field
+// remembers the number when it is a valid one. TRUE when id and code were
+// such a change, FALSE for any other command.
+INT_PTR NoteNumberFieldChange(HWND page, int id, int code);
 
 // The format a format box holds: at most TextFieldSize - 1 bytes, never
 // ending in half a double-byte character; format holds TextFieldSize bytes.

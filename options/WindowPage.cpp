@@ -103,11 +103,6 @@ static INT_PTR Window_OnCommand(HWND page, int id, int code) {
         PreviewOpacity(opacity);
         return TRUE;
     }
-    case IDC_WIN_FRAME:
-        if (code != EN_CHANGE)
-            return FALSE;
-        ReadNumberField(page, FieldFrameWidth);
-        return TRUE;
     case IDC_WIN_BACK_FIXED:
     case IDC_WIN_BACK_MOUSE:
         ApplyEnableRules(page, WindowEnableRules, WindowEnableRuleCount);
@@ -116,7 +111,7 @@ static INT_PTR Window_OnCommand(HWND page, int id, int code) {
         ChooseBackColor(page);
         return TRUE;
     }
-    return FALSE;
+    return NoteNumberFieldChange(page, id, code);
 }
 
 // The slider moved: the edit follows it, and its change previews.
