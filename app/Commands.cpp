@@ -40,7 +40,7 @@ static void CmdTranslucentRun(HWND window, int) {
     if (gSettings.WindowAlpha == 0)
         SetWindowOpacity(window, gSettings.Opacity, 0);
     else
-        SetWindowOpacity(window, 100, 0);
+        SetWindowOpacity(window, OpacityMax, 0);
     // The choice is kept even where the system lacks layered windows.
     gSettings.WindowAlpha = ToggleFlag(gSettings.WindowAlpha);
 }
