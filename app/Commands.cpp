@@ -1,7 +1,5 @@
 #include "app/Commands.h"
 
-#include <string.h>
-
 #include "app/ViewCommands.h"
 #include "copykey/AccelTable.h"
 #include "copykey/CaptureMenu.h"
@@ -42,7 +40,7 @@ static void CmdTranslucentRun(HWND window, int) {
     if (gSettings.WindowAlpha == 0)
         SetWindowOpacity(window, gSettings.Opacity, 0);
     else
-        SetWindowOpacity(window, 100, 0);
+        SetWindowOpacity(window, OpacityMax, 0);
     // The choice is kept even where the system lacks layered windows.
     gSettings.WindowAlpha = ToggleFlag(gSettings.WindowAlpha);
 }
@@ -78,22 +76,18 @@ static void CmdContextMenuRun(HWND window, int) {
     PostMessageA(window, WM_CONTEXTMENU, 0, 0);
 }
 
-// Puts key's capture of CapturePointInfo on the clipboard. The history
-// may have changed even when the clipboard step failed (the clipboard stayed
-// held), so the redraw depends on the history, not on the result.
+// Puts key's capture of CapturePointInfo on the clipboard; 1 when it is
+// there. The history takes the colour also when the clipboard stayed held,
+// and the view shows the new swatch at once.
 static int RunCapture(HWND window, const CopyKey& key) {
     // A separator only structures the menu; its keys (possible in a
     // hand-edited file) capture nothing.
     if (key.Kind != CopyKindText && key.Kind != CopyKindImage)
         return 0;
-    int countBefore = gSettings.HistoryCount;
-    ColorRef before[HistoryCapacity];
-    memcpy(before, gSettings.HistoryColor, sizeof(before));
-    int placed = PutCaptureOnClipboard(key.Kind == CopyKindText ? 1 : 0, &key);
-    if (gSettings.HistoryCount != countBefore ||
-        memcmp(before, gSettings.HistoryColor, sizeof(before)) != 0)
+    int result = PutCaptureOnClipboard(key.Kind == CopyKindText ? 1 : 0, &key);
+    if (result != CaptureNotMade)
         RedrawView(window);
-    return placed;
+    return result == CapturePlaced ? 1 : 0;
 }
 
 static void SampleForCapture(POINT pt) {

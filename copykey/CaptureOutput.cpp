@@ -86,5 +86,5 @@ int PutCaptureOnClipboard(int asText, const CopyKey* key) {
     // The colour was sampled and shown to the user; it belongs in the
     // history even when another program kept the clipboard.
     PushHistoryColor(&gSettings, gApp.CapturePointInfo.Color);
-    return placed;
+    return placed ? CapturePlaced : CaptureHeld;
 }

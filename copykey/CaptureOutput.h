@@ -15,12 +15,16 @@ enum {
     ClipboardRetryDelayMs = 10,
 };
 
+// What PutCaptureOnClipboard did.
+enum CaptureResult {
+    CaptureNotMade = 0,  // no memory, or a block too large: nothing placed, history unchanged
+    CapturePlaced = 1,   // on the clipboard, the colour in the history
+    CaptureHeld = 2,     // another program kept the clipboard; the colour is in the history
+};
+
 // Builds the capture of key over gApp.CapturePointInfo (text when asText is
 // 1, else the image), places it on the clipboard for gApp.MainWindow and
-// pushes the sampled colour onto the history. Returns 1 when the capture
-// is on the clipboard. 0 when its memory could not be had or the block
-// would be too large (nothing placed, history unchanged), or when the
-// clipboard stayed held by another program (history still updated).
+// pushes the sampled colour onto the history.
 int PutCaptureOnClipboard(int asText, const CopyKey* key);
 
 // Called after every failed attempt to open the clipboard but the last.

@@ -14,8 +14,6 @@
 #include "platform/AppState.h"
 #include "platform/PopupMenu.h"
 #include "res/resource.h"
-#include "template/Template.h"
-#include "view/SamplePoint.h"
 
 namespace {
 
@@ -51,10 +49,6 @@ static void ShowControl(HWND dialog, int id, int show) {
     ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOW : SW_HIDE);
 }
 
-static void TickBox(HWND dialog, int id, int tick) {
-    CheckDlgButton(dialog, id, tick ? BST_CHECKED : BST_UNCHECKED);
-}
-
 // Exactly one part of the form is enabled: the text part for a text key,
 // the image part for any other.
 static void EnableFormParts(HWND dialog) {
@@ -62,14 +56,6 @@ static void EnableFormParts(HWND dialog) {
     EnableControls(dialog, IDC_KEY_FORMAT_LABEL, IDC_KEY_SAMPLE, text);
     EnableControls(dialog, IDC_KEY_SIZE_LABEL, IDC_KEY_GRADIENT, !text);
     EnableControls(dialog, IDC_KEY_GRADIENT_LABEL, IDC_KEY_GRADIENT_LABEL, !text);
-}
-
-// The format expanded over the placeholder sample the sheet's caller put
-// in CapturePointInfo.
-static void ShowSample(HWND dialog) {
-    char sample[CopyKeySampleSize];
-    ExpandTemplate(sample, gEditor.Key->Format, CopyKeySampleSize, &gApp.CapturePointInfo);
-    SetDlgItemTextA(dialog, IDC_KEY_SAMPLE, sample);
 }
 
 // The row's key: the control's virtual key with the modifiers of the
@@ -136,7 +122,7 @@ static void Editor_OnInitDialog(HWND dialog, const CopyKeyEditorInput* input) {
     CheckRadioButton(dialog, IDC_KEY_TEXT, IDC_KEY_IMAGE, key->Kind == CopyKindText ? IDC_KEY_TEXT : IDC_KEY_IMAGE);
     EnableFormParts(dialog);
     SetDlgItemTextA(dialog, IDC_KEY_FORMAT, key->Format);
-    ShowSample(dialog);
+    ShowFormatSample(dialog, IDC_KEY_SAMPLE, key->Format);
     InitNumberField(dialog, FieldImageWidth, key->Width);
     InitNumberField(dialog, FieldImageHeight, key->Height);
     TickBox(dialog, IDC_KEY_INVERT, key->Invert == 1);
@@ -180,8 +166,8 @@ static INT_PTR Editor_OnCommand(HWND dialog, int id, int code) {
     case IDC_KEY_FORMAT:
         if (code != EN_CHANGE)
             return FALSE;
-        ReadWindowText(GetDlgItem(dialog, IDC_KEY_FORMAT), key->Format, TextFieldSize - 1);
-        ShowSample(dialog);
+        ReadFormatBox(dialog, IDC_KEY_FORMAT, key->Format);
+        ShowFormatSample(dialog, IDC_KEY_SAMPLE, key->Format);
         return TRUE;
     case IDC_KEY_INVERT:
         key->Invert = IsBoxTicked(dialog, IDC_KEY_INVERT);

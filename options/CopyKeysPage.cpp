@@ -13,13 +13,10 @@
 namespace {
 
 // The page's working copy of the capture keys, from its WM_INITDIALOG to
-// OK or Cancel; row i of the list always shows record i. The edited key is
-// the editor's, kept only when it ends with OK.
+// OK or Cancel; row i of the list always shows record i.
 struct CopyKeysPageWork {
     CopyKeyList WorkCopyKeys;
     int Complete;  // the copy holds every key: only then may OK replace the live list
-    CopyKey EditedCopyKey;
-    int EditedIndex;
 };
 
 CopyKeysPageWork gPage;
@@ -145,20 +142,21 @@ static void Keys_OnEdit(HWND page) {
     int row = SelectedRow(page);
     if (row == NoRow)
         return;
-    gPage.EditedIndex = row;
-    if (!GetCopyKey(&gPage.WorkCopyKeys, row, &gPage.EditedCopyKey)) {
+    // The editor's own copy, which the working list takes only at its OK.
+    CopyKey edited;
+    if (!GetCopyKey(&gPage.WorkCopyKeys, row, &edited)) {
         MessageBoxA(page, "システムエラー：アイテム情報を取得できません。", "Mirabo", MB_OK);
         return;
     }
     // A separator has nothing to edit.
-    if (gPage.EditedCopyKey.Kind == CopyKindSeparator)
+    if (edited.Kind == CopyKindSeparator)
         return;
-    CopyKeyEditorInput input = {&gPage.EditedCopyKey, row, &gPage.WorkCopyKeys};
+    CopyKeyEditorInput input = {&edited, row, &gPage.WorkCopyKeys};
     if (RunCopyKeyEditor(page, &input) == IDOK) {
-        const int edited = CopyFieldKind | CopyFieldFormat | CopyFieldWidth | CopyFieldHeight | CopyFieldInvert |
+        const int fields = CopyFieldKind | CopyFieldFormat | CopyFieldWidth | CopyFieldHeight | CopyFieldInvert |
                            CopyFieldGradient | CopyFieldShortcutKey | CopyFieldHotkey;
-        SetCopyKeyFields(&gPage.WorkCopyKeys, row, edited, &gPage.EditedCopyKey);
-        SetRowTexts(page, row, gPage.EditedCopyKey, false);
+        SetCopyKeyFields(&gPage.WorkCopyKeys, row, fields, &edited);
+        SetRowTexts(page, row, edited, false);
     }
     SetFocus(KeyList(page));
 }

@@ -7,25 +7,11 @@
 #include "options/TokenMenu.h"
 #include "platform/AppState.h"
 #include "res/resource.h"
-#include "template/Template.h"
-#include "view/SamplePoint.h"
 
-enum { SampleSize = 4096 };
-
-// The format as the edit holds it: at most 255 bytes, never ending in half
-// a double-byte character. format holds TextFieldSize bytes.
-static void ReadFormat(HWND page, char* format) {
-    ReadWindowText(GetDlgItem(page, IDC_DISP_FORMAT), format, TextFieldSize - 1);
-}
-
-// The edit's format expanded over the placeholder sample that the sheet's
-// caller put in CapturePointInfo.
 static void ShowSample(HWND page) {
     char format[TextFieldSize];
-    ReadFormat(page, format);
-    char sample[SampleSize];
-    ExpandTemplate(sample, format, SampleSize, &gApp.CapturePointInfo);
-    SetDlgItemTextA(page, IDC_DISP_FORMAT_SAMPLE, sample);
+    ReadFormatBox(page, IDC_DISP_FORMAT, format);
+    ShowFormatSample(page, IDC_DISP_FORMAT_SAMPLE, format);
 }
 
 static void Display_OnInitDialog(HWND page) {
@@ -57,12 +43,7 @@ static INT_PTR Display_OnCommand(HWND page, int id, int code) {
         ShowSample(page);
         return TRUE;
     }
-    int field;
-    if (code == EN_CHANGE && FindNumberField(id, &field)) {
-        ReadNumberField(page, field);
-        return TRUE;
-    }
-    return FALSE;
+    return NoteNumberFieldChange(page, id, code);
 }
 
 static void Display_OnApply(HWND page) {
@@ -70,7 +51,7 @@ static void Display_OnApply(HWND page) {
     gSettings.CursorMode = (int)SendDlgItemMessageA(page, IDC_DISP_CURSOR_MODE, CB_GETCURSEL, 0, 0);
     gSettings.HistorySizeX = ReadNumberField(page, FieldHistorySizeX);
     gSettings.HistorySizeY = ReadNumberField(page, FieldHistorySizeY);
-    ReadFormat(page, gSettings.DispInfoUserFormat);
+    ReadFormatBox(page, IDC_DISP_FORMAT, gSettings.DispInfoUserFormat);
     gSettings.TimerInterval = ReadNumberField(page, FieldTimerInterval);
     FinishDisplaySettings(&gSettings);
 }

@@ -103,18 +103,13 @@ const char* const CursorModeNames[CursorModeCount] = {
 };
 
 void FinishDisplaySettings(Settings* s) {
-    if (s->DispInfoUser == 0 && s->DispInfoColor == 0 && s->DispInfoMouse == 0 && s->DispInfoHWND == 0 &&
-        s->DispInfoClass == 0 && s->DispInfoTitle == 0 && s->DispInfoArea == 0 && s->DispColorHistory == 0)
-        s->DispMouseDownInfo = 0;
     s->InfoLineCount = CountInfoLines(s);
+    // The swatches of the history are the one part of the panel that is no line.
+    if (s->InfoLineCount == 0 && s->DispColorHistory != 1)
+        s->DispMouseDownInfo = 0;
     s->CursorMode = ClampInt(s->CursorMode, 0, CursorModeCount - 1);
     if (s->HistorySizeX < NumberFields[FieldHistorySizeX].Min)
         s->HistorySizeX = NumberFields[FieldHistorySizeX].Min;
     if (s->HistorySizeY < NumberFields[FieldHistorySizeY].Min)
         s->HistorySizeY = NumberFields[FieldHistorySizeY].Min;
-}
-
-void TranslucencyFromBox(int ticked, int shownOpacity, int* workAlpha, int* workOpacity) {
-    *workAlpha = ticked ? 1 : 0;
-    *workOpacity = ticked ? ClampOpacity(shownOpacity) : OpacityMax;
 }

@@ -3,6 +3,10 @@
 #include <commctrl.h>
 
 #include "core/Clamp.h"
+#include "options/CopyKeysRules.h"
+#include "platform/AppState.h"
+#include "template/Template.h"
+#include "view/SamplePoint.h"
 
 namespace {
 
@@ -15,9 +19,13 @@ int IsBoxTicked(HWND page, int control) {
     return IsDlgButtonChecked(page, control) == BST_CHECKED ? 1 : 0;
 }
 
+void TickBox(HWND page, int control, int tick) {
+    CheckDlgButton(page, control, tick ? BST_CHECKED : BST_UNCHECKED);
+}
+
 void LoadFlagBoxes(HWND page, const FlagBox* boxes, int count, const Settings* s) {
     for (int i = 0; i < count; i++)
-        CheckDlgButton(page, boxes[i].Control, s->*boxes[i].Field == 1 ? BST_CHECKED : BST_UNCHECKED);
+        TickBox(page, boxes[i].Control, s->*boxes[i].Field == 1);
 }
 
 void StoreFlagBoxes(HWND page, const FlagBox* boxes, int count, Settings* s) {
@@ -60,12 +68,24 @@ void SetNumberField(HWND page, int field, int value) {
     SendDlgItemMessageA(page, NumberFields[field].UpDown, UDM_SETPOS32, 0, (LPARAM)value);
 }
 
-int FindNumberField(int control, int* field) {
+INT_PTR NoteNumberFieldChange(HWND page, int id, int code) {
+    if (code != EN_CHANGE)
+        return FALSE;
     for (int i = 0; i < NumberFieldCount; i++) {
-        if (NumberFields[i].Edit == control) {
-            *field = i;
-            return 1;
+        if (NumberFields[i].Edit == id) {
+            ReadNumberField(page, i);
+            return TRUE;
         }
     }
-    return 0;
+    return FALSE;
+}
+
+void ReadFormatBox(HWND page, int edit, char* format) {
+    ReadWindowText(GetDlgItem(page, edit), format, TextFieldSize - 1);
+}
+
+void ShowFormatSample(HWND page, int sample, const char* format) {
+    char text[CopyKeySampleSize];
+    ExpandTemplate(text, format, CopyKeySampleSize, &gApp.CapturePointInfo);
+    SetDlgItemTextA(page, sample, text);
 }

@@ -1,5 +1,6 @@
 // Helpers the option pages share for their controls: check boxes bound to
-// flags, boxes that grey other controls, and number edits with up-downs.
+// flags, boxes that grey other controls, number edits with up-downs, and
+// format boxes with their samples.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 #include "options/OptionsRules.h"
 
 int IsBoxTicked(HWND page, int control);
+void TickBox(HWND page, int control, int tick);
 
 // Ticks each box from its flag, or stores each box into its flag.
 void LoadFlagBoxes(HWND page, const FlagBox* boxes, int count, const Settings* s);
@@ -30,5 +32,15 @@ int ReadNumberField(HWND page, int field);
 // Sets the up-down's position (its edit follows and reports the change).
 void SetNumberField(HWND page, int field, int value);
 
-// 1 when control is the edit of a number field; its field in *field.
-int FindNumberField(int control, int* field);
+// A change (EN_CHANGE) reported by the edit of a number field: the field
+// remembers the number when it is a valid one. TRUE when id and code were
+// such a change, FALSE for any other command.
+INT_PTR NoteNumberFieldChange(HWND page, int id, int code);
+
+// The format a format box holds: at most TextFieldSize - 1 bytes, never
+// ending in half a double-byte character; format holds TextFieldSize bytes.
+void ReadFormatBox(HWND page, int edit, char* format);
+
+// Shows format expanded over the placeholder sample that the sheet's caller
+// put in CapturePointInfo in the sample control.
+void ShowFormatSample(HWND page, int sample, const char* format);
