@@ -13,10 +13,13 @@
 namespace {
 
 // The page's working copy of the capture keys, from its WM_INITDIALOG to
-// OK or Cancel; row i of the list always shows record i.
+// OK or Cancel; row i of the list always shows record i. The edited key is
+// the editor's, kept only when it ends with OK.
 struct CopyKeysPageWork {
     CopyKeyList WorkCopyKeys;
     int Complete;  // the copy holds every key: only then may OK replace the live list
+    CopyKey EditedCopyKey;
+    int EditedIndex;
 };
 
 CopyKeysPageWork gPage;
@@ -142,21 +145,20 @@ static void Keys_OnEdit(HWND page) {
     int row = SelectedRow(page);
     if (row == NoRow)
         return;
-    // The editor's own copy, which the working list takes only at its OK.
-    CopyKey edited;
-    if (!GetCopyKey(&gPage.WorkCopyKeys, row, &edited)) {
+    gPage.EditedIndex = row;
+    if (!GetCopyKey(&gPage.WorkCopyKeys, row, &gPage.EditedCopyKey)) {
         MessageBoxA(page, "システムエラー：アイテム情報を取得できません。", "Mirabo", MB_OK);
         return;
     }
     // A separator has nothing to edit.
-    if (edited.Kind == CopyKindSeparator)
+    if (gPage.EditedCopyKey.Kind == CopyKindSeparator)
         return;
-    CopyKeyEditorInput input = {&edited, row, &gPage.WorkCopyKeys};
+    CopyKeyEditorInput input = {&gPage.EditedCopyKey, row, &gPage.WorkCopyKeys};
     if (RunCopyKeyEditor(page, &input) == IDOK) {
-        const int fields = CopyFieldKind | CopyFieldFormat | CopyFieldWidth | CopyFieldHeight | CopyFieldInvert |
+        const int edited = CopyFieldKind | CopyFieldFormat | CopyFieldWidth | CopyFieldHeight | CopyFieldInvert |
                            CopyFieldGradient | CopyFieldShortcutKey | CopyFieldHotkey;
-        SetCopyKeyFields(&gPage.WorkCopyKeys, row, fields, &edited);
-        SetRowTexts(page, row, edited, false);
+        SetCopyKeyFields(&gPage.WorkCopyKeys, row, edited, &gPage.EditedCopyKey);
+        SetRowTexts(page, row, gPage.EditedCopyKey, false);
     }
     SetFocus(KeyList(page));
 }
