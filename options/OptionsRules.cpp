@@ -113,3 +113,8 @@ void FinishDisplaySettings(Settings* s) {
     if (s->HistorySizeY < NumberFields[FieldHistorySizeY].Min)
         s->HistorySizeY = NumberFields[FieldHistorySizeY].Min;
 }
+
+void TranslucencyFromBox(int ticked, int shownOpacity, int* workAlpha, int* workOpacity) {
+    *workAlpha = ticked ? 1 : 0;
+    *workOpacity = ticked ? ClampOpacity(shownOpacity) : OpacityMax;
+}

@@ -1,7 +1,7 @@
 // What the options pages decide without a window: which box edits which
 // setting, the number fields with their ranges and how a typed number is
 // taken, which controls a box greys, the page the sheet opens on, and what
-// the Display page derives when it stores its values.
+// the Display and Window pages derive when they store their values.
 #pragma once
 
 #include "core/Settings.h"
@@ -73,3 +73,7 @@ extern const char* const CursorModeNames[CursorModeCount];
 // with nothing in it is switched off, the lines are recounted, and the
 // cursor mode and swatch sizes are brought into their ranges.
 void FinishDisplaySettings(Settings* s);
+
+// The Window page's working translucency once its box was ticked (the
+// opacity the edit shows, within 0..100) or cleared (opaque, 100).
+void TranslucencyFromBox(int ticked, int shownOpacity, int* workAlpha, int* workOpacity);

@@ -16,10 +16,11 @@ static_assert(sizeof(COLORREF) == sizeof(ColorRef), "the colour dialog edits Cus
 namespace {
 
 // The page's working values, from its WM_INITDIALOG to OK or Cancel. Only
-// the translucency preview reaches the main window before OK; the opacity
-// being previewed is the edit's.
+// the translucency preview reaches the main window before OK.
 struct WindowPageWork {
     int StartWindowTop;  // the tick of "always on top" when the page opened
+    int WorkWindowAlpha;
+    int WorkOpacity;
     ColorRef WorkBackColor;
     HBRUSH SwatchBrush;  // paints the swatch in WorkBackColor
 };
@@ -32,12 +33,6 @@ static void PreviewOpacity(int percent) {
     SetWindowOpacity(gApp.MainWindow, percent, 1);
 }
 
-// The main window's translucency as the settings have it.
-static void ShowLiveOpacity() {
-    SetWindowOpacity(gApp.MainWindow, gSettings.WindowAlpha == 1 ? gSettings.Opacity : OpacityMax,
-                     gSettings.WindowAlpha);
-}
-
 static void DeleteSwatchBrush() {
     if (gWork.SwatchBrush)
         DeleteObject(gWork.SwatchBrush);
@@ -46,18 +41,20 @@ static void DeleteSwatchBrush() {
 
 static void Window_OnInitDialog(HWND page) {
     CenterSheetOnce(page);
+    gWork.WorkOpacity = gSettings.Opacity;
     gWork.WorkBackColor = gSettings.BackColor;
+    gWork.WorkWindowAlpha = gSettings.WindowAlpha;
     gWork.StartWindowTop = gSettings.WindowTop == 1 ? 1 : 0;
     TickBox(page, IDC_WIN_TOP, gWork.StartWindowTop);
     if (TranslucencyAvailable(gApp.OsVersionCode)) {
         TickBox(page, IDC_WIN_ALPHA, gSettings.WindowAlpha == 1);
         SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETRANGE, TRUE, MAKELPARAM(OpacityMin, OpacityMax));
-        SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETPOS, TRUE, (LPARAM)gSettings.Opacity);
+        SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETPOS, TRUE, (LPARAM)gWork.WorkOpacity);
     } else {
         EnableWindow(GetDlgItem(page, IDC_WIN_ALPHA), FALSE);
     }
     // Also without layered windows: OK then keeps the live Opacity.
-    InitNumberField(page, FieldOpacity, gSettings.Opacity);
+    InitNumberField(page, FieldOpacity, gWork.WorkOpacity);
     CheckDlgButton(page, gSettings.BackColorMode == 0 ? IDC_WIN_BACK_FIXED : IDC_WIN_BACK_MOUSE, BST_CHECKED);
     ApplyEnableRules(page, WindowEnableRules, WindowEnableRuleCount);
     gWork.SwatchBrush = CreateSolidBrush(gSettings.BackColor);
@@ -86,23 +83,21 @@ static void ChooseBackColor(HWND page) {
 
 static INT_PTR Window_OnCommand(HWND page, int id, int code) {
     switch (id) {
-    case IDC_WIN_ALPHA: {
-        // Cleared, the preview is opaque; ticked, at the edit's opacity.
-        int shown = ReadNumberField(page, FieldOpacity);
+    case IDC_WIN_ALPHA:
+        TranslucencyFromBox(IsBoxTicked(page, IDC_WIN_ALPHA), ReadNumberField(page, FieldOpacity),
+                            &gWork.WorkWindowAlpha, &gWork.WorkOpacity);
         ApplyEnableRules(page, WindowEnableRules, WindowEnableRuleCount);
-        PreviewOpacity(IsBoxTicked(page, IDC_WIN_ALPHA) ? shown : OpacityMax);
+        PreviewOpacity(gWork.WorkOpacity);
         return TRUE;
-    }
-    case IDC_WIN_OPACITY: {
+    case IDC_WIN_OPACITY:
         if (!IsBoxTicked(page, IDC_WIN_ALPHA))
             return FALSE;
         if (code != EN_CHANGE)
             return TRUE;
-        int opacity = ReadNumberField(page, FieldOpacity);
-        SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETPOS, TRUE, (LPARAM)opacity);
-        PreviewOpacity(opacity);
+        gWork.WorkOpacity = ReadNumberField(page, FieldOpacity);
+        SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_SETPOS, TRUE, (LPARAM)gWork.WorkOpacity);
+        PreviewOpacity(gWork.WorkOpacity);
         return TRUE;
-    }
     case IDC_WIN_BACK_FIXED:
     case IDC_WIN_BACK_MOUSE:
         ApplyEnableRules(page, WindowEnableRules, WindowEnableRuleCount);
@@ -119,7 +114,8 @@ static INT_PTR Window_OnHScroll(HWND page) {
     if (!IsBoxTicked(page, IDC_WIN_ALPHA))
         return FALSE;
     int t = (int)SendDlgItemMessageA(page, IDC_WIN_OPACITY_SLIDER, TBM_GETPOS, 0, 0);
-    if (t != ReadNumberField(page, FieldOpacity)) {
+    gWork.WorkOpacity = ReadNumberField(page, FieldOpacity);
+    if (t != gWork.WorkOpacity) {
         SetNumberField(page, FieldOpacity, t);
         PreviewOpacity(t);
     }
@@ -133,7 +129,10 @@ static void Window_OnApply(HWND page) {
     gSettings.WindowAlpha = IsBoxTicked(page, IDC_WIN_ALPHA);
     // Kept also while translucency is off, for the next time it is on.
     gSettings.Opacity = ReadNumberField(page, FieldOpacity);
-    ShowLiveOpacity();
+    if (gSettings.WindowAlpha == 1)
+        SetWindowOpacity(gApp.MainWindow, gSettings.Opacity, 1);
+    else
+        SetWindowOpacity(gApp.MainWindow, OpacityMax, 0);
     gSettings.BackColorMode = IsBoxTicked(page, IDC_WIN_BACK_FIXED) ? 0 : 1;
     gSettings.BackColor = gWork.WorkBackColor;
     RecomputeDerivedColors(&gSettings);
@@ -143,7 +142,8 @@ static void Window_OnApply(HWND page) {
 
 // Cancel: the live translucency again, whatever the preview showed.
 static void Window_OnReset() {
-    ShowLiveOpacity();
+    SetWindowOpacity(gApp.MainWindow, gSettings.WindowAlpha == 1 ? gSettings.Opacity : OpacityMax,
+                     gSettings.WindowAlpha);
     DeleteSwatchBrush();
 }
 
