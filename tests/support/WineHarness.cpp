@@ -49,21 +49,15 @@ bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd, DWORD ti
     return p->hwnd != nullptr;
 }
 
-int WaitForExit(MiraboProcess* p, DWORD timeoutMs) {
-    DWORD code = 0;
-    if (!p->pi.hProcess ||
-        !WaitUntil([&] { return WaitForSingleObject(p->pi.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs))
-        return -1;
-    GetExitCodeProcess(p->pi.hProcess, &code);
-    return (int)code;
-}
-
 int CloseMirabo(MiraboProcess* p, DWORD timeoutMs) {
     if (p->hwnd)
         PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
-    int code = WaitForExit(p, timeoutMs);
+    DWORD code = (DWORD)-1;
+    if (p->pi.hProcess &&
+        WaitUntil([&] { return WaitForSingleObject(p->pi.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs))
+        GetExitCodeProcess(p->pi.hProcess, &code);
     EndMirabo(p);
-    return code;
+    return (int)code;
 }
 
 void EndMirabo(MiraboProcess* p) {

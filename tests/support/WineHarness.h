@@ -21,10 +21,8 @@ struct MiraboProcess {
 // at once when the process ended first.
 bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd = SW_SHOWNORMAL, DWORD timeoutMs = 20000);
 
-// Waits for the process to end; its exit code, or -1 on time-out.
-int WaitForExit(MiraboProcess* p, DWORD timeoutMs = 20000);
-
-// Posts WM_CLOSE (when there is a window), waits for the exit code (-1 on
+// Posts WM_CLOSE when there is a window (clear p->hwnd to wait for a
+// process that should end by itself), waits for the exit code (-1 on
 // time-out) and ends the process.
 int CloseMirabo(MiraboProcess* p, DWORD timeoutMs = 20000);
 
