@@ -130,15 +130,3 @@ std::string ClipboardText() {
     CloseClipboard();
     return text;
 }
-
-void PumpMessages(DWORD ms) {
-    for (DWORD start = GetTickCount();; Sleep(5)) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (GetTickCount() - start >= ms)
-            return;
-    }
-}

@@ -56,8 +56,19 @@ bool FocusWindow(HWND w, const std::string& title);
 // Text on the clipboard as CF_TEXT ("" when there is none).
 std::string ClipboardText();
 
-// Runs the thread's message queue for about ms milliseconds.
-void PumpMessages(DWORD ms);
+// Runs the thread's message queue for about ms milliseconds. (Inline, as
+// the pattern windows of the benchmarks need it without the rest.)
+inline void PumpMessages(DWORD ms) {
+    for (DWORD start = GetTickCount();; Sleep(5)) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetTickCount() - start >= ms)
+            return;
+    }
+}
 
 // Polls cond every 20 ms until it holds or timeoutMs passes.
 template <typename F>
