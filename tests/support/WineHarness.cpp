@@ -119,14 +119,14 @@ bool FocusWindow(HWND w, const std::string& title) {
     return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
 }
 
-std::string ClipboardText() {
+std::string ClipboardData(UINT format) {
     // Another process may hold the clipboard open for a moment.
     for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); attempt++)
         Sleep(10);
-    HANDLE h = GetClipboardData(CF_TEXT);
+    HANDLE h = GetClipboardData(format);
     const char* p = h ? (const char*)GlobalLock(h) : nullptr;
-    std::string text = p ? p : "";
+    std::string data = p ? std::string(p, GlobalSize(h)) : "";
     GlobalUnlock(h);
     CloseClipboard();
-    return text;
+    return data;
 }

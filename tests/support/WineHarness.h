@@ -53,8 +53,10 @@ inline bool Xdotool(const std::string& args) { return RunUnix("/usr/bin/xdotool 
 // Windows'.
 bool FocusWindow(HWND w, const std::string& title);
 
-// Text on the clipboard as CF_TEXT ("" when there is none).
-std::string ClipboardText();
+// The clipboard's block in the format ("" when there is none), and its
+// text as CF_TEXT.
+std::string ClipboardData(UINT format);
+inline std::string ClipboardText() { return ClipboardData(CF_TEXT).c_str(); }
 
 // Runs the thread's message queue for about ms milliseconds. (Inline, as
 // the pattern windows of the benchmarks need it without the rest.)
