@@ -38,14 +38,8 @@ static void LayOutDefaultView() {
     Settings s;
     SetDefaultSettings(&s);
     gInterval = s.TimerInterval;
-    ViewLayoutInput in = {};
-    in.Width = s.Width;
-    in.Height = s.Height;
-    in.FrameWidth = s.FrameWidth;
-    in.Zoom = s.Zoom;
-    in.DispZoomImage = s.DispZoomImage;
-    in.InfoFontHeight = InfoFontHeight;
-    in.HistorySizeX = s.HistorySizeX;
+    ViewLayoutInput in;
+    FillLayoutSettings(&s, &in);
     in.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
     in.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
     in.HaveScreen = 1;

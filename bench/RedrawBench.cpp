@@ -67,18 +67,9 @@ POINT PointerOfRound(int i) {
 }
 
 ViewLayout LayoutFor(POINT pointer) {
-    ViewLayoutInput in = {};
-    in.Width = gSettings.Width;
-    in.Height = gSettings.Height;
-    in.FrameWidth = gSettings.FrameWidth;
-    in.Zoom = gSettings.Zoom;
+    ViewLayoutInput in;
+    FillLayoutSettings(&gSettings, &in);
     in.DispZoomImage = 1;
-    in.DispMouseDownInfo = gSettings.DispMouseDownInfo;
-    in.DispColorHistory = gSettings.DispColorHistory;
-    in.InfoLineCount = gSettings.InfoLineCount;
-    in.InfoFontHeight = InfoFontHeight;
-    in.HistorySizeX = gSettings.HistorySizeX;
-    in.HistorySizeY = gSettings.HistorySizeY;
     in.PointerX = pointer.x;
     in.PointerY = pointer.y;
     in.ScreenWidth = gApp.ScreenWidth;

@@ -2,7 +2,6 @@
 
 #include <string.h>
 
-#include "core/LeadByte.h"
 #include "core/TextUtil.h"
 
 void ResetPointInfoFields(PointInfo* info, const SysTime* now) {
@@ -21,35 +20,17 @@ void ResetPointInfoFields(PointInfo* info, const SysTime* now) {
         info->Time = *now;
 }
 
-// Index just past the last path separator, stepping over double-byte
-// characters so that a trail byte of 0x5C is never taken for a backslash.
-static size_t NameStart(const char* path) {
-    size_t start = 0;
-    size_t i = 0;
-    while (path[i] != 0) {
-        unsigned char c = (unsigned char)path[i];
-        if (IsLeadByte(c) && path[i + 1] != 0) {
-            i += 2;
-            continue;
-        }
-        if (c == '\\' || c == '/' || (c == ':' && i == 1))
-            start = i + 1;
-        i++;
-    }
-    return start;
-}
-
 void SplitModulePath(const char* path, char* nameOut, char* folderOut) {
-    size_t start = NameStart(path);
+    size_t start = PathNameStart(path);
     CopyTextCut(nameOut, path + start, TextFieldSize - 1);
 
     char folder[1024];
     size_t n = start < sizeof(folder) - 1 ? start : sizeof(folder) - 1;
     memcpy(folder, path, n);
     folder[n] = 0;
-    // Drop the trailing separator of the directory part (NameStart only ever
-    // stops after a real one); a module in the root of a drive leaves the
-    // drive letter and colon alone.
+    // Drop the trailing separator of the directory part (PathNameStart
+    // only ever stops after a real one); a module in the root of a drive
+    // leaves the drive letter and colon alone.
     if (n > 0 && (folder[n - 1] == '\\' || folder[n - 1] == '/'))
         folder[n - 1] = 0;
     CopyTextCut(folderOut, folder, TextFieldSize - 1);

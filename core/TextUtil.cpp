@@ -36,3 +36,19 @@ void DropTrailingLeadByte(char* s) {
         }
     }
 }
+
+size_t PathNameStart(const char* path) {
+    size_t start = 0;
+    size_t i = 0;
+    while (path[i] != 0) {
+        unsigned char c = (unsigned char)path[i];
+        if (IsLeadByte(c) && path[i + 1] != 0) {
+            i += 2;
+            continue;
+        }
+        if (c == '\\' || c == '/' || (c == ':' && i == 1))
+            start = i + 1;
+        i++;
+    }
+    return start;
+}

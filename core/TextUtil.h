@@ -12,3 +12,9 @@ void CopyTextCut(char* dst, const char* src, size_t maxBytes);
 
 // Shortens s in place so that it does not end in a lone lead byte.
 void DropTrailingLeadByte(char* s);
+
+// Where the file name of path starts: just past its last separator (a
+// backslash, a slash, or the colon of "C:"), 0 when it has none.
+// Double-byte characters are stepped over, so a trail byte of 0x5C is
+// never taken for a backslash.
+size_t PathNameStart(const char* path);

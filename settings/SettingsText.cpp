@@ -576,20 +576,8 @@ int WriteSettingsText(Settings* s, CopyKeyList* list, SettingsSink sink, void* c
 }
 
 int SettingsPathForExe(const char* exePath, char* out, size_t outSize) {
-    // The folder ends after the last separator; double-byte characters are
-    // stepped over, so a trail byte of 0x5C is no separator.
-    size_t folderLength = 0;
-    size_t i = 0;
-    while (exePath[i] != 0) {
-        unsigned char c = (unsigned char)exePath[i];
-        if (IsLeadByte(c) && exePath[i + 1] != 0) {
-            i += 2;
-            continue;
-        }
-        if (c == '\\' || c == '/' || (c == ':' && i == 1))
-            folderLength = i + 1;
-        i++;
-    }
+    // The folder ends where the program's file name starts.
+    size_t folderLength = PathNameStart(exePath);
     static const char kName[] = "system.ini";
     if (folderLength + sizeof(kName) > outSize)
         return 0;

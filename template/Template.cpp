@@ -487,18 +487,17 @@ int PartOf(int source) {
 int TemplateParts(const char* tmpl) {
     if (!tmpl)
         return 0;
+    // The view asks on every redraw, so the template is scanned once. A
+    // token name holds no ], so every [ (wherever it stands) opens the
+    // name that the first ] after it closes.
     int parts = 0;
-    char token[NameLimit + 3];
-    for (const Token& t : kTokens) {
-        int part = PartOf(t.source);
-        if (part == 0 || (parts & part))
-            continue;
-        token[0] = '[';
-        memcpy(token + 1, t.name, t.length);
-        token[t.length + 1] = ']';
-        token[t.length + 2] = 0;
-        if (strstr(tmpl, token))
-            parts |= part;
+    for (const char* open = strchr(tmpl, '['); open; open = strchr(open + 1, '[')) {
+        const char* close = strchr(open + 1, ']');
+        if (!close)
+            break;
+        const Token* t = FindToken(open + 1, (size_t)(close - open - 1));
+        if (t)
+            parts |= PartOf(t->source);
     }
     return parts ? parts | PartWindow : 0;
 }

@@ -16,27 +16,12 @@
 static const COLORREF GridColor = RGB(136, 136, 136);
 static const COLORREF MarkColor = RGB(255, 0, 0);
 
+// The settings, and what the program knows of the pointer, the screen
+// and the panel's origin.
 static void FillLayoutInput(ViewLayoutInput* in) {
-    const Settings& s = gSettings;
-    in->Width = s.Width;
-    in->Height = s.Height;
-    in->FrameWidth = s.FrameWidth;
-    in->Zoom = s.Zoom;
-    in->DispZoomImage = s.DispZoomImage;
-    in->DispMouseDownInfo = s.DispMouseDownInfo;
-    in->DispColorHistory = s.DispColorHistory;
-    in->InfoLineCount = s.InfoLineCount;
-    in->InfoFontHeight = InfoFontHeight;
+    FillLayoutSettings(&gSettings, in);
     in->ViewOriginLeft = gApp.ViewOrigin.left;
     in->ViewOriginTop = gApp.ViewOrigin.top;
-    in->HistorySizeX = s.HistorySizeX;
-    in->HistorySizeY = s.HistorySizeY;
-    in->HistoryCount = s.HistoryCount;
-    in->ReversH = s.ReversH;
-    in->ReversV = s.ReversV;
-    in->FixMouse = s.FixMouse;
-    in->FixMouseX = s.FixMouseX;
-    in->FixMouseY = s.FixMouseY;
     in->PointerX = gApp.PointerPos.x;
     in->PointerY = gApp.PointerPos.y;
     in->ScreenWidth = gApp.ScreenWidth;
@@ -110,8 +95,6 @@ static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, 
 
 // The image is stretched from the copy the sampling read.
 static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFound) {
-    if (!l.ImageShown)
-        return;
     // Whatever the screen cannot supply stays black. Outside the image area
     // the frame and the panel paint over everything, and the copy covers
     // its whole destination (black where it read nothing), so only the
@@ -207,7 +190,7 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
     FillLayoutInput(&in);
     ComputeViewLayout(&in, &f->Layout);
     const ViewLayout& l = f->Layout;
-    if (s.DispZoomImage == 1 && l.ImageShown && l.Copied)
+    if (l.ImageShown && l.Copied)
         f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
 
     // The pointer's pixel comes from the copy when the copy holds it.
@@ -250,7 +233,7 @@ static void SampleFrame(ViewFrame* f, const POINT* pointer) {
 // never has to be painted over where they are not drawn again.
 static void DrawImage(HDC dc, const ViewFrame& f) {
     const ViewLayout& l = f.Layout;
-    if (gSettings.DispZoomImage != 1 || !l.ImageShown)
+    if (!l.ImageShown)
         return;
     IntersectClipRect(dc, l.F, l.F, l.F + l.IW, l.F + l.IH);
     DrawZoomedImage(dc, l, f.Read, f.TargetFound);
@@ -293,7 +276,7 @@ static void DrawView(HDC dc, const ViewFrame& f, RECT* changed) {
     const ViewLayout& l = f.Layout;
     DrawImage(dc, f);
     SetRectEmpty(changed);
-    if (gSettings.DispZoomImage == 1 && l.ImageShown)
+    if (l.ImageShown)
         SetRect(changed, l.F, l.F, l.F + l.IW, l.F + l.IH);
     const ViewFrame& last = gFrames[gLastFrame];
     int rects[FrameRectMax][4];

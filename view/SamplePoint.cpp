@@ -27,14 +27,11 @@ void ReadWindowText(HWND window, char* buffer, int limit) {
     DropTrailingLeadByte(buffer);
 }
 
-enum { ModuleNameForm = 0, ModuleFolderForm = 1 };
-
-// File name (form 0) or folder (form 1) of the module behind the window's
-// instance handle; "-" when it cannot be found. out holds 256 bytes.
-static void ModuleNameOf(HWND window, char* out, int form) {
-    strcpy(out, "-");
-    if (!window)
-        return;
+// The file name and the folder of the module behind the window's instance
+// handle, both "-" when it cannot be found. Each holds TextFieldSize bytes.
+static void ReadModuleNames(HWND window, char* name, char* folder) {
+    strcpy(name, "-");
+    strcpy(folder, "-");
     HINSTANCE h = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
     if (!h)
         return;
@@ -42,10 +39,7 @@ static void ModuleNameOf(HWND window, char* out, int form) {
     if (GetModuleFileNameA(h, path, MAX_PATH) == 0)
         return;
     path[MAX_PATH] = 0;
-    char name[TextFieldSize];
-    char folder[TextFieldSize];
     SplitModulePath(path, name, folder);
-    strcpy(out, form == ModuleFolderForm ? folder : name);
 }
 
 static void ClearWindowFields(PointInfo* info) {
@@ -65,16 +59,10 @@ static void ClearWindowFields(PointInfo* info) {
 
 // The colour fields from the pixel read at the point.
 static void SetColor(uint32_t pixel, int webSafe, PointInfo* info) {
-    info->Color = pixel;
-    info->Red = ColorRed(pixel);
-    info->Green = ColorGreen(pixel);
-    info->Blue = ColorBlue(pixel);
-    if (webSafe == 1) {
-        info->Color = WebSafeColor(pixel);
-        info->Red = ColorRed(info->Color);
-        info->Green = ColorGreen(info->Color);
-        info->Blue = ColorBlue(info->Color);
-    }
+    info->Color = webSafe == 1 ? WebSafeColor(pixel) : pixel;
+    info->Red = ColorRed(info->Color);
+    info->Green = ColorGreen(info->Color);
+    info->Blue = ColorBlue(info->Color);
 }
 
 static void SampleWindowRect(HWND hwnd, Rect32* out) {
@@ -131,10 +119,8 @@ static const KnownWindow* Know(HWND hwnd, int want, KnownWindow* scratch) {
         k->Tid = GetWindowThreadProcessId(hwnd, &pid);
         k->Pid = pid;
     }
-    if (want & KnownModule) {
-        ModuleNameOf(hwnd, k->ExeName, ModuleNameForm);
-        ModuleNameOf(hwnd, k->ExePath, ModuleFolderForm);
-    }
+    if (want & KnownModule)
+        ReadModuleNames(hwnd, k->ExeName, k->ExePath);
     k->Have |= want;
     return k;
 }

@@ -155,6 +155,27 @@ void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* l) {
     LayoutMark(in, l);
 }
 
+void FillLayoutSettings(const Settings* s, ViewLayoutInput* in) {
+    memset(in, 0, sizeof(*in));
+    in->Width = s->Width;
+    in->Height = s->Height;
+    in->FrameWidth = s->FrameWidth;
+    in->Zoom = s->Zoom;
+    in->DispZoomImage = s->DispZoomImage;
+    in->DispMouseDownInfo = s->DispMouseDownInfo;
+    in->DispColorHistory = s->DispColorHistory;
+    in->InfoLineCount = s->InfoLineCount;
+    in->InfoFontHeight = InfoFontHeight;
+    in->HistorySizeX = s->HistorySizeX;
+    in->HistorySizeY = s->HistorySizeY;
+    in->HistoryCount = s->HistoryCount;
+    in->ReversH = s->ReversH;
+    in->ReversV = s->ReversV;
+    in->FixMouse = s->FixMouse;
+    in->FixMouseX = s->FixMouseX;
+    in->FixMouseY = s->FixMouseY;
+}
+
 IconPlacement PlaceCursorIcon(const ViewLayout* l, int reversH, int reversV, int hotspotX,
                               int hotspotY, int cursorWidth, int cursorHeight) {
     IconPlacement p;

@@ -65,6 +65,11 @@ struct ViewLayout {
 
 void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* out);
 
+// The inputs that come from the settings (and the panel's font height);
+// the rest is zero for the caller to add: the pointer, the screen and the
+// panel's origin.
+void FillLayoutSettings(const Settings* s, ViewLayoutInput* in);
+
 // Where the arrow cursor goes so that its hot spot covers the pointer's
 // cell: DrawIconEx position and (negative when mirrored) size.
 struct IconPlacement {

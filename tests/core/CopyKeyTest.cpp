@@ -1,5 +1,6 @@
-// The capture-key list, the spelling of key combinations, the accelerator
-// entries, the capture menu's labels and the bytes of an image capture.
+// The capture-key list and the Copy keys page's operations and buttons on
+// it, the spelling of key combinations, the accelerator entries, the
+// capture menu's labels and the bytes of an image capture.
 #include <gtest/gtest.h>
 
 #include <limits.h>
@@ -9,24 +10,26 @@
 #include "copykey/KeyBindings.h"
 #include "copykey/KeyCombo.h"
 #include "options/CopyKeysRules.h"
+#include "settings/SettingsText.h"
 
 namespace {
 
 struct CopyKeyListTest : ::testing::Test {
     CopyKeyList list = nullptr;
     void TearDown() override { ClearCopyKeys(&list); }
-    int Insert(int index, char name) {
+    int Insert(int index, char name, int shortcut = 0) {
         CopyKey k;
         InitCopyKey(&k);
-        k.Format[0] = name, k.Next = &k;  // a stray link in the input must not enter the list
+        k.Format[0] = name, k.ShortcutKey = shortcut;
+        k.Next = &k;  // a stray link in the input must not enter the list
         return InsertCopyKey(&list, index, &k);
     }
-    // The list's formats joined, e.g. "A,B,C".
+    // The list's formats joined, a separator as "-", e.g. "A,-,C".
     std::string Order() {
         std::string s;
         CopyKey k;
         for (int i = 0; GetCopyKey(&list, i, &k); i++)
-            s += (i ? "," : "") + std::string(k.Format);
+            s += (i ? "," : "") + (k.Kind == CopyKindSeparator ? "-" : std::string(k.Format));
         return s;
     }
 };
@@ -55,13 +58,11 @@ TEST_F(CopyKeyListTest, InsertMoveRemoveAndSetOnThreeKeys) {
         EXPECT_EQ((int)strlen(c.order) / 2 + 1, CountCopyKeys(&list));
     }
     ClearCopyKeys(&list);
-    EXPECT_EQ(0, MoveCopyKey(&list, 0, 2));
-    EXPECT_EQ(0, RemoveCopyKeyAt(&list, 0));
+    EXPECT_TRUE(!MoveCopyKey(&list, 0, 2) && !RemoveCopyKeyAt(&list, 0));
 }
 
 TEST_F(CopyKeyListTest, GetAndSetCopyWholeRecordsByFieldMask) {
-    Insert(-1, 'A');
-    Insert(-1, 'B');
+    Insert(-1, 'A'), Insert(-1, 'B');
     CopyKey in = {CopyKindImage, "new", 7, 8, 1, 3, 0x243, 0x244, 0x8010, nullptr}, a, b;
     ASSERT_EQ(1, SetCopyKeyFields(&list, 1, CopyFieldHotkeyId, &in));
     ASSERT_EQ(1, SetCopyKeyFields(&list, 0, 0xFF, &in));  // all but the identifier
@@ -85,10 +86,71 @@ TEST_F(CopyKeyListTest, GetAndSetCopyWholeRecordsByFieldMask) {
     EXPECT_EQ(std::string(255, 'x') + ",new,B", Order());
 }
 
+// The Copy keys page from an empty list, one operation after the other: the
+// row it reports, the keys' order (a new key is named by the next letter)
+// and the buttons for the selection it leaves (Add, Edit, Separator,
+// Delete, Up, dowN; "-" greyed).
+TEST_F(CopyKeyListTest, PageOperationsOrderAndButtons) {
+    auto buttons = [&](int selected) {
+        CopyKeyButtons b = CopyKeyButtonStates(&list, selected);
+        const int on[] = {b.Add, b.Edit, b.Separator, b.Delete, b.Up, b.Down};
+        std::string s;
+        for (int i = 0; i < 6; i++)
+            s += on[i] ? "AESDUN"[i] : '-';
+        return s;
+    };
+    EXPECT_EQ("AES---", buttons(NoRow));
+    char next = 'a';
+    const struct { char op; int selected, row; const char* order; const char* buttons; } steps[] = {
+        {'a', NoRow, 0, "a", "AESD--"},       // the first key
+        {'a', 0, 0, "b,a", "AESD-N"},         // before the selected row
+        {'a', NoRow, 2, "b,a,c", "AESDU-"},   // nothing selected: at the end
+        {'s', 1, 1, "b,-,a,c", "A-SDUN"},     // a separator greys Edit
+        {'n', 1, 2, "b,a,-,c", "A-SDUN"},     // row 1 down: 0, 2, 1, 3
+        {'u', 0, NoRow, "b,a,-,c", "AES---"}, {'n', 3, NoRow, "b,a,-,c", "AES---"},  // no move past the ends
+        {'u', 3, 2, "b,a,c,-", "AESDUN"},
+        {'d', 3, 2, "b,a,c", "AESDU-"},       // the last row: the new last one
+        {'d', 1, 1, "b,c", "AESDU-"},         // a middle row: the same index
+        {'d', 5, NoRow, "b,c", "AES---"},     // no such row
+        {'d', 0, 0, "c", "AESD--"}, {'d', 0, NoRow, "", "AES---"},  // the only row
+    };
+    for (const auto& step : steps) {
+        int row = NoRow;
+        if (step.op == 'a' || step.op == 's') {
+            row = InsertNewCopyKey(&list, step.selected, step.op == 'a' ? CopyKindText : CopyKindSeparator);
+            CopyKey k;
+            GetCopyKey(&list, row, &k);
+            EXPECT_TRUE(k.Width == 32 && k.Height == 32 && k.Format[0] == 0 && k.ShortcutKey == 0);
+            k.Format[0] = next++;
+            SetCopyKeyFields(&list, row, CopyFieldFormat, &k);
+        } else if (step.op == 'd') {
+            row = DeleteCopyKey(&list, step.selected);
+        } else {
+            row = MoveCopyKeyStep(&list, step.selected, step.op == 'u');
+        }
+        EXPECT_EQ(step.row, row) << step.op << step.selected;
+        EXPECT_EQ(step.order, Order()) << step.op << step.selected;
+        EXPECT_EQ(step.buttons, buttons(row)) << step.op << step.selected;
+    }
+}
+
+// The list cannot outgrow the identifiers: at the most keys the program
+// numbers, Add and Separator are greyed and insert nothing.
+TEST_F(CopyKeyListTest, PageAddStopsAtTheMostKeys) {
+    for (int i = 0; i < SettingsMaxCopyKeys - 1; i++)
+        Insert(0, 'k');
+    EXPECT_TRUE(CopyKeyButtonStates(&list, 0).Add && CopyKeyButtonStates(&list, 0).Separator);
+    EXPECT_EQ(SettingsMaxCopyKeys - 1, InsertNewCopyKey(&list, NoRow, CopyKindSeparator));
+    CopyKeyButtons b = CopyKeyButtonStates(&list, 0);
+    EXPECT_TRUE(!b.Add && !b.Separator && b.Edit && b.Delete);
+    EXPECT_EQ(NoRow, InsertNewCopyKey(&list, 0, CopyKindText));
+    EXPECT_EQ(SettingsMaxCopyKeys, CountCopyKeys(&list));
+}
+
 TEST(KeyCombo, ComposedAndSpelledModifiersFirst) {
-    EXPECT_EQ(0x143, ComposeKeyCombo(0x0943, 0));  // the control's extended-key flag dropped
-    EXPECT_EQ(0xF70, ComposeKeyCombo(0xFF70, 1));  // the Windows key only for a flag of 1
-    EXPECT_EQ(0x031, ComposeKeyCombo(0x10031, 2));
+    // The control's extended-key flag dropped; the Windows key only for a flag of 1.
+    EXPECT_EQ((std::vector<int>{0x143, 0xF70, 0x031}),
+              (std::vector<int>{ComposeKeyCombo(0x0943, 0), ComposeKeyCombo(0xFF70, 1), ComposeKeyCombo(0x10031, 2)}));
     // A layout that names only F1, and one that overruns its buffer.
     KeyNameLookup onlyF1 = [](int vk, char* out, int size) { return vk == 0x70 ? snprintf(out, (size_t)size, "F1") : 0; };
     KeyNameLookup overlong = [](int, char* out, int size) { return memset(out, 'n', (size_t)size), 1000; };
@@ -106,38 +168,28 @@ TEST(KeyCombo, ComposedAndSpelledModifiersFirst) {
     }
 }
 
-TEST(AccelEntries, KeysWhoseCommandWouldPass65535GetNoEntry) {
+// Keys whose command would pass 65535 get no entry. The editor's "重複"
+// beside the shortcut: another key's shortcut (the Windows bit plays no
+// part in accelerators) or a built-in key.
+TEST_F(CopyKeyListTest, AccelEntriesNoneBeyond65535AndShortcutClashesWithOtherKeysAndTheBuiltInOnes) {
     EXPECT_EQ(28, AccelEntryCount(-4));
-    CopyKeyList list = nullptr;  // missing records read as keys without a shortcut
+    // The list empty: missing records read as keys without a shortcut.
     std::vector<AccelEntry> e(AccelEntryCount(30000));
-    // Commands 45000 to 65535 for the first 20536 keys, then the built-in entries.
+    // Commands 45000 to 65535 for the first 20536 keys, then the built-in
+    // entries from Esc.
     ASSERT_EQ(20536 + 28, BuildAccelEntries(&list, 30000, e.data()));
-    EXPECT_EQ(65535, e[20535].Command);
-    EXPECT_EQ(41001, e[20536].Command);  // Esc, the first built-in key
-}
-
-// The editor's "重複" beside the shortcut: another key's shortcut (the
-// Windows bit plays no part in accelerators) or a built-in key.
-TEST(AccelEntries, ShortcutClashesWithOtherKeysAndTheBuiltInOnes) {
-    CopyKeyList list = nullptr;
-    for (int shortcut : {0x243, 0x200, 0xA44}) {  // Ctrl+C; Ctrl alone; Windows+Ctrl+D
-        CopyKey k;
-        InitCopyKey(&k);
-        k.ShortcutKey = shortcut;
-        InsertCopyKey(&list, -1, &k);
-    }
+    EXPECT_TRUE(e[20535].Command == 65535 && e[20536].Command == 41001) << e[20535].Command;
+    for (int shortcut : {0x243, 0x200, 0xA44})  // Ctrl+C; Ctrl alone; Windows+Ctrl+D
+        Insert(-1, 'k', shortcut);
+    // The built-in keys: Alt+C the cursor mark, Space the capture menu,
+    // Alt+Space the context menu, Num 1 zoom 1. A key of 0 or modifiers
+    // alone has nothing to clash.
     const struct { int own, shortcut, clash; } cases[] = {
-        {1, 0x243, 1}, {0, 0x243, 0}, {1, 0x244, 1}, {2, 0x244, 0}, {2, 0x243, 1}, {1, 0x143, 0},
-        {1, 0x443, 1},   // Alt+C, the cursor mark
-        {1, 0x20, 1},    // Space, the capture menu
-        {1, 0x420, 1},   // Alt+Space, the context menu
-        {1, 0x61, 1},    // Num 1, zoom 1
-        {1, 0x31, 0}, {1, 0x161, 0},
-        {0, 0x200, 0}, {0, 0x600, 0}, {0, 0, 0},  // no key, nothing to clash
+        {1, 0x243, 1}, {0, 0x243, 0}, {1, 0x244, 1}, {2, 0x244, 0}, {2, 0x243, 1}, {1, 0x143, 0}, {1, 0x443, 1},
+        {1, 0x20, 1}, {1, 0x420, 1}, {1, 0x61, 1}, {1, 0x31, 0}, {1, 0x161, 0}, {0, 0x200, 0}, {0, 0x600, 0}, {0, 0, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.clash, ShortcutClashes(&list, c.own, c.shortcut)) << c.own << " " << std::hex << c.shortcut;
-    ClearCopyKeys(&list);
 }
 
 // The capture menu's entry and the Copy keys page's sample column: the
@@ -200,7 +252,7 @@ std::string Pixels(const Capture& c) {
     return out;
 }
 
-TEST(CaptureDib, HeaderAndPixelsOfPlainInvertedAndGradientImages) {
+TEST(CaptureDib, HeaderPixelsAndSizeOfPlainInvertedAndGradientImages) {
     const ColorRef Grey100 = MakeColor(100, 100, 100);
     const struct { Capture c; const char* pixels; } cases[] = {
         // Blue in the lowest byte, no row padding.
@@ -222,16 +274,12 @@ TEST(CaptureDib, HeaderAndPixelsOfPlainInvertedAndGradientImages) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.pixels, Pixels(c.c));
-}
-
-TEST(CaptureDib, SizeUpTo256MiBAndTheWidestGradients) {
     // 256 MiB of pixels plus the header is too much; so is anything past 32
     // bits or negative. A refused size is 0.
-    const struct { int w, h; size_t size; } cases[] = {
+    const struct { int w, h; size_t size; } sizes[] = {
         {256, 256, 40 + 256 * 256 * 4}, {1, ((256 << 20) - 40) / 4, 256 << 20}, {8192, 8192, 0}, {65536, 65536, 0},
-        {0x7FFFFFFF, 0x7FFFFFFF, 0},    {-1, 4, 0},                             {4, -1, 0},
-    };
-    for (const auto& c : cases) {
+        {0x7FFFFFFF, 0x7FFFFFFF, 0}, {-1, 4, 0}, {4, -1, 0}};
+    for (const auto& c : sizes) {
         size_t size = 1;
         EXPECT_EQ(c.size != 0, CaptureDibSize(c.w, c.h, &size)) << c.w << "x" << c.h;
         EXPECT_EQ(c.size, size) << c.w << "x" << c.h;

@@ -30,15 +30,14 @@ struct Loaded {
 
 std::string System(const std::string& lines) { return "[System]\r\n" + lines + "\r\n"; }
 
-TEST(SettingsRoundTrip, EveryKeyReadsBackAndWritesTheSameBytes) {
-    Loaded a(kFullSettingsFile);
-    EXPECT_EQ(kFullSettingsFile, a.Write());
+// Every key reads back and is written as the same bytes; a format's
+// escaping keeps every byte on its line.
+TEST(SettingsWriter, RoundTripAndFormatEscaping) {
+    Loaded full(kFullSettingsFile);
+    EXPECT_EQ(kFullSettingsFile, full.Write());
     // The values really arrived in their fields, not only passed through.
-    EXPECT_EQ(MakeColor(0, 0, 255), a.s.HistoryColor[2]);
-    EXPECT_STREQ("表示 [HEX02R]:[DECG], \\1 ソ", a.s.DispInfoUserFormat);
-}
-
-TEST(SettingsWriter, FormatEscapingKeepsEveryByteOnItsLine) {
+    EXPECT_EQ(MakeColor(0, 0, 255), full.s.HistoryColor[2]);
+    EXPECT_STREQ("表示 [HEX02R]:[DECG], \\1 ソ", full.s.DispInfoUserFormat);
     // The full file shows the ordinary escapes. A lone CR or LF is a line
     // break as well; half a character at the end or before a line break goes,
     // as it would swallow the comma or the line end when read back.
@@ -77,13 +76,12 @@ TEST(SettingsReader, ValuesAreClampedSaturatedAndCut) {
         {"DispInfoUserFormat=a=b,c\\n", "DispInfoUserFormat=a=b,c\\n"},
         {"CustomColor=#FF0000,#00ff00", "CustomColor=#FF0000,#00FF00,#222222,#333333,#444444,#555555,#666666,#777777,"
                                         "#888888,#999999,#AAAAAA,#BBBBBB,#CCCCCC,#DDDDDD,#EEEEEE,#FFFFFF"},
-        {"HistoryColor=#010101,,#030303,", "HistoryColor=#010101,#000000,#030303"}, {"", "HistoryColor="}};
+        {"HistoryColor=#010101,,#030303,", "HistoryColor=#010101,#000000,#030303"}, {"", "HistoryColor="},
+        {"BackColor=#123", "BackColor=#000123"}, {"BackColor=red", "BackColor=#0000ED"}};  // only hex digits count
     for (const auto& c : cases)
         EXPECT_NE(std::string::npos, Loaded(System(c[0])).Write().find("\n" + c[1] + "\r")) << c[0];
     // Only flags of exactly 1 count as panel lines: 6 by default.
     EXPECT_EQ(5, Loaded(System("DispInfoUser=1\r\nDispInfoArea=2\r\nDispInfoTitle=-1")).s.InfoLineCount);
-    EXPECT_EQ(MakeColor(0x00, 0x01, 0x23), ParseColorText("#123", 4));
-    EXPECT_EQ(MakeColor(0, 0, 0xED), ParseColorText("red", 3));  // only hex digits count
     // More keys than hotkey identifiers: the rest are ignored.
     std::string keys = "[CopyKey]\r\n";
     for (int i = 0; i < SettingsMaxCopyKeys + 5; i++)

@@ -1,10 +1,14 @@
-// Template expansion with its tokens, date escapes and colour models.
+// Template expansion with its tokens, date escapes and colour models, and
+// the token menu offered to the user.
 #include <gtest/gtest.h>
 
 #include <limits.h>
 
+#include <set>
+
 #include "template/ColorModel.h"
 #include "template/Template.h"
+#include "template/TokenMenuTable.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // Every allocation, by malloc, operator new or inside the C library, passes
@@ -41,16 +45,13 @@ const char kVocabulary[] =
     "[COLORREF] [MOUSEX] [MOUSEY]|[HWND] [WINDOWID] [PARENTHWND] [HINST]|[CLASSNAME]|[TEXT]|[EXENAME]|"
     "[EXEPATH]|[LEFT] [TOP] [RIGHT] [BOTTOM] [WIDTH] [HEIGHT]|[PID] [TID] [STYLE] [EXSTYLE]";
 
-TEST(ExpandTemplate, EveryTokenOfTheVocabulary) {
+TEST(ExpandTemplate, EveryTokenOfTheVocabularyAndEveryDateEscape) {
     EXPECT_EQ("c8 64 0a|c8 64 a|C0 60 00|C8 64 0A|C8 64 A|C 6 0|"
               "200 100 10|200 100  10|78 39 3| 78  39   3|28 242 200| 28 242 200|7 94 78|  7  94  78|"
               "28 105 230| 28 105 230|7 41 90|  7  41  90|55 155 245| 55 155 245|21 60 96| 21  60  96|"
               "681160 640 -12|00010A2C - 0000BEEF 00400000|Notepad|無題 - メモ帳|notepad.exe|C:\\Windows|"
               "10 20 110 320 100 300|4242 77 14cf0000 00000000",
               Expand(kVocabulary, kSample));
-}
-
-TEST(ExpandTemplate, DateEscapes) {
     const struct { SysTime time; const char* tmpl; const char* expected; } cases[] = {
         {kSample.Time,
          "\\1|\\2|\\3|\\4|\\5|\\6|\\7|\\Y|\\y|\\m|\\M|\\f|\\F|\\d|\\D|\\w|\\W|\\a|\\g|\\G|\\h|\\H|\\i|\\I|\\s|\\S|\\p|\\P",
@@ -76,26 +77,25 @@ TEST(ExpandTemplate, DateEscapes) {
 
 TEST(ExpandTemplate, NamesEscapesDoubleByteTextAndTheOutputLimit) {
     const std::string q254(254, 'q'), q255(255, 'q');
-    const struct { std::string tmpl; int capacity; std::string expected; } cases[] = {
+    const struct { std::string tmpl, expected; int capacity = 4096; } cases[] = {
         // Names are case-sensitive; unclosed at the end a name is dropped;
         // in "[[DECR]" the name is "[DECR".
-        {"[decr][Hex02r][hsvh][Text][HEX1r]x", 4096, "x"}, {"a[DECR", 4096, "a"}, {"a]b([])", 4096, "a]b()"},
-        {"[[DECR]", 4096, ""},
+        {"[decr][Hex02r][hsvh][Text][HEX1r]x", "x"}, {"a[DECR", "a"}, {"a]b([])", "a]b()"}, {"[[DECR]", ""},
         // Tab, line break, backslash; any other character stands for itself,
         // and a trailing backslash stays.
-        {"\\[[DECR]\\]\\x\\nb\\tc\\\\d\\0", 4096, "[200]x\r\nb\tc\\d0"}, {"end\\", 4096, "end\\"},
+        {"\\[[DECR]\\]\\x\\nb\\tc\\\\d\\0", "[200]x\r\nb\tc\\d0"}, {"end\\", "end\\"},
         // 254 bytes and a ] close a name that matches nothing; 255 bytes give
         // up the name, and what follows is scanned as text.
-        {"a[" + q254 + "]b", 4096, "ab"}, {"a[" + q255 + "]b", 4096, "a]b"}, {"a[" + q255 + "[DECR]", 4096, "a200"},
+        {"a[" + q254 + "]b", "ab"}, {"a[" + q255 + "]b", "a]b"}, {"a[" + q255 + "[DECR]", "a200"},
         // 表 and ソ end in 0x5C, ゼ in 0x5B: none starts an escape or a token,
         // and an escaped double-byte character stays whole. Inside a name
         // ゾ's 0x5D closes it. A lead byte at the end goes alone.
-        {"表n ソ3 ゼDECR] \\表n 表示 [DECR]", 4096, "表n ソ3 ゼDECR] 表n 表示 200"}, {"[TEゾXT]", 4096, "XT]"},
-        {"a\x95", 4096, "a\x95"}, {"a\\\x95", 4096, "a\x95"},
+        {"表n ソ3 ゼDECR] \\表n 表示 [DECR]", "表n ソ3 ゼDECR] 表n 表示 200"}, {"[TEゾXT]", "XT]"},
+        {"a\x95", "a\x95"}, {"a\\\x95", "a\x95"},
         // The text before "..." keeps within capacity - 4; a piece goes in
         // whole or not at all.
-        {"abcdef", 10, "abcdef"}, {"abcdefg", 10, "abcdef...(0)"}, {"abcdefghij", 10, "abcdef...(0)"},
-        {"abc[DECR]", 10, "abc200"}, {"abcd[DECR]", 10, "abcd...(0)"}, {"abcde表", 10, "abcde...(0)"},
+        {"abcdef", "abcdef", 10}, {"abcdefg", "abcdef...(0)", 10}, {"abcdefghij", "abcdef...(0)", 10},
+        {"abc[DECR]", "abc200", 10}, {"abcd[DECR]", "abcd...(0)", 10}, {"abcde表", "abcde...(0)", 10},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, Expand(c.tmpl, kSample, c.capacity)) << c.tmpl;
@@ -155,6 +155,52 @@ TEST(TemplateParts, NameEveryWindowFieldATokenPrintsAndNoOther) {
     EXPECT_EQ(0, TemplateParts("HSV([HSV3H],[HSV3S],[HSV3V]) [TEXT [PIDS] \\[HWND"));
     EXPECT_EQ(PartWindow | PartText | PartIds, TemplateParts("[PID]:[TEXT]"));
     EXPECT_EQ(0, TemplateParts(nullptr));
+}
+
+// The token menu: submenu by submenu, the commands run n * 1000 + 1
+// upward without a gap; the menu offers the 87 tokens and 31 escapes of the
+// language, each once, each known to the expansion: a token expands to
+// something over the sample, where every field is filled (an unknown one
+// to nothing), an escape to something other than its letter (which is what
+// a character that is no escape gives). Then the texts of a few items.
+TEST(TokenMenu, OffersExactlyTheLanguageWithItsTexts) {
+    const int itemsPerSubmenu[TokenSubmenuCount] = {18, 13, 12, 12, 12, 20, 28, 3};
+    int next[TokenSubmenuCount] = {};
+    std::set<std::string> tokens, escapes;
+    for (int i = 0; i < TokenMenuItemCount; i++) {
+        const TokenMenuItem& item = TokenMenuItems[i];
+        if (item.Id == 0)
+            continue;
+        EXPECT_EQ((item.Submenu + 1) * 1000 + ++next[item.Submenu], item.Id) << item.Token;
+        EXPECT_EQ(&item, FindTokenMenuItem(item.Id));
+        std::string expanded = Expand(item.Token, kSample);
+        if (IsEscapeItem(&item)) {
+            escapes.insert(item.Token);
+            if (std::string(item.Token) == "\\\\")
+                EXPECT_EQ("\\", expanded);  // the doubled backslash gives one
+            else
+                EXPECT_NE(std::string(item.Token + 1), expanded) << item.Token;
+        } else {
+            tokens.insert(item.Token);
+            EXPECT_NE("", expanded) << item.Token;
+        }
+    }
+    EXPECT_EQ(std::vector<int>(itemsPerSubmenu, itemsPerSubmenu + TokenSubmenuCount),
+              std::vector<int>(next, next + TokenSubmenuCount));
+    EXPECT_EQ(87u, tokens.size());
+    EXPECT_EQ(31u, escapes.size());
+    EXPECT_EQ("", Expand("[HEX02X]", kSample));
+    EXPECT_EQ(nullptr, FindTokenMenuItem(0));
+    EXPECT_EQ(nullptr, FindTokenMenuItem(1019));
+    // 6016 inserts [TID] all the same.
+    const std::pair<int, const char*> texts[] = {{1010, "[HEX02R]:\t大文字赤2桁揃え"}, {6016, "[TID]::\tスレッドID"},
+                                                 {7001, "\\1: 日付"}, {8003, "\\\\: \\の文字"}};
+    for (const auto& [id, text] : texts) {
+        char out[256];
+        FormatTokenMenuText(FindTokenMenuItem(id), out, sizeof(out));
+        EXPECT_STREQ(text, out);
+    }
+    EXPECT_STREQ("[TID]", FindTokenMenuItem(6016)->Token);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
