@@ -31,10 +31,7 @@ printf '%s\n' "$rc" | sed -n '/^1 24 /,/^END/s/^ *"\(.*\)"$/\1/p' | tr -d '\n' |
     python3 -c '
 import sys, xml.etree.ElementTree as ET
 cpu = sys.argv[1]
-try:
-    root = ET.fromstring(sys.stdin.read())
-except ET.ParseError as e:
-    sys.exit("FAIL: the manifest is no XML: %s" % e)
+root = ET.fromstring(sys.stdin.read())  # a ParseError ends the check with a failure
 ns = {"1": "urn:schemas-microsoft-com:asm.v1", "3": "urn:schemas-microsoft-com:asm.v3",
       "s5": "http://schemas.microsoft.com/SMI/2005/WindowsSettings",
       "s16": "http://schemas.microsoft.com/SMI/2016/WindowsSettings"}

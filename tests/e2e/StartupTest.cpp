@@ -29,22 +29,31 @@ const std::string kBuiltinKeys =
     "Key=1,,0,0,0,0,583,583\r\nKey=1,,256,256,0,1,53,53\r\nKey=1,,256,256,0,3,54,54\r\n"
     "Key=1,,32,32,1,0,55,55\r\nKey=2,,0,0,0,0,0,0\r\nKey=0,[TEXT],32,32,0,0,600,600\r\n";
 
-
 // A second start ends at once with 0 and brings the first window forward,
 // also when that one was hidden or started minimised (which keeps it hidden).
-// The first start finds no system.ini: it runs on the defaults and the
-// built-in keys and saves them.
-TEST(Startup, TopmostToolWindowWithASingleInstanceEndsWithZero) {
+// Each first start reads system.ini and writes it back at exit: without
+// one the program runs on the defaults and the built-in keys and saves
+// them; a hand-written file comes back byte for byte; a file that has no
+// keys keeps none, also once the program wrote it.
+TEST(Startup, SingleInstanceEndsWithZeroAndSystemIniIsWrittenBackAsRead) {
     std::string dir = MakeRunDir("startup");
     // A window of the test's own holds the foreground until the second start.
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, 0, 0, 0, 0);
-    for (int showCmd : {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE, SW_SHOWMINIMIZED, SW_MINIMIZE}) {
+    const struct { int showCmd; const char* initial; std::string saved; } runs[] = {
+        {SW_SHOWNORMAL, nullptr, kDefaultSystem + kBuiltinKeys + "\r\n"},
+        {SW_SHOWMINNOACTIVE, kFullSettingsFile, kFullSettingsFile},
+        {SW_SHOWMINIMIZED, "[CopyKey]\r\n", kDefaultSystem + "\r\n"},
+        {SW_MINIMIZE, nullptr, kDefaultSystem + "\r\n"},
+    };
+    for (const auto& run : runs) {
+        if (run.initial)
+            ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", run.initial));
         MiraboProcess first, second;
-        ASSERT_TRUE(StartMirabo(&first, dir, showCmd)) << showCmd;
+        ASSERT_TRUE(StartMirabo(&first, dir, run.showCmd)) << run.showCmd;
         const HWND w = first.hwnd;
         // The title, the place and size and that no frame shifts the
         // picture the view test checks, the smoke test the title too.
-        if (showCmd == SW_SHOWNORMAL) {
+        if (run.showCmd == SW_SHOWNORMAL) {
             EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) != 0; }, 5000));
             const LONG ex = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
             EXPECT_TRUE((GetWindowLongA(w, GWL_EXSTYLE) & ex) == ex && (GetClassLongPtrA(w, GCL_STYLE) & CS_DBLCLKS));
@@ -52,32 +61,13 @@ TEST(Startup, TopmostToolWindowWithASingleInstanceEndsWithZero) {
         }
         SetForegroundWindow(other);
         PumpMessages(300);
-        EXPECT_TRUE(!IsWindowVisible(w) && GetForegroundWindow() == other) << showCmd;
-        EXPECT_FALSE(StartMirabo(&second, dir)) << showCmd;
-        EXPECT_EQ(0, CloseMirabo(&second)) << showCmd;
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 5000)) << showCmd;
-        EXPECT_EQ(0, CloseMirabo(&first)) << showCmd;
+        EXPECT_TRUE(!IsWindowVisible(w) && GetForegroundWindow() == other) << run.showCmd;
+        EXPECT_FALSE(StartMirabo(&second, dir)) << run.showCmd;
+        EXPECT_EQ(0, CloseMirabo(&second)) << run.showCmd;
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 5000)) << run.showCmd;
+        EXPECT_EQ(0, CloseMirabo(&first)) << run.showCmd;
         std::string saved;
-        if (showCmd == SW_SHOWNORMAL)
-            EXPECT_TRUE(ReadWholeFile(dir + "\\system.ini", &saved) && saved == kDefaultSystem + kBuiltinKeys + "\r\n")
-                << saved;
+        EXPECT_TRUE(ReadWholeFile(dir + "\\system.ini", &saved) && saved == run.saved) << run.showCmd << "\n" << saved;
     }
     DestroyWindow(other);
-}
-
-// A hand-written file comes back byte for byte (without one the program
-// saves the defaults and the built-in keys: the first start above); a file
-// that has no keys keeps none.
-TEST(SettingsFile, WrittenBackAsRead) {
-    const std::pair<std::string, std::string> cases[] = {{kFullSettingsFile, kFullSettingsFile},
-                                                         {"[CopyKey]\r\n", kDefaultSystem + "\r\n"}};
-    for (const auto& [initial, expected] : cases) {
-        std::string dir = MakeRunDir("settings"), saved;
-        ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", initial));
-        MiraboProcess p;
-        ASSERT_TRUE(StartMirabo(&p, dir));
-        EXPECT_EQ(0, CloseMirabo(&p));
-        EXPECT_TRUE(ReadWholeFile(dir + "\\system.ini", &saved));
-        EXPECT_EQ(expected, saved) << initial;
-    }
 }

@@ -1,5 +1,7 @@
 #include "PatternWindow.h"
 
+#include "WineHarness.h"
+
 COLORREF PatternColor(int x, int y) {
     return RGB(x & 0xFF, y & 0xFF, 0x80 | (((x >> 8) & 7) << 3) | ((y >> 8) & 7));
 }
@@ -22,13 +24,6 @@ static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     return 0;
 }
 
-static void PumpFor(DWORD ms) {
-    MSG msg;
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5))
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-}
-
 HWND ShowPatternWindow(int x, int y, int w, int h) {
     WNDCLASSA wc = {0, PatternProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestPattern"};
     RegisterClassA(&wc);  // fails harmlessly once registered
@@ -39,7 +34,7 @@ HWND ShowPatternWindow(int x, int y, int w, int h) {
     // The X server shows the window some time after it is mapped.
     auto shows = [](int px, int py) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == PatternColor(px, py); };
     for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE))
-        if (PumpFor(20), shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
+        if (PumpMessages(20), shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
             return hwnd;
     DestroyWindow(hwnd);
     return nullptr;
@@ -47,7 +42,7 @@ HWND ShowPatternWindow(int x, int y, int w, int h) {
 
 void ClosePatternWindow(HWND hwnd) {
     DestroyWindow(hwnd);
-    PumpFor(30);
+    PumpMessages(30);
 }
 
 PixelImage ReadPixels(HDC dc, int x, int y, int w, int h) {

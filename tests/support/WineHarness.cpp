@@ -49,21 +49,15 @@ bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd, DWORD ti
     return p->hwnd != nullptr;
 }
 
-int WaitForExit(MiraboProcess* p, DWORD timeoutMs) {
-    DWORD code = 0;
-    if (!p->pi.hProcess ||
-        !WaitUntil([&] { return WaitForSingleObject(p->pi.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs))
-        return -1;
-    GetExitCodeProcess(p->pi.hProcess, &code);
-    return (int)code;
-}
-
 int CloseMirabo(MiraboProcess* p, DWORD timeoutMs) {
     if (p->hwnd)
         PostMessageA(p->hwnd, WM_CLOSE, 0, 0);
-    int code = WaitForExit(p, timeoutMs);
+    DWORD code = (DWORD)-1;
+    if (p->pi.hProcess &&
+        WaitUntil([&] { return WaitForSingleObject(p->pi.hProcess, 0) == WAIT_OBJECT_0; }, timeoutMs))
+        GetExitCodeProcess(p->pi.hProcess, &code);
     EndMirabo(p);
-    return code;
+    return (int)code;
 }
 
 void EndMirabo(MiraboProcess* p) {
@@ -125,26 +119,14 @@ bool FocusWindow(HWND w, const std::string& title) {
     return WaitUntil([&] { return GetForegroundWindow() == w; }, 3000);
 }
 
-std::string ClipboardText() {
+std::string ClipboardData(UINT format) {
     // Another process may hold the clipboard open for a moment.
     for (int attempt = 0; attempt < 20 && !OpenClipboard(nullptr); attempt++)
         Sleep(10);
-    HANDLE h = GetClipboardData(CF_TEXT);
+    HANDLE h = GetClipboardData(format);
     const char* p = h ? (const char*)GlobalLock(h) : nullptr;
-    std::string text = p ? p : "";
+    std::string data = p ? std::string(p, GlobalSize(h)) : "";
     GlobalUnlock(h);
     CloseClipboard();
-    return text;
-}
-
-void PumpMessages(DWORD ms) {
-    for (DWORD start = GetTickCount();; Sleep(5)) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (GetTickCount() - start >= ms)
-            return;
-    }
+    return data;
 }

@@ -21,10 +21,8 @@ struct MiraboProcess {
 // at once when the process ended first.
 bool StartMirabo(MiraboProcess* p, const std::string& dir, int showCmd = SW_SHOWNORMAL, DWORD timeoutMs = 20000);
 
-// Waits for the process to end; its exit code, or -1 on time-out.
-int WaitForExit(MiraboProcess* p, DWORD timeoutMs = 20000);
-
-// Posts WM_CLOSE (when there is a window), waits for the exit code (-1 on
+// Posts WM_CLOSE when there is a window (clear p->hwnd to wait for a
+// process that should end by itself), waits for the exit code (-1 on
 // time-out) and ends the process.
 int CloseMirabo(MiraboProcess* p, DWORD timeoutMs = 20000);
 
@@ -55,11 +53,24 @@ inline bool Xdotool(const std::string& args) { return RunUnix("/usr/bin/xdotool 
 // Windows'.
 bool FocusWindow(HWND w, const std::string& title);
 
-// Text on the clipboard as CF_TEXT ("" when there is none).
-std::string ClipboardText();
+// The clipboard's block in the format ("" when there is none), and its
+// text as CF_TEXT.
+std::string ClipboardData(UINT format);
+inline std::string ClipboardText() { return ClipboardData(CF_TEXT).c_str(); }
 
-// Runs the thread's message queue for about ms milliseconds.
-void PumpMessages(DWORD ms);
+// Runs the thread's message queue for about ms milliseconds. (Inline, as
+// the pattern windows of the benchmarks need it without the rest.)
+inline void PumpMessages(DWORD ms) {
+    for (DWORD start = GetTickCount();; Sleep(5)) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetTickCount() - start >= ms)
+            return;
+    }
+}
 
 // Polls cond every 20 ms until it holds or timeoutMs passes.
 template <typename F>

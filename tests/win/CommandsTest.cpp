@@ -72,8 +72,10 @@ TEST_F(Shell, AcceleratorsPutTheCopyKeysFirstThenTheBuiltInKeys) {
 }
 
 // Hotkeys carry the system's modifier flags: a probe window takes a
-// combination only while the program does not hold it.
-TEST_F(Shell, HotkeysRegisterWithTheSystemsModifiersOnlyWhenOnAndAreAllReleased) {
+// combination only while the program does not hold it. (That they stay off
+// when switched off, and come back after the options sheet: the end-to-end
+// options runs.)
+TEST_F(Shell, HotkeysRegisterWithTheSystemsModifiersAndAreAllReleased) {
     const struct { int combo; UINT mods; } keys[] = {{0x0131, MOD_SHIFT}, {0x0232, MOD_CONTROL}, {0x0433, MOD_ALT},
                                                      {0x0834, MOD_WIN}, {0x0F35, MOD_SHIFT | MOD_CONTROL | MOD_ALT | MOD_WIN}};
     for (const auto& k : keys)
@@ -85,16 +87,12 @@ TEST_F(Shell, HotkeysRegisterWithTheSystemsModifiersOnlyWhenOnAndAreAllReleased)
             seen += RegisterHotKey(probe, 1, k.mods, k.combo & 0xFF) && UnregisterHotKey(probe, 1) ? '-' : 'H';
         seen += ' ';
     };
-    for (int invalid : {1, 0}) {
-        gSettings.InvalidHotkey = invalid;
-        ApplyCopyKeyBindings();
-        held();
-    }
+    gSettings.InvalidHotkey = 0;
+    ApplyCopyKeyBindings();
+    held();
     ReleaseCopyKeyHotkeys();
     held();
-    ApplyCopyKeyBindings();  // as after the options dialog
-    held();
-    EXPECT_EQ("----- HHHHH ----- HHHHH ", seen);
+    EXPECT_EQ("HHHHH ----- ", seen);
     DestroyWindow(probe);
 }
 

@@ -19,8 +19,7 @@ TEST(OptionsPages, SmoothingSwitchesTheBackBufferAtOnceAndTheSheetCaptionLosesIt
     InitOptionsControls();
     HWND owner = CreateWindowExA(WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, "STATIC", "sheet", WS_POPUP | WS_CAPTION, 0, 0,
                                  50, 40, nullptr, nullptr, nullptr, nullptr);
-    gApp.BackBufferDC = CreateCompatibleDC(nullptr);
-    SetStretchBltMode(gApp.BackBufferDC, COLORONCOLOR);
+    gApp.BackBufferDC = CreateCompatibleDC(nullptr);  // BLACKONWHITE, neither mode the page sets
     HWND page = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_PAGE_OTHER), owner, OtherPageProc, 0);
     ASSERT_TRUE(owner && page);
     for (int tick : {1, 0}) {

@@ -118,12 +118,19 @@ protected:
         gSettings.DispMouseDownInfo = 1;
     }
     // Redraws twice: the window lookup of a redraw uses the pointer
-    // position the previous one read.
+    // position the previous one read. A redraw draws again only the rows
+    // around the image where a shape or a text changed; the picture must
+    // be the one drawn whole, whatever the test changed since the last.
     static PixelImage Redraw(int px = MidX, int py = MidY) {
         SetCursorPos(px, py);
         RedrawView(hwnd_);
         RedrawView(hwnd_);
-        return ReadPixels(gApp.BackBufferDC, 0, 0, W, H);
+        PixelImage partly = ReadPixels(gApp.BackBufferDC, 0, 0, W, H);
+        ForgetDrawnView();
+        RedrawView(hwnd_);
+        EXPECT_TRUE(partly.Bits == ReadPixels(gApp.BackBufferDC, 0, 0, W, H).Bits)
+            << "drawn in part at " << px << "," << py << ", zoom " << gSettings.Zoom;
+        return partly;
     }
     // The point's sample, over a record filled with junk first.
     static PointInfo Sample(int x, int y) {
@@ -178,27 +185,21 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
 TEST_F(RedrawViewTest, CapturesTakeThePointersPixelAndShowTheSwatchAtOnceAlsoWhenTheClipboardIsHeld) {
     CopyKey key;
     InitCopyKey(&key);
-    strcpy(key.Format, "#[HEX02R][HEX02G][HEX02B]");
     InsertCopyKey(&gCopyKeys, -1, &key);
     gSettings.CopyKeyCount = 1, gSettings.FixMouse = 1, gSettings.FixMouseX = gSettings.FixMouseY = 5;
     Redraw();  // an empty history: no swatch beside the pointer's
-    HandleCommand(hwnd_, CopyKeyCommandBase, 0);  // as its accelerator does
-    const COLORREF c = PatternColor(MidX, MidY);
-    char want[8];
-    snprintf(want, sizeof(want), "#%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-    EXPECT_EQ(want, ClipboardText());
     // Held by this thread, which answers the capture's questions to its
-    // windows while it waits.
+    // windows while it waits. (The key's text on a free clipboard: the
+    // end-to-end Ctrl+C.)
     ASSERT_TRUE(OpenClipboard(nullptr));
     std::atomic<int> placed{-1};
     std::thread capture([&] { placed = RunCopyKey(hwnd_, 0); });
     WaitUntil([&] { return placed != -1; }, 5000);
     capture.join();
     CloseClipboard();
-    EXPECT_EQ(0, placed.load());
     ClearCopyKeys(&gCopyKeys);
-    EXPECT_EQ(2, gSettings.HistoryCount);
-    EXPECT_EQ(c, GetPixel(gApp.BackBufferDC, 2 + 9 + 2 * 18, H - 2 - 9));  // the third swatch
+    EXPECT_TRUE(placed == 0 && gSettings.HistoryCount == 1) << placed;
+    EXPECT_EQ(PatternColor(MidX, MidY), GetPixel(gApp.BackBufferDC, 2 + 9 + 18, H - 2 - 9));  // the second swatch
 }
 
 TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
@@ -240,6 +241,7 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
             TextOutA(dc, 3, textY + 12 * (kind + 1), line, (int)strlen(line));
         }
         PixelImage want = ReadPixels(dc, 0, 0, W, H);
+        ForgetDrawnView();  // drawn over by the test
         int bad = 0, ink = 0;  // the swatch row up to the fifth place: the grip dots lie beyond
         for (int y = top; y < rowY + 16; y++)
             for (int x = 2; x < (y < rowY ? W - 2 : 3 + 5 * 18); x++)
@@ -250,28 +252,6 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
     PixelImage img = Redraw();
     EXPECT_TRUE(img.At(3 + 14 * 18 + 8, rowY + 8) == gSettings.HistoryColor[13] &&
                 img.At(3 + 15 * 18 + 8, rowY + 8) == Back);
-}
-
-// A redraw draws again only the rows around the image where a shape or a
-// text changed; the picture is the same as one drawn whole at each step.
-TEST_F(RedrawViewTest, RedrawingOnlyTheChangedRowsGivesTheWholePicture) {
-    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7, gSettings.HistoryCount = 4, gSettings.DispGrid = 1;
-    const struct { const char* what; int px, py; void (*change)(); } steps[] = {
-        {"start", MidX, MidY, [] {}}, {"pointer moved a pixel", MidX + 1, MidY, [] {}},
-        {"onto another window", 300, 200, [] {}}, {"colours from the pointer", 300, 201, [] { gSettings.BackColorMode = 1; }},
-        {"back, a title past the right edge", MidX, MidY,
-         [] { SetWindowTextA(patterns_[2], ("pattern " + std::string(60, 'w')).c_str()); }},
-        {"zoom 12", MidX, MidY + 1, [] { gSettings.Zoom = 12; }},
-        {"a swatch more", MidX, MidY + 2, [] { gSettings.HistoryCount = 5; }},
-    };
-    for (const auto& step : steps) {
-        step.change();
-        PixelImage partly = Redraw(step.px, step.py);
-        ForgetDrawnView();
-        RedrawView(hwnd_);
-        EXPECT_TRUE(partly.Bits == ReadPixels(gApp.BackBufferDC, 0, 0, W, H).Bits) << step.what;
-    }
-    SetWindowTextA(patterns_[2], "pattern");
 }
 
 // A capture's sample reads every field afresh, or dashes without a window.
@@ -292,7 +272,10 @@ TEST_F(RedrawViewTest, SamplesReadTheWindowAChildAndNothingTheUserLineOnlyWhatIt
                                  (HMENU)(INT_PTR)1234, nullptr, nullptr);
     i = Sample(PatX + 20, PatY + 20);
     EXPECT_TRUE(i.Hwnd == HandleValue(child) && i.ParentHwnd == HandleValue(patterns_[2]) && i.WindowId == 1234);
-    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7;
+    // The panel in the pointer's colour, the grid and swatches: each move
+    // below redraws in part.
+    gSettings.DispInfoUser = 1, gSettings.InfoLineCount = 7, gSettings.BackColorMode = 1;
+    gSettings.HistoryCount = 4, gSettings.DispGrid = 1;
     strcpy(gSettings.DispInfoUserFormat, "[CLASSNAME] [TEXT] [EXENAME]");
     const PointInfo& v = gApp.ViewPointInfo;
     std::string seen;
@@ -305,8 +288,7 @@ TEST_F(RedrawViewTest, SamplesReadTheWindowAChildAndNothingTheUserLineOnlyWhatIt
     EXPECT_EQ("MiraboTestPattern pattern inproc_tests.exe 77|Button press - 77|MiraboTestPattern pattern inproc_tests.exe 77|",
               seen);
 
-    const RECT r = gApp.VirtualScreen;
-    ASSERT_TRUE(r.right > r.left && r.bottom > r.top);
+    const RECT r = gApp.VirtualScreen;  // an empty one fails on the points on the screen
     for (POINT p : {POINT{r.left, r.top}, {r.right - 1, r.bottom - 1}, {10, r.bottom - 1}, {r.left - 1, r.top},
                     {r.right, r.top}, {r.left, r.bottom}, {-30000, -30000}})
         EXPECT_EQ(PtInRect(&r, p) != 0, WindowFromPoint(p) != nullptr) << p.x << "," << p.y;
@@ -314,8 +296,7 @@ TEST_F(RedrawViewTest, SamplesReadTheWindowAChildAndNothingTheUserLineOnlyWhatIt
     EXPECT_TRUE(i.Hwnd == 0 && i.Pid == 0 && i.Rect.Right == 0 && i.Style == 0 && i.HInst == 0);
     EXPECT_EQ("- - - -", std::string(i.ClassName) + " " + i.Text + " " + i.ExeName + " " + i.ExePath);
 
-    ASSERT_EQ(RGB(24, 25, 145), PatternColor(536, 281));
-    gSettings.WebSafeColor = 1;
+    gSettings.WebSafeColor = 1;  // the pattern's 24, 25, 145 there
     i = Sample(536, 281);
     EXPECT_TRUE(i.Color == RGB(0, 51, 153) && RGB(i.Red, i.Green, i.Blue) == i.Color);
     // Byte 254 starts 表 (0x95 0x5C): the whole character falls off.
@@ -323,6 +304,7 @@ TEST_F(RedrawViewTest, SamplesReadTheWindowAChildAndNothingTheUserLineOnlyWhatIt
         std::string title = std::string(n, 'a') + "\x95\x5C" + "b";
         SetWindowTextA(patterns_[2], title.c_str());
         EXPECT_EQ(title.substr(0, n == 254 ? 254 : 255), Sample(600, 400).Text) << n;
+        Redraw(600, 400);  // a panel text past the right edge
     }
     SetWindowTextA(patterns_[2], "pattern");
 }
