@@ -64,9 +64,8 @@ bool CloseMainWindow(HWND hwnd) {
 // pointer's cell and the grid over that; the frame around it all.
 COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
     const int f = s.FrameWidth, z = s.Zoom, mh = s.ReversH, mv = s.ReversV;
-    const COLORREF back = s.BackColorMode ? PatternColor(px, py) : s.BackColor;
     if (x < f || y < f || x >= W - f)
-        return x == W - 1 ? DarkerColor(back) : x == 0 || y == 0 ? LighterColor(back) : back;
+        return x == W - 1 ? DarkerColor(s.BackColor) : x == 0 || y == 0 ? LighterColor(s.BackColor) : s.BackColor;
     const int cellX = f + (W - 2 * f) / 2 - z / 2, cellY = f + (H - 2 * f - Panel) / 2 - z / 2;
     const int kx = FloorDiv(x - cellX, z), ky = FloorDiv(y - cellY, z);
     const int sx = cx + (mh ? -kx : kx), sy = cy + (mv ? -ky : ky);
@@ -150,8 +149,8 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
         // GetCursorPos stays on the screen: a fixed point stands for a
         // pointer on a monitor to the right.
         {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back},
+        // (The frame in the pointer's colour: the panel's test.)
         {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90)},
-        {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID},
         {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back},
         {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back},
         {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back},
@@ -166,7 +165,7 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
                 s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = (mode >> 1) & 1, s.ReversColor = mode >> 2;
                 s.FixMouse = c.fixX != no, s.FixMouseX = c.fixX, s.FixMouseY = c.fixY;
                 s.DispGrid = c.grid, s.DispCursor = c.mark != 0, s.CursorMode = c.mark;
-                s.FrameWidth = c.frame, s.BackColorMode = c.back == CLR_INVALID, s.BackColor = c.back & 0xFFFFFF;
+                s.FrameWidth = c.frame, s.BackColor = c.back;
                 RecomputeDerivedColors(&s);
                 PixelImage img = Redraw(c.px, c.py);
                 int cx = s.FixMouse ? c.fixX : c.px, cy = s.FixMouse ? c.fixY : c.py, bad = 0;
@@ -181,12 +180,17 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
 
 // A capture takes the pixel under the pointer, also while the view is
 // fixed elsewhere; one whose clipboard stays held still records the colour,
-// and the view shows the new swatch at once, not at the next tick.
-TEST_F(RedrawViewTest, CapturesTakeThePointersPixelAndShowTheSwatchAtOnceAlsoWhenTheClipboardIsHeld) {
+// and the view shows the new swatch at once, not at the next tick. An image
+// past 256 MiB is refused: nothing placed, no colour recorded.
+TEST_F(RedrawViewTest, CapturesTakeThePointersPixelShowTheSwatchAtOnceAlsoWhenTheClipboardIsHeldButRefuseHugeImages) {
     CopyKey key;
     InitCopyKey(&key);
     InsertCopyKey(&gCopyKeys, -1, &key);
-    gSettings.CopyKeyCount = 1, gSettings.FixMouse = 1, gSettings.FixMouseX = gSettings.FixMouseY = 5;
+    key.Kind = CopyKindImage, key.Width = key.Height = 8192;
+    InsertCopyKey(&gCopyKeys, -1, &key);
+    gSettings.CopyKeyCount = 2, gSettings.FixMouse = 1, gSettings.FixMouseX = gSettings.FixMouseY = 5;
+    OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+    EXPECT_TRUE(RunCopyKey(hwnd_, 1) == 0 && CountClipboardFormats() == 0 && gSettings.HistoryCount == 0);
     Redraw();  // an empty history: no swatch beside the pointer's
     // Held by this thread, which answers the capture's questions to its
     // windows while it waits. (The key's text on a free clipboard: the
@@ -299,13 +303,12 @@ TEST_F(RedrawViewTest, SamplesReadTheWindowAChildAndNothingTheUserLineOnlyWhatIt
     gSettings.WebSafeColor = 1;  // the pattern's 24, 25, 145 there
     i = Sample(536, 281);
     EXPECT_TRUE(i.Color == RGB(0, 51, 153) && RGB(i.Red, i.Green, i.Blue) == i.Color);
-    // Byte 254 starts 表 (0x95 0x5C): the whole character falls off.
-    for (int n : {254, 253}) {
-        std::string title = std::string(n, 'a') + "\x95\x5C" + "b";
-        SetWindowTextA(patterns_[2], title.c_str());
-        EXPECT_EQ(title.substr(0, n == 254 ? 254 : 255), Sample(600, 400).Text) << n;
-        Redraw(600, 400);  // a panel text past the right edge
-    }
+    // A title is cut at 255 bytes, here right after 表 (0x95 0x5C). (A cut
+    // after a lead byte: the core tests; Wine's title never ends in one.)
+    const std::string title = std::string(253, 'a') + "\x95\x5C" + "b";
+    SetWindowTextA(patterns_[2], title.c_str());
+    EXPECT_EQ(title.substr(0, 255), Sample(600, 400).Text);
+    Redraw(600, 400);  // a panel text past the right edge
     SetWindowTextA(patterns_[2], "pattern");
 }
 
@@ -388,7 +391,8 @@ TEST(MainWnd, SavedStateShapesItResizesAndClicksHideShowAndCloseIt) {
     EXPECT_TRUE(EqualRect(&rc, &place) && gSettings.Width == 420 && gSettings.Height == 333);
 
     // The window commands change the window itself, and the flag each
-    // keeps; the translucent start shows in the first step.
+    // keeps; the translucent start shows in the first step. (Smoothing
+    // switched off again: the Other page's test.)
     auto state = [&] {
         const LONG ex = GetWindowLongA(hwnd, GWL_EXSTYLE);
         BYTE a = 0;
@@ -409,7 +413,6 @@ TEST(MainWnd, SavedStateShapesItResizesAndClicksHideShowAndCloseIt) {
         {CmdAlwaysOnTop, 300, 200, "top 0/0 alpha 0/0 fix 1/321,123 halftone 1/4"},
         {CmdTranslucent, 300, 200, "top 0/0 alpha 1/127 fix 1/321,123 halftone 1/4"},
         {CmdFixPoint, 300, 200, "top 0/0 alpha 1/127 fix 0/321,123 halftone 1/4"},  // the point is kept
-        {CmdHalfTone, 300, 200, "top 0/0 alpha 1/127 fix 0/321,123 halftone 0/3"},
     };
     for (const auto& step : steps) {
         SetCursorPos(step.x, step.y);
@@ -420,7 +423,7 @@ TEST(MainWnd, SavedStateShapesItResizesAndClicksHideShowAndCloseIt) {
     // A click on the icon shows the hidden window, another hides it; a
     // double click on the icon arrives after its first click and toggles
     // once more; with DoubleClickMin a double click on the window hides
-    // it, without it closes the window through a posted WM_CLOSE.
+    // it (without it the window closes: below).
     const struct { UINT msg; WPARAM w; LPARAM l; } clicks[] = {{0x8001, 201, WM_LBUTTONDOWN}, {0x8001, 201, WM_LBUTTONDOWN},
                                                              {0x8001, 201, WM_LBUTTONDBLCLK}, {WM_LBUTTONDBLCLK, 0, 0}};
     std::string seen;  // the window visible, the flag
@@ -431,25 +434,23 @@ TEST(MainWnd, SavedStateShapesItResizesAndClicksHideShowAndCloseIt) {
         seen += std::to_string(IsWindowVisible(hwnd) != 0) + std::to_string(gApp.WindowVisible) + " ";
     }
     EXPECT_EQ("11 00 11 00 ", seen);
-    gSettings.DoubleClickMin = 0;
-    SendMessageA(hwnd, WM_LBUTTONDBLCLK, 0, MAKELPARAM(100, 100));
-    EXPECT_TRUE(IsWindow(hwnd));
-    PumpMessages(50);
-    EXPECT_TRUE(!IsWindow(hwnd) && !gApp.ScreenDC && !gApp.BackBufferDC && !gApp.BackBufferBitmap && !gApp.ViewFont &&
-                !HasTrayIcon(hwnd));
-    CloseMainWindow(nullptr);
+    CloseMainWindow(hwnd);
 }
 
+// A double click on the window closes it through a posted WM_CLOSE.
 // Logging off saves the settings as closing does, and lets Windows go on; a
 // log-off called off ends nothing; one the program was not asked about
-// (forced) saves as well.
-TEST(MainWnd, LogOffSavesTheSettings) {
-    for (UINT end : {WM_QUERYENDSESSION, WM_ENDSESSION}) {
+// (forced) saves as well. Each lets go of everything it made.
+TEST(MainWnd, DoubleClickAndLogOffCloseItAndSaveTheSettings) {
+    for (UINT end : {WM_LBUTTONDBLCLK, WM_QUERYENDSESSION, WM_ENDSESSION}) {
         HWND hwnd = OpenMainWindow(W, H);
         EXPECT_EQ(0, SendMessageA(hwnd, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF));
         EXPECT_TRUE(IsWindow(hwnd));
         EXPECT_EQ(end == WM_QUERYENDSESSION, SendMessageA(hwnd, end, end == WM_ENDSESSION, ENDSESSION_LOGOFF));
-        EXPECT_FALSE(IsWindow(hwnd)) << end;
+        EXPECT_EQ(end == WM_LBUTTONDBLCLK, IsWindow(hwnd) != 0) << end;
+        PumpMessages(50);
+        EXPECT_TRUE(!IsWindow(hwnd) && !gApp.ScreenDC && !gApp.BackBufferDC && !gApp.BackBufferBitmap &&
+                    !gApp.ViewFont && !HasTrayIcon(hwnd)) << end;
         EXPECT_TRUE(CloseMainWindow(nullptr)) << end;
     }
 }
