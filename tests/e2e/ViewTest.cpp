@@ -1,7 +1,7 @@
 // The running program at 144 dpi on the real screen with real input: what
 // its window shows over a known pattern as the pointer moves, the wheel;
-// capturing an image by a hotkey while another window has the focus and a
-// text by the capture menu; the zoom keys, and Esc, which ends the program
+// capturing a text by a hotkey while another window has the focus and an
+// image by the capture menu; the zoom keys, and Esc, which ends the program
 // and saves the zoom and the history.
 #include <gtest/gtest.h>
 
@@ -80,13 +80,13 @@ struct ViewE2E : ::testing::Test {
 TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(pattern && other);
     ASSERT_EQ(144, RunWindowsProgram(getenv("MIRABO_DPI_PROBE"))) << "the scale took no effect";
-    // A hand-made file with hotkeys on and three keys: the colour's text, a
-    // separator, and the inverted 32 x 32 image on 7, a hotkey as well as a
-    // shortcut. (Shortcuts of capture keys by real keys: the options run.)
+    // A hand-made file with hotkeys on and three keys: the colour's text on
+    // the hotkey 7, a separator, and the inverted 32 x 32 image. (Shortcuts
+    // of capture keys by real keys: the options run.)
     std::string dir = MakeRunDir("view");
     ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nInvalidHotkey=0\r\n[CopyKey]\r\n"
-                                                      "Key=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,0,0\r\n"
-                                                      "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,55,55\r\n"));
+                                                      "Key=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,0,55\r\n"
+                                                      "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,0,0\r\n"));
     OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     SetCursorPos(820, 620);
     ASSERT_TRUE(StartMirabo(&p, dir));
@@ -105,17 +105,17 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     const COLORREF a = PatternColor(750, 550), b = PatternColor(900, 550);
     ASSERT_TRUE(FocusWindow(other, "mirabo-other"));
     ASSERT_TRUE(Xdotool("mousemove --sync 900 550 key 7"));
-    EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~b); }, 5000)) << ClipboardDib();
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(b); }, 5000)) << ClipboardText();
 
     // Space in the program's window opens the capture menu at the pointer;
-    // its first item is the colour's text.
+    // its second item (the separator is skipped) is the image, the third key.
     ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
     ASSERT_TRUE(Xdotool("mousemove --sync 750 550 key space"));
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
     EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
-    ASSERT_TRUE(Xdotool("key Down Return"));
-    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(a); }, 5000)) << ClipboardText();
+    ASSERT_TRUE(Xdotool("key Down Down Return"));
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
 
     // Num 9 is 16x, Num + one step more, Esc ends and saves; the history
     // keeps the sampled colours, newest first.
