@@ -110,7 +110,8 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     // Space in the program's window opens the capture menu at the pointer;
     // its second item (the separator is skipped) is the image, the third key.
     ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
-    ASSERT_TRUE(Xdotool("mousemove --sync 750 550 key space"));
+    ASSERT_TRUE(Xdotool("mousemove --sync 750 550"));
+    ASSERT_TRUE(Xdotool("key space"));
     HWND menu = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
     EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;

@@ -62,11 +62,12 @@ TEST_F(Shell, CopyKeysGetAcceleratorsFirstAndHotkeysWithTheSystemsModifiers) {
     std::vector<unsigned> want = {0x09430000 | 45000, 0x01000000 | 45001, 0x1D470000 | 45002, 0x01000000 | 45003,
                                   0x01000000 | 45004}, got;
     // Then the built-in keys as their table has them (the readme's key
-    // table and the context menu's key labels check its contents).
+    // table and the context menu's key labels check its keys), each a
+    // virtual key.
     AccelEntry builtIn[FixedAccelCount];
     BuildFixedAccelEntries(builtIn);
     for (const AccelEntry& a : builtIn)
-        want.push_back(a.Flags << 24 | a.Key << 16 | a.Command);
+        want.push_back((a.Flags | FVIRTKEY) << 24 | a.Key << 16 | a.Command);
     std::vector<ACCEL> table(CopyAcceleratorTableA(gApp.AccelTable, nullptr, 0));
     CopyAcceleratorTableA(gApp.AccelTable, table.data(), (int)table.size());
     for (const ACCEL& a : table)

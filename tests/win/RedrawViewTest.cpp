@@ -64,8 +64,9 @@ bool CloseMainWindow(HWND hwnd) {
 // pointer's cell and the grid over that; the frame around it all.
 COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
     const int f = s.FrameWidth, z = s.Zoom, mh = s.ReversH, mv = s.ReversV;
+    const COLORREF back = s.BackColorMode ? PatternColor(px, py) : s.BackColor;
     if (x < f || y < f || x >= W - f)
-        return x == W - 1 ? DarkerColor(s.BackColor) : x == 0 || y == 0 ? LighterColor(s.BackColor) : s.BackColor;
+        return x == W - 1 ? DarkerColor(back) : x == 0 || y == 0 ? LighterColor(back) : back;
     const int cellX = f + (W - 2 * f) / 2 - z / 2, cellY = f + (H - 2 * f - Panel) / 2 - z / 2;
     const int kx = FloorDiv(x - cellX, z), ky = FloorDiv(y - cellY, z);
     const int sx = cx + (mh ? -kx : kx), sy = cy + (mv ? -ky : ky);
@@ -149,8 +150,8 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
         // GetCursorPos stays on the screen: a fixed point stands for a
         // pointer on a monitor to the right.
         {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back},
-        // (The frame in the pointer's colour: the panel's test.)
         {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90)},
+        {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID},
         {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back},
         {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back},
         {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back},
@@ -165,7 +166,7 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
                 s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = (mode >> 1) & 1, s.ReversColor = mode >> 2;
                 s.FixMouse = c.fixX != no, s.FixMouseX = c.fixX, s.FixMouseY = c.fixY;
                 s.DispGrid = c.grid, s.DispCursor = c.mark != 0, s.CursorMode = c.mark;
-                s.FrameWidth = c.frame, s.BackColor = c.back;
+                s.FrameWidth = c.frame, s.BackColorMode = c.back == CLR_INVALID, s.BackColor = c.back & 0xFFFFFF;
                 RecomputeDerivedColors(&s);
                 PixelImage img = Redraw(c.px, c.py);
                 int cx = s.FixMouse ? c.fixX : c.px, cy = s.FixMouse ? c.fixY : c.py, bad = 0;
@@ -194,7 +195,7 @@ TEST_F(RedrawViewTest, CapturesTakeThePointersPixelShowTheSwatchAtOnceAlsoWhenTh
     Redraw();  // an empty history: no swatch beside the pointer's
     // Held by this thread, which answers the capture's questions to its
     // windows while it waits. (The key's text on a free clipboard: the
-    // end-to-end Ctrl+C.)
+    // end-to-end hotkey.)
     ASSERT_TRUE(OpenClipboard(nullptr));
     std::atomic<int> placed{-1};
     std::thread capture([&] { placed = RunCopyKey(hwnd_, 0); });
