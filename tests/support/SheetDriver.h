@@ -6,16 +6,28 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <stddef.h>
+
 #include <string>
 
 #include "WineHarness.h"
 
 // The program's window of the given class and caption once it is visible;
 // null after timeoutMs.
-HWND WaitForWindowOf(const MiraboProcess& p, const char* className, const char* caption, DWORD timeoutMs = 10000);
+inline HWND WaitForWindowOf(const MiraboProcess& p, const char* className, const char* caption,
+                            DWORD timeoutMs = 10000) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOf(p.pi.dwProcessId, className, caption, true)) != nullptr; }, timeoutMs);
+    return found;
+}
 
 // Posts the Options command to the program and waits for its sheet.
-HWND OpenOptionsSheet(const MiraboProcess& p);
+inline HWND OpenOptionsSheet(const MiraboProcess& p) {
+    PostMessageA(p.hwnd, WM_COMMAND, 41008, 0);  // CmdOptions
+    HWND sheet = WaitForWindowOf(p, "#32770", "オプション");
+    PumpMessages(100);  // the first page finishes its initialisation
+    return sheet;
+}
 
 // The page shown, and the page at a position after a switch to it (as a
 // click on its tab).
@@ -42,9 +54,38 @@ inline bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page,
 // The control's text (GetWindowText would give another process's edit its
 // first text only), and text put into it as a paste would (an edit reports
 // the change).
-std::string TextOf(HWND page, int id);
+inline std::string TextOf(HWND page, int id) {
+    char text[4096] = "";
+    SendDlgItemMessageA(page, id, WM_GETTEXT, sizeof(text), (LPARAM)text);
+    return text;
+}
 inline void SetText(HWND page, int id, const std::string& text) {
     SendDlgItemMessageA(page, id, WM_SETTEXT, 0, (LPARAM)text.c_str());
+}
+
+// Sends msg to a window of another process with lParam pointing at a copy
+// of data in that process's memory (the system carries no structures
+// across), and copies the block back; -1 when the copy failed. A text
+// pointer at offset `rebase` within data holds an offset into the block and
+// is made to point there in the copy.
+inline LRESULT SendWithBlock(HWND w, UINT msg, WPARAM wp, void* data, size_t size, int rebase = -1) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    char* base = process ? (char*)VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)
+                         : nullptr;
+    LRESULT result = -1;
+    if (base && rebase >= 0)
+        *(char**)((char*)data + rebase) += (size_t)base;
+    if (base && WriteProcessMemory(process, base, data, size, nullptr)) {
+        result = SendMessageA(w, msg, wp, (LPARAM)base);
+        ReadProcessMemory(process, base, data, size, nullptr);
+    }
+    if (base)
+        VirtualFreeEx(process, base, 0, MEM_RELEASE);
+    if (process)
+        CloseHandle(process);
+    return result;
 }
 
 // A list view of the program: its rows, the selected row (-1 for none),
@@ -53,9 +94,37 @@ inline void SetText(HWND page, int id, const std::string& text) {
 // in the program's memory.
 inline int ListRows(HWND list) { return (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); }
 inline int ListSelection(HWND list) { return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
-std::string ListRow(HWND list, int row, int columns = 4);
-void SelectListRow(HWND list, int row);
-RECT ListRowRect(HWND list, int row);
+inline std::string ListRow(HWND list, int row, int columns = 4) {
+    std::string cells;
+    for (int column = 0; column < columns; column++) {
+        struct { LVITEMA item; char text[1024]; } cell = {};
+        cell.item.iSubItem = column;
+        cell.item.pszText = (char*)offsetof(decltype(cell), text);
+        cell.item.cchTextMax = sizeof(cell.text);
+        if (SendWithBlock(list, LVM_GETITEMTEXTA, (WPARAM)row, &cell, sizeof(cell), offsetof(LVITEMA, pszText)) < 0)
+            strcpy(cell.text, "?");
+        cell.text[sizeof(cell.text) - 1] = 0;
+        cells += (column ? "|" : "") + std::string(cell.text);
+    }
+    return cells;
+}
+inline void SelectListRow(HWND list, int row) {
+    LVITEMA item = {};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendWithBlock(list, LVM_SETITEMSTATE, (WPARAM)row, &item, sizeof(item));
+}
+inline RECT ListRowRect(HWND list, int row) {
+    RECT rc = {LVIR_BOUNDS, 0, 0, 0};
+    SendWithBlock(list, LVM_GETITEMRECT, (WPARAM)row, &rc, sizeof(rc));
+    MapWindowPoints(list, nullptr, (POINT*)&rc, 2);
+    return rc;
+}
 
 // The value of "Key=" in a system.ini text; "(none)" when it has no such line.
-std::string IniValue(const std::string& ini, const std::string& key);
+inline std::string IniValue(const std::string& ini, const std::string& key) {
+    size_t at = ini.find("\n" + key + "=");
+    if (at == std::string::npos)
+        return "(none)";
+    at += key.size() + 2;
+    return ini.substr(at, ini.find('\r', at) - at);
+}
