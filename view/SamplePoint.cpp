@@ -27,11 +27,14 @@ void ReadWindowText(HWND window, char* buffer, int limit) {
     DropTrailingLeadByte(buffer);
 }
 
-// The file name and the folder of the module behind the window's instance
-// handle, both "-" when it cannot be found. Each holds TextFieldSize bytes.
-static void ReadModuleNames(HWND window, char* name, char* folder) {
-    strcpy(name, "-");
-    strcpy(folder, "-");
+enum { ModuleNameForm = 0, ModuleFolderForm = 1 };
+
+// File name (form 0) or folder (form 1) of the module behind the window's
+// instance handle; "-" when it cannot be found. out holds 256 bytes.
+static void ModuleNameOf(HWND window, char* out, int form) {
+    strcpy(out, "-");
+    if (!window)
+        return;
     HINSTANCE h = (HINSTANCE)GetWindowLongPtrA(window, GWLP_HINSTANCE);
     if (!h)
         return;
@@ -39,7 +42,10 @@ static void ReadModuleNames(HWND window, char* name, char* folder) {
     if (GetModuleFileNameA(h, path, MAX_PATH) == 0)
         return;
     path[MAX_PATH] = 0;
+    char name[TextFieldSize];
+    char folder[TextFieldSize];
     SplitModulePath(path, name, folder);
+    strcpy(out, form == ModuleFolderForm ? folder : name);
 }
 
 static void ClearWindowFields(PointInfo* info) {
@@ -119,8 +125,10 @@ static const KnownWindow* Know(HWND hwnd, int want, KnownWindow* scratch) {
         k->Tid = GetWindowThreadProcessId(hwnd, &pid);
         k->Pid = pid;
     }
-    if (want & KnownModule)
-        ReadModuleNames(hwnd, k->ExeName, k->ExePath);
+    if (want & KnownModule) {
+        ModuleNameOf(hwnd, k->ExeName, ModuleNameForm);
+        ModuleNameOf(hwnd, k->ExePath, ModuleFolderForm);
+    }
     k->Have |= want;
     return k;
 }
