@@ -207,7 +207,7 @@ int ApplyCopyKeyBindings() {
     if (!entries)
         return 0;
     BuildAccelEntries(&gCopyKeys, gSettings.CopyKeyCount, entries);
-    made = ReplaceAcceleratorEntries(entries, count);
+    made = ReplaceAcceleratorTable(entries, count);
     HeapFree(GetProcessHeap(), 0, entries);
     return made;
 }

@@ -9,7 +9,7 @@ static void DestroyCurrentTable() {
     }
 }
 
-int ReplaceAcceleratorEntries(const AccelEntry* entries, int count) {
+int ReplaceAcceleratorTable(const AccelEntry* entries, int count) {
     ACCEL* table = nullptr;
     if (count > 0) {
         table = (ACCEL*)HeapAlloc(GetProcessHeap(), 0, sizeof(ACCEL) * (size_t)count);
@@ -32,7 +32,7 @@ int ReplaceAcceleratorEntries(const AccelEntry* entries, int count) {
 int BuildFixedAccelerators() {
     AccelEntry fixed[FixedAccelCount];
     BuildFixedAccelEntries(fixed);
-    return ReplaceAcceleratorEntries(fixed, FixedAccelCount);
+    return ReplaceAcceleratorTable(fixed, FixedAccelCount);
 }
 
 void DestroyAcceleratorTableAtExit() {

@@ -12,7 +12,7 @@ int BuildFixedAccelerators();
 // Destroys the current table and makes one from entries current. 1 when it
 // was created; 0 leaves no current table, except when there is no memory
 // to convert the entries: then the current table stays.
-int ReplaceAcceleratorEntries(const AccelEntry* entries, int count);
+int ReplaceAcceleratorTable(const AccelEntry* entries, int count);
 
 // After the message loop: destroys the current table.
 void DestroyAcceleratorTableAtExit();
