@@ -163,6 +163,16 @@ static void Keys_OnEdit(HWND page) {
     SetFocus(KeyList(page));
 }
 
+// The buttons grey for a moment while the selection moves, and a greyed
+// button loses the keyboard focus for good: the pressed button takes it
+// back, or the list when the button stays greyed (the last row after
+// 下へ), so that the keyboard goes on working.
+static void KeepFocusAfter(HWND page, int button) {
+    HWND pressed = GetDlgItem(page, button);
+    HWND target = IsWindowEnabled(pressed) ? pressed : KeyList(page);
+    SendMessageA(GetParent(page), WM_NEXTDLGCTL, (WPARAM)target, TRUE);
+}
+
 static void Keys_OnDelete(HWND page) {
     int row = SelectedRow(page);
     CopyKey key;
@@ -203,10 +213,12 @@ static INT_PTR Keys_OnCommand(HWND page, int id) {
         return TRUE;
     case IDC_KEYS_DELETE:
         Keys_OnDelete(page);
+        KeepFocusAfter(page, id);
         return TRUE;
     case IDC_KEYS_UP:
     case IDC_KEYS_DOWN:
         Keys_OnMove(page, id == IDC_KEYS_UP);
+        KeepFocusAfter(page, id);
         return TRUE;
     }
     return FALSE;

@@ -114,6 +114,13 @@ bool TypeIntoMenu(const std::string& keys, const POINT* at = nullptr) {
     return closed;
 }
 
+// The window that has the keyboard focus in w's thread of the program.
+HWND FocusIn(HWND w) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 int FieldKey(HWND editor, int field) { return (int)SendDlgItemMessageA(editor, field, HKM_GETHOTKEY, 0, 0); }
 
 // Types keys (xdotool's names) into a key field of the editor; the key the
@@ -468,6 +475,36 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     EXPECT_NE(std::string::npos, ini.find("[CopyKey]\r\nKey=0,hotkey-B,32,32,0,0,0,1608\r\nKey=2,,32,32,0,0,0,0\r\n"
                                           "Key=0,shortcut-A,32,32,0,0,587,0\r\nKey=1,,1,999,1,4,0,0\r\n\r\n"))
         << ini;
+}
+
+// The Copy keys page's buttons grey while the selection moves, and a
+// greyed button loses the keyboard focus: after 上へ, 下へ and 削除 the focus
+// is back on the pressed button, or on the list when that button ends
+// greyed (the last row after 下へ, the first after 上へ, an empty list).
+TEST_F(OptionsE2E, CopyKeysButtonsKeepTheKeyboardFocus) {
+    Start("options-focus", "[System]\r\nEndDispoption=2\r\n[CopyKey]\r\nKey=0,a\r\nKey=0,b\r\nKey=0,c\r\n");
+    HWND sheet = OpenOptionsSheet(p);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(FocusWindow(sheet, "オプション"));
+    HWND page = CurrentPage(sheet), list = GetDlgItem(page, IDC_KEYS_LIST);
+    ASSERT_TRUE(list);
+    ASSERT_EQ(0, ListSelection(list));
+    // The button pressed, the row selected after it, and where the focus
+    // is then ("button" or "list").
+    const struct { int button; int row; const char* focus; } steps[] = {
+        {IDC_KEYS_DOWN, 1, "button"}, {IDC_KEYS_DOWN, 2, "list"}, {IDC_KEYS_UP, 1, "button"},
+        {IDC_KEYS_UP, 0, "list"},     {IDC_KEYS_DELETE, 0, "button"}, {IDC_KEYS_DELETE, 0, "button"},
+        {IDC_KEYS_DELETE, -1, "list"}};
+    int i = 0;
+    for (const auto& step : steps) {
+        Click(page, step.button);  // a click leaves the focus on the button
+        EXPECT_EQ(step.row, ListSelection(list)) << "step " << i;
+        HWND want = std::string(step.focus) == "list" ? list : GetDlgItem(page, step.button);
+        EXPECT_TRUE(WaitUntil([&] { return FocusIn(sheet) == want; }, 3000))
+            << "step " << i << ": the focus is on " << FocusIn(sheet) << ", not the " << step.focus;
+        i++;
+    }
+    ASSERT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
 }
 
 }  // namespace
