@@ -28,8 +28,8 @@ int OpenClipboardPatiently(HWND owner, ClipboardRetryWait wait) {
 }
 
 static HGLOBAL BuildTextBlock(const CopyKey* key) {
-    char text[CaptureTextSize];
-    ExpandTemplate(text, key->Format, CaptureTextCapacity, &gApp.CapturePointInfo);
+    char text[CopyKeyTextCapacity];
+    ExpandTemplate(text, key->Format, CopyKeyTextCapacity, &gApp.CapturePointInfo);
     size_t n = strlen(text);
     HGLOBAL block = GlobalAlloc(kClipboardAllocFlags, n + 1);
     if (!block)

@@ -7,8 +7,6 @@
 #include "core/CopyKeyList.h"
 
 enum {
-    CaptureTextSize = 4096,
-    CaptureTextCapacity = 4095,
     // Clipboard viewers and remote-desktop clients hold the clipboard for
     // a moment after every change: about 100 ms of patience in all.
     ClipboardOpenAttempts = 10,

@@ -16,6 +16,9 @@ enum {
     CopyKeyHotkeyBase = 0x8004,   // hotkey identifier of the key at index 0
     HotkeyTestId = 0x8003,        // the key editor's availability test
     CopyKeyCommandBase = 45000,   // command of the key at index 0
+    // A text key's expansion as the capture copies it and as every sample
+    // shows it: 4094 bytes and the terminator.
+    CopyKeyTextCapacity = 4095,
 };
 
 // Field mask bits of SetCopyKeyFields.

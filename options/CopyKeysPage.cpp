@@ -62,7 +62,7 @@ static void SetRowTexts(HWND page, int row, const CopyKey& key, bool insert) {
         item.pszText = (char*)"";
         SendMessageA(list, LVM_INSERTITEMA, 0, (LPARAM)&item);
     }
-    char text[CopyKeySampleSize];
+    char text[CopyKeyTextCapacity];
     SetCellText(list, row, 0, CopyKindLabel(key.Kind));
     FormatCopyKeySample(&key, &gApp.CapturePointInfo, text);
     SetCellText(list, row, 1, text);

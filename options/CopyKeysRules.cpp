@@ -62,7 +62,7 @@ void CommitCopyKeys(CopyKeyList* live, CopyKeyList* work, Settings* s) {
 void FormatCopyKeySample(const CopyKey* key, const PointInfo* info, char* out) {
     out[0] = 0;
     if (key->Kind == CopyKindText)
-        ExpandTemplate(out, key->Format, CopyKeySampleSize, info);
+        ExpandTemplate(out, key->Format, CopyKeyTextCapacity, info);
     else if (key->Kind == CopyKindImage)
         FormatImageDescription(key, out);
 }

@@ -7,10 +7,7 @@
 #include "core/CopyKeyList.h"
 #include "core/PointInfo.h"
 
-enum {
-    NoRow = -1,
-    CopyKeySampleSize = 4096,  // a text key's sample: 4095 bytes and the terminator
-};
+enum { NoRow = -1 };
 
 // The page's buttons: 1 enabled, 0 greyed.
 struct CopyKeyButtons {
@@ -43,9 +40,9 @@ int MoveCopyKeyStep(CopyKeyList* work, int selected, int up);
 // nothing can fail halfway.
 void CommitCopyKeys(CopyKeyList* live, CopyKeyList* work, Settings* s);
 
-// Column 1 of a key's row: a text key's format expanded over info, an
-// image key's description, nothing for a separator. out holds
-// CopyKeySampleSize bytes.
+// Column 1 of a key's row: a text key's format expanded over info as its
+// capture would copy it, an image key's description, nothing for a
+// separator. out holds CopyKeyTextCapacity bytes.
 void FormatCopyKeySample(const CopyKey* key, const PointInfo* info, char* out);
 
 // The editor's gradient list, each item at its Gradient value.

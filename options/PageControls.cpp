@@ -85,7 +85,7 @@ void ReadFormatBox(HWND page, int edit, char* format) {
 }
 
 void ShowFormatSample(HWND page, int sample, const char* format) {
-    char text[CopyKeySampleSize];
-    ExpandTemplate(text, format, CopyKeySampleSize, &gApp.CapturePointInfo);
+    char text[CopyKeyTextCapacity];
+    ExpandTemplate(text, format, CopyKeyTextCapacity, &gApp.CapturePointInfo);
     SetDlgItemTextA(page, sample, text);
 }

@@ -42,5 +42,6 @@ INT_PTR NoteNumberFieldChange(HWND page, int id, int code);
 void ReadFormatBox(HWND page, int edit, char* format);
 
 // Shows format expanded over the placeholder sample that the sheet's caller
-// put in CapturePointInfo in the sample control.
+// put in CapturePointInfo in the sample control, cut where a capture of it
+// would be cut.
 void ShowFormatSample(HWND page, int sample, const char* format);
