@@ -1,4 +1,4 @@
-// Start-up reads system.ini once; a typical file (all 43 keys and twelve
+// Start-up reads system.ini once; a typical file (all 44 keys and twelve
 // capture keys) should parse in well under 50 microseconds.
 #include <benchmark/benchmark.h>
 

@@ -37,6 +37,7 @@ void SetDefaultSettings(Settings* s) {
     s->WebSafeColor = 0;
     s->InvalidHotkey = 1;
     s->DoubleClickMin = 0;
+    s->SampleSize = 1;
     s->Left = 100;
     s->Top = 100;
     s->Width = 300;

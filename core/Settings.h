@@ -58,6 +58,7 @@ struct Settings {
     int WebSafeColor;
     int InvalidHotkey;  // hotkeys are registered only while this is 0
     int DoubleClickMin;
+    int SampleSize;  // side of the square a sample averages, one of SampleSizes
 
     // Derived, never saved.
     int InfoLineCount;

@@ -6,6 +6,7 @@ list(APPEND MIRABO_CORE_SOURCES
     core/CopyKeyList.cpp
     core/OsVersion.cpp
     core/PointInfo.cpp
+    core/SampleSize.cpp
     core/Settings.cpp
     core/TextUtil.cpp
     core/Zoom.cpp

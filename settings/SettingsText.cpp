@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include "core/LeadByte.h"
+#include "core/SampleSize.h"
 #include "core/TextUtil.h"
 #include "core/Zoom.h"
 
@@ -100,6 +101,7 @@ const SettingKey kSettingKeys[SettingsKeyCount] = {
     KEY_INT(WebSafeColor),
     KEY_INT(InvalidHotkey),
     KEY_INT(DoubleClickMin),
+    KEY_INT(SampleSize),
 };
 
 enum Section { SectionNone, SectionSystem, SectionCopyKey };
@@ -481,6 +483,7 @@ static void ApplyPostLoadRules(Settings* s, CopyKeyList* list) {
         s->Height = 32;
     RecomputeDerivedColors(s);
     s->Zoom = ClampZoom(s->Zoom);
+    s->SampleSize = NormalSampleSize(s->SampleSize);
     // Too long a period falls back to one second, not to the maximum.
     if (s->TimerInterval < 10)
         s->TimerInterval = 10;

@@ -9,7 +9,7 @@
 #include "core/CopyKeyList.h"
 
 enum {
-    SettingsKeyCount = 43,
+    SettingsKeyCount = 44,
     // Longest line the reader takes; the rest starts a new line.
     SettingsLineLimit = 1023,
     // Hotkey identifiers 0x8004 + index must stay within the application
@@ -45,7 +45,7 @@ size_t EscapeCopyKeyFormat(const char* format, char* out);
 // Receives the file's bytes in order; returns 1 when they were taken.
 typedef int (*SettingsSink)(void* context, const char* bytes, size_t length);
 
-// Writes the whole file through sink: the [System] section with its 43
+// Writes the whole file through sink: the [System] section with its 44
 // keys, then the [CopyKey] section; CR LF line ends. Stores the key count
 // in s->CopyKeyCount. Returns 1, or 0 as soon as the sink refuses.
 int WriteSettingsText(Settings* s, CopyKeyList* list, SettingsSink sink, void* context);

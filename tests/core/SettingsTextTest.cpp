@@ -89,6 +89,22 @@ TEST(SettingsReader, ValuesAreClampedSaturatedAndCut) {
     EXPECT_EQ(0xBFFF - CopyKeyHotkeyBase + 1, Loaded(keys).s.CopyKeyCount);
 }
 
+// The sampled square's side is one of 1, 3, 5 ... 15: any other number is
+// read as the nearest of them below it, and what is no number (or nothing
+// at all) as 1. Written back with the other keys, after DoubleClickMin.
+TEST(SettingsReader, SampleSizeIsTheNearestListedSizeBelow) {
+    const char* cases[][2] = {
+        {"", "1"}, {"SampleSize=1", "1"}, {"SampleSize=5", "5"}, {"SampleSize=15", "15"},
+        {"SampleSize=2", "1"}, {"SampleSize=4", "3"}, {"SampleSize=10", "9"}, {"SampleSize=14", "13"},
+        {"SampleSize=16", "15"}, {"SampleSize=9999999999", "15"}, {"SampleSize=0", "1"}, {"SampleSize=-3", "1"},
+        {"SampleSize=-99999999999", "1"}, {"SampleSize=abc", "1"}, {"SampleSize= 7x", "7"}, {"samplesize=11", "11"}};
+    for (const auto& c : cases) {
+        std::string written = Loaded(System(c[0])).Write();
+        EXPECT_NE(std::string::npos, written.find("\r\nDoubleClickMin=0\r\nSampleSize=" + std::string(c[1]) + "\r\n\r\n"))
+            << c[0];
+    }
+}
+
 TEST(SettingsReader, SectionsKeysAndLineEnds) {
     Loaded a("Left=5\r\n"                  // before any section: ignored
              "[SYSTEM]\r\nTOP=4\r\n"        // names in any case

@@ -17,7 +17,7 @@ const std::string kDefaultSystem =
     "DispInfoMouse=1\r\nDispInfoHWND=1\r\nDispInfoClass=1\r\nDispInfoTitle=1\r\nDispInfoArea=1\r\n"
     "DispColorHistory=1\r\nHistorySizeX=16\r\nHistorySizeY=16\r\nHistoryOrder=0\r\nHistoryColor=\r\n"
     "FixMouse=0\r\nFixMouseX=0\r\nFixMouseY=0\r\nReversColor=0\r\nReversH=0\r\nReversV=0\r\nHalfTone=0\r\n"
-    "WebSafeColor=0\r\nInvalidHotkey=1\r\nDoubleClickMin=0\r\n\r\n[CopyKey]\r\n";
+    "WebSafeColor=0\r\nInvalidHotkey=1\r\nDoubleClickMin=0\r\nSampleSize=1\r\n\r\n[CopyKey]\r\n";
 // The twelve built-in keys: text formats on Ctrl+C and 1 to 4, images on
 // Ctrl+G and 5 to 7, the information text on Ctrl+X.
 const std::string kBuiltinKeys =

@@ -20,7 +20,7 @@ inline constexpr char kFullSettingsFile[] =
     "DispInfoTitle=0\r\nDispInfoArea=0\r\nDispColorHistory=0\r\nHistorySizeX=20\r\n"
     "HistorySizeY=30\r\nHistoryOrder=1\r\nHistoryColor=#FF0000,#00FF00,#0000FF\r\nFixMouse=1\r\n"
     "FixMouseX=10\r\nFixMouseY=20\r\nReversColor=1\r\nReversH=1\r\nReversV=1\r\nHalfTone=1\r\n"
-    "WebSafeColor=1\r\nInvalidHotkey=0\r\nDoubleClickMin=1\r\n"
+    "WebSafeColor=1\r\nInvalidHotkey=0\r\nDoubleClickMin=1\r\nSampleSize=5\r\n"
     "\r\n"
     "[CopyKey]\r\n"
     "Key=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,579,0\r\n"
