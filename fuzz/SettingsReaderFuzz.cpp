@@ -46,6 +46,7 @@ bool EndsInHalfCharacter(const char* text) {
 
 void CheckRules(const Settings& s, CopyKeyList* keys) {
     FUZZ_CHECK(s.Zoom >= 1 && s.Zoom <= 32);
+    FUZZ_CHECK(s.SampleSize >= 1 && s.SampleSize <= 15 && s.SampleSize % 2 == 1);
     FUZZ_CHECK(s.TimerInterval >= 10 && s.TimerInterval <= 3000);
     FUZZ_CHECK(s.Height >= 32);
     FUZZ_CHECK(s.HistorySizeX >= 1 && s.HistorySizeY <= 50);

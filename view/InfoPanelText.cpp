@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "core/SampleSize.h"
 #include "template/Template.h"
 
 void FormatInfoLine(char* out, int capacity, int kind, int px, int py, int r, int g, int b,
@@ -71,6 +72,13 @@ int PanelTargetParts(const Settings* s) {
 
 enum { UserLineCapacity = 200 };
 
+// After the colour of an area sample, the size of its square: "(5×5)".
+static void AppendSampleSize(char* line, int capacity, int sampleSize) {
+    size_t used = strlen(line);
+    if (sampleSize > 1 && used < (size_t)capacity)
+        snprintf(line + used, (size_t)capacity - used, " (%d×%d)", sampleSize, sampleSize);
+}
+
 void BuildPanelTexts(const Settings* s, const PointInfo* userInfo, int px, int py,
                      ColorRef pointerColor, const PanelTarget* target, PanelTexts* out) {
     memset(out, 0, sizeof(*out));
@@ -85,9 +93,12 @@ void BuildPanelTexts(const Settings* s, const PointInfo* userInfo, int px, int p
         {s->DispInfoTitle, InfoLineTitle}, {s->DispInfoArea, InfoLineArea},
     };
     for (const auto& line : lines) {
-        if (line.flag == 1)
-            FormatInfoLine(out->Lines[out->Count++], PanelLineCapacity, line.kind, px, py,
-                           ColorRed(pointerColor), ColorGreen(pointerColor),
-                           ColorBlue(pointerColor), target);
+        if (line.flag != 1)
+            continue;
+        char* text = out->Lines[out->Count++];
+        FormatInfoLine(text, PanelLineCapacity, line.kind, px, py, ColorRed(pointerColor),
+                       ColorGreen(pointerColor), ColorBlue(pointerColor), target);
+        if (line.kind == InfoLineColor)
+            AppendSampleSize(text, PanelLineCapacity, NormalSampleSize(s->SampleSize));
     }
 }

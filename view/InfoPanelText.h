@@ -45,7 +45,8 @@ enum {
 
 // The panel's text lines in their order: the user line, expanded over the
 // view's own sample at the pointer (userInfo; with a capacity of 200
-// bytes), and the colour and window lines each when its flag is 1.
+// bytes), and the colour and window lines each when its flag is 1. The
+// colour line of an area sample ends in its size, "(5×5)".
 struct PanelTexts {
     int Count;
     char Lines[PanelLineMax][PanelLineCapacity];

@@ -29,9 +29,8 @@ static void FillLayoutInput(ViewLayoutInput* in) {
     in->HaveScreen = gApp.ScreenDC != nullptr;
 }
 
-// The grid needs cells of two pixels or more; a flag counts as on only at 1.
 static int GridShown(const ViewLayout& l) {
-    return gSettings.DispGrid == 1 && l.Z > 1;
+    return GridShownAt(&l, gSettings.DispGrid);
 }
 
 static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound) {

@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "core/PointInfo.h"
+#include "core/SampleSize.h"
 #include "core/Zoom.h"
 
 // A window is never larger than 16 bits of WM_SIZE; a frame, swatch or
@@ -228,6 +229,27 @@ int CrossMarkRects(const ViewLayout* l, int cursorMode, int rects[3][4]) {
         return 3;
     }
     return 0;
+}
+
+int GridShownAt(const ViewLayout* l, int dispGrid) {
+    return dispGrid == 1 && l->Z > 1;
+}
+
+int PlaceSampleOutline(const ViewLayout* l, int sampleSize, int dispGrid, SampleOutline* out) {
+    int size = NormalSampleSize(sampleSize);
+    if (!l->ImageShown || size <= 1)
+        return 0;
+    // The square's first cell lies size / 2 cells before the pointer's.
+    // The mark stays within 2^30, the square within 7 cells of 32 pixels.
+    int z = l->Z;
+    int x = l->MarkX - z * (size / 2);
+    int y = l->MarkY - z * (size / 2);
+    int side = z * size;
+    if (GridShownAt(l, dispGrid))
+        *out = SampleOutline{x, y, side + 1, side + 1};
+    else
+        *out = SampleOutline{x - 1, y - 1, side + 2, side + 2};
+    return 1;
 }
 
 ColorRef PointerColorOf(uint32_t pixel, int webSafe) {

@@ -82,6 +82,22 @@ IconPlacement PlaceCursorIcon(const ViewLayout* l, int reversH, int reversV, int
 // invert; the count, 0 for the other modes.
 int CrossMarkRects(const ViewLayout* l, int cursorMode, int rects[3][4]);
 
+// The grid is drawn over cells of two pixels or more only; a flag counts
+// as on only at 1.
+int GridShownAt(const ViewLayout* l, int dispGrid);
+
+// The one-pixel outline round the size x size cells that an area sample
+// averages, centred on the pointer's cell (the mark's, wherever a fixed
+// point puts it; the square is its own mirror image), as OutlineBox takes
+// it: on the grid lines that bound those cells while the grid is shown,
+// else one pixel outside them, as the pixel frame lies round the pointer's
+// own cell, so that at zoom 1 every sampled pixel stays in sight. 0 when
+// there is nothing to outline: no image, or a size of 1.
+struct SampleOutline {
+    int X, Y, W, H;
+};
+int PlaceSampleOutline(const ViewLayout* l, int sampleSize, int dispGrid, SampleOutline* out);
+
 // The frame and panel colours of one redraw.
 struct ViewColors {
     ColorRef Background;

@@ -1,4 +1,5 @@
 list(APPEND MIRABO_CORE_SOURCES
+    view/AreaSample.cpp
     view/ColorHistory.cpp
     view/FrameOps.cpp
     view/InfoPanelText.cpp

@@ -97,6 +97,71 @@ TEST(ViewLayout, HandEditedValuesStayInsideTheArithmetic) {
     }
 }
 
+// The outline round the cells an area sample averages, worked out by hand
+// from the default window (image 296 x 256 at frame 2): the pointer's cell
+// is the centre one, at 2 + 148 - Z / 2 across and 2 + 128 - Z / 2 down.
+TEST(ViewLayout, SampleOutlineLiesOnTheCellGrid) {
+    const struct { const char* what; void (*change)(ViewLayoutInput*); int size, grid; const char* want; } cases[] = {
+        // Cells 145 to 154 across, 125 to 134 down: one pixel outside.
+        {"zoom 2", [](ViewLayoutInput*) {}, 5, 0, "144,124 12x12"},
+        // With the grid on its lines: the grid's lines lie at odd x
+        // (-3 + 2k), 145 and 155 among them.
+        {"zoom 2, grid", [](ViewLayoutInput*) {}, 5, 1, "145,125 11x11"},
+        // No grid at zoom 1: the 15 pixels 143 to 157 (pointer 150, 130)
+        // stay in sight inside the outline.
+        {"zoom 1", [](ViewLayoutInput* in) { in->Zoom = 1; }, 15, 1, "142,122 17x17"},
+        // Pointer cell 149, 129; the grid's lines at 2 + 3k across and 3k
+        // down: 146 and 155, 126 and 135.
+        {"zoom 3, grid", [](ViewLayoutInput* in) { in->Zoom = 3; }, 3, 1, "146,126 10x10"},
+        // Mirrored, the square is its own image round the centre cell 146,
+        // 126; the grid starts a spare cell early, its lines at -14 + 8k and
+        // -18 + 8k: 130 and 170, 110 and 150.
+        {"zoom 8, mirrored, grid", [](ViewLayoutInput* in) { in->Zoom = 8, in->ReversH = in->ReversV = 1; }, 5, 1,
+         "130,110 41x41"},
+        // Fixed on 600, 500, the pointer at 610, 495: its cell is 10 cells
+        // right of and 5 above the centre cell 148, 128.
+        {"zoom 4, fixed", [](ViewLayoutInput* in) {
+             in->Zoom = 4, in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 610,
+             in->PointerY = 495; }, 3, 0, "183,103 14x14"},
+        // Mirrored left to right, 10 cells left of it.
+        {"zoom 4, fixed, mirrored", [](ViewLayoutInput* in) {
+             in->Zoom = 4, in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 610,
+             in->PointerY = 495, in->ReversH = 1; }, 3, 0, "103,103 14x14"},
+        // Far wider than the image: seven cells of 32 each side of 134, 114.
+        {"zoom 32", [](ViewLayoutInput* in) { in->Zoom = 32; }, 15, 0, "-91,-111 482x482"},
+        // A hand-edited 4 is 3.
+        {"zoom 2, size 4", [](ViewLayoutInput*) {}, 4, 0, "146,126 8x8"},
+        // Nothing to outline: one pixel, no image.
+        {"size 1", [](ViewLayoutInput*) {}, 1, 0, "none"},
+        {"no image", [](ViewLayoutInput* in) { in->DispZoomImage = 0; }, 5, 0, "none"},
+    };
+    for (const auto& c : cases) {
+        ViewLayoutInput in = kDefault;
+        c.change(&in);
+        ViewLayout l = Layout(in);
+        SampleOutline o = {};
+        char out[64] = "none";
+        if (PlaceSampleOutline(&l, c.size, c.grid, &o))
+            snprintf(out, sizeof(out), "%d,%d %dx%d", o.X, o.Y, o.W, o.H);
+        EXPECT_STREQ(c.want, out) << c.what;
+    }
+    // At every zoom, mirrored or not, the outline's edges are grid lines
+    // (the grid's first line at F + GX, then every Z) while the grid is
+    // shown, else one pixel outside them.
+    for (int zoom = 1; zoom <= 32; zoom++) {
+        for (int mirrored = 0; mirrored < 2; mirrored++) {
+            ViewLayoutInput in = kDefault;
+            in.Zoom = zoom, in.ReversH = in.ReversV = mirrored;
+            ViewLayout l = Layout(in);
+            SampleOutline o;
+            ASSERT_EQ(1, PlaceSampleOutline(&l, 7, 1, &o));
+            int inset = zoom > 1 ? 0 : 1;  // no grid at zoom 1
+            EXPECT_TRUE((o.X + inset - 2 - l.GX) % zoom == 0 && (o.Y + inset - 2 - l.GY) % zoom == 0 &&
+                        o.W == 7 * zoom + 1 + inset && o.H == o.W) << zoom << " " << mirrored;
+        }
+    }
+}
+
 TEST(ViewLayout, PointerColourIsWebSafeWhenAskedAndWhiteWhenTheReadFailed) {
     EXPECT_TRUE(PointerColorOf(MakeColor(24, 25, 127), 1) == MakeColor(0, 51, 153) &&
                 PointerColorOf(0xFFFFFFFFu, 0) == 0xFFFFFFu && PointerColorOf(0xFFFFFFFFu, 1) == 0xFFFFFFu);
@@ -209,6 +274,29 @@ TEST(InfoPanelText, LinesForAWindowAndWithoutOneWithinTheirBuffer) {
     FormatInfoLine(out, 8, InfoLineColor, 0, 0, 1, 2, 3, &t);
     EXPECT_STREQ("Color  ", out);
     EXPECT_EQ('x', out[8]);
+}
+
+// An area sample's colour line names its square after the colour; one
+// pixel names none. The other lines stay as they are.
+TEST(InfoPanelText, ColourLineNamesTheSampledSquare) {
+    Settings s;
+    SetDefaultSettings(&s);
+    s.DispInfoMouse = s.DispInfoHWND = s.DispInfoClass = s.DispInfoTitle = s.DispInfoArea = 0;
+    s.DispInfoUser = 1;
+    strcpy(s.DispInfoUserFormat, "[DECR]");
+    PointInfo info = {};
+    info.Red = 18;
+    const struct { int size; const char* want; } cases[] = {
+        {1, "Color  #1234FF ( 18, 52,255)"}, {5, "Color  #1234FF ( 18, 52,255) (5×5)"},
+        {15, "Color  #1234FF ( 18, 52,255) (15×15)"}, {14, "Color  #1234FF ( 18, 52,255) (13×13)"}};
+    for (const auto& c : cases) {
+        s.SampleSize = c.size;
+        PanelTexts texts;
+        BuildPanelTexts(&s, &info, 5, 6, MakeColor(18, 52, 255), nullptr, &texts);
+        ASSERT_EQ(2, texts.Count);
+        EXPECT_STREQ("18", texts.Lines[0]) << c.size;
+        EXPECT_STREQ(c.want, texts.Lines[1]) << c.size;
+    }
 }
 
 TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
