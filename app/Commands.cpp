@@ -139,6 +139,7 @@ const CommandRoute kRoutes[] = {
     {CmdInvertColor, CmdFlipV, ViewCommandRun},
     {CmdHalfTone, CmdHalfTone, CmdHalfToneRun},
     {CmdWebSafe, CmdWebSafe, ViewCommandRun},
+    {CmdSampleSize1, CmdSampleSize15, ViewCommandRun},
 };
 
 }  // namespace

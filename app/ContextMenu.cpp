@@ -15,30 +15,64 @@ static UINT MenuFlagsOf(const MenuItemModel& item) {
     return flags;
 }
 
-static void AppendModelItems(HMENU menu, const MenuItemModel* items, int count, HMENU submenu) {
+// A radio item shows its check as a dot; AppendMenu has no flag for that.
+static void MakeRadioItem(HMENU menu, int command) {
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    info.fType = MFT_STRING | MFT_RADIOCHECK;
+    SetMenuItemInfoA(menu, (UINT)command, FALSE, &info);
+}
+
+static void AppendModelItems(HMENU menu, const MenuItemModel* items, int count,
+                             const HMENU* submenus) {
     for (int i = 0; i < count; i++) {
         const MenuItemModel& item = items[i];
-        UINT_PTR id = item.Kind == MenuItemSubmenu ? (UINT_PTR)submenu : (UINT_PTR)item.Command;
+        UINT_PTR id = item.Kind == MenuItemSubmenu ? (UINT_PTR)submenus[item.Command]
+                                                   : (UINT_PTR)item.Command;
         AppendMenuA(menu, MenuFlagsOf(item), id, item.Kind == MenuItemSeparator ? nullptr : item.Text);
+        if (item.Kind == MenuItemString && (item.State & MenuStateRadio))
+            MakeRadioItem(menu, item.Command);
     }
 }
 
-HMENU CreateContextMenu() {
-    HMENU zoom = CreatePopupMenu();
-    if (!zoom)
-        return nullptr;
+// The submenus, each filled from its model; 0 (and none left) when one
+// cannot be made.
+static int CreateSubmenus(HMENU submenus[ContextSubmenuCount]) {
     MenuItemModel zoomItems[ZoomMenuItemCount];
-    int zoomCount = BuildZoomMenuModel(&gSettings, zoomItems);
-    AppendModelItems(zoom, zoomItems, zoomCount, nullptr);
+    MenuItemModel sizeItems[SampleSizeMenuItemCount];
+    const struct {
+        const MenuItemModel* Items;
+        int Count;
+    } models[ContextSubmenuCount] = {
+        {zoomItems, BuildZoomMenuModel(&gSettings, zoomItems)},
+        {sizeItems, BuildSampleSizeMenuModel(&gSettings, sizeItems)},
+    };
+    for (int i = 0; i < ContextSubmenuCount; i++) {
+        submenus[i] = CreatePopupMenu();
+        if (!submenus[i]) {
+            while (i-- > 0)
+                DestroyMenu(submenus[i]);
+            return 0;
+        }
+        AppendModelItems(submenus[i], models[i].Items, models[i].Count, nullptr);
+    }
+    return 1;
+}
 
+HMENU CreateContextMenu() {
+    HMENU submenus[ContextSubmenuCount];
+    if (!CreateSubmenus(submenus))
+        return nullptr;
     HMENU menu = CreatePopupMenu();
     if (!menu) {
-        DestroyMenu(zoom);
+        for (HMENU submenu : submenus)
+            DestroyMenu(submenu);
         return nullptr;
     }
     MenuItemModel items[MainMenuMaxItems];
     int count = BuildMainMenuModel(&gSettings, gApp.OsVersionCode, gApp.OptionsOpen, items);
-    AppendModelItems(menu, items, count, zoom);
+    AppendModelItems(menu, items, count, submenus);
     return menu;
 }
 

@@ -1,5 +1,5 @@
-// The main context menu: zoom levels, view toggles, always on top,
-// translucency, options and exit.
+// The main context menu: zoom levels, the sampled square's size, view
+// toggles, always on top, translucency, options and exit.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,6 @@
 // runs the chosen command. 1 when an item was chosen.
 int ShowContextMenu(HWND window, POINT pt);
 
-// The menu as it stands for the current settings, with its zoom submenu;
-// null when it cannot be built. Destroying it destroys the submenu too.
+// The menu as it stands for the current settings, with its submenus; null
+// when it cannot be built. Destroying it destroys the submenus too.
 HMENU CreateContextMenu();

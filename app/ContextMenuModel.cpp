@@ -4,18 +4,27 @@
 
 #include "copykey/KeyBindings.h"
 #include "core/CommandIds.h"
+#include "core/SampleSize.h"
 #include "core/Translucency.h"
 #include "core/Zoom.h"
 
 namespace {
 
 // The item's name, then a tab and the key that runs its command without
-// the menu, as the accelerator table has it.
+// the menu, as the accelerator table has it, when there is one.
 MenuItemModel StringItem(const char* name, int command, int state) {
     MenuItemModel m = {MenuItemString, "", command, state};
     char key[AccelLabelSize];
-    FormatAccelLabel(command, key);
-    snprintf(m.Text, sizeof(m.Text), "%s\t%s", name, key);
+    if (FormatAccelLabel(command, key) > 0)
+        snprintf(m.Text, sizeof(m.Text), "%s\t%s", name, key);
+    else
+        snprintf(m.Text, sizeof(m.Text), "%s", name);
+    return m;
+}
+
+MenuItemModel SubmenuItem(const char* name, int submenu) {
+    MenuItemModel m = {MenuItemSubmenu, "", submenu, 0};
+    snprintf(m.Text, sizeof(m.Text), "%s", name);
     return m;
 }
 
@@ -44,10 +53,21 @@ int BuildZoomMenuModel(const Settings* s, MenuItemModel* out) {
     return n;
 }
 
+int BuildSampleSizeMenuModel(const Settings* s, MenuItemModel* out) {
+    int n = 0;
+    for (int i = 0; i < SampleSizeCount; i++) {
+        char name[SampleSizeLabelSize];
+        FormatSampleSizeLabel(SampleSizes[i], name);
+        int checked = s->SampleSize == SampleSizes[i] ? MenuStateChecked : 0;
+        out[n++] = StringItem(name, CmdSampleSize1 + i, MenuStateRadio | checked);
+    }
+    return n;
+}
+
 int BuildMainMenuModel(const Settings* s, int osVersionCode, int optionsOpen, MenuItemModel* out) {
     int n = 0;
-    MenuItemModel zoom = {MenuItemSubmenu, "拡大率(&Z)", 0, 0};
-    out[n++] = zoom;
+    out[n++] = SubmenuItem("拡大率(&Z)", SubmenuZoom);
+    out[n++] = SubmenuItem("取得範囲(&A)", SubmenuSampleSize);
     out[n++] = Separator();
     out[n++] = StringItem("カーソル(&C)", CmdCursor, CheckedWhen(s->DispCursor));
     out[n++] = StringItem("グリッド(&G)", CmdGrid, CheckedWhen(s->DispGrid));

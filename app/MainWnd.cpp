@@ -161,12 +161,16 @@ static void MainWnd_OnMButtonDown(HWND hwnd) {
     PostMessageA(hwnd, WM_COMMAND, CmdOptions, 0);
 }
 
-// One zoom step per message, whatever the distance.
+// One step per message, whatever the distance: of the zoom, or with Shift
+// of the sampled square's size.
 static LRESULT MainWnd_OnMouseWheel(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    int zoom = WheelZoom(gSettings.Zoom, (short)HIWORD(wParam));
-    if (zoom == 0)
+    int delta = (short)HIWORD(wParam);
+    int shift = (LOWORD(wParam) & MK_SHIFT) != 0;
+    int* setting = shift ? &gSettings.SampleSize : &gSettings.Zoom;
+    int stepped = shift ? WheelSampleSize(*setting, delta) : WheelZoom(*setting, delta);
+    if (stepped == 0)
         return DefWindowProcA(hwnd, WM_MOUSEWHEEL, wParam, lParam);
-    gSettings.Zoom = zoom;
+    *setting = stepped;
     RedrawView(hwnd);
     return 0;
 }

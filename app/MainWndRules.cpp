@@ -1,6 +1,7 @@
 #include "app/MainWndRules.h"
 
 #include "core/CommandIds.h"
+#include "core/SampleSize.h"
 #include "core/Zoom.h"
 
 int FramelessHitTest(int x, int y, int w, int h) {
@@ -37,6 +38,11 @@ int ViewTimerTick(int* elapsed, int interval, int mouseMoveRedraw) {
 int WheelZoom(int zoom, int delta) {
     int stepped = StepZoom(zoom, delta > 0 ? 1 : -1);
     return stepped == zoom ? 0 : stepped;
+}
+
+int WheelSampleSize(int size, int delta) {
+    int stepped = StepSampleSize(size, delta > 0 ? 1 : -1);
+    return stepped == size ? 0 : stepped;
 }
 
 enum { KeyLeft = 0x25, KeyUp = 0x26, KeyRight = 0x27, KeyDown = 0x28 };

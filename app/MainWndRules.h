@@ -40,6 +40,11 @@ int ViewTimerTick(int* elapsed, int interval, int mouseMoveRedraw);
 // end (the message then goes to the default procedure).
 int WheelZoom(int zoom, int delta);
 
+// The sampled square's size after one wheel message with Shift held: one
+// size up for a positive distance, one down otherwise; 0 when the size is
+// already at that end.
+int WheelSampleSize(int size, int delta);
+
 // Arrow keys move the pointer by one pixel, ten with Ctrl. Returns 1 and
 // moves (*x, *y) for an arrow key, 0 for any other key.
 int ArrowKeyMove(int virtualKey, int ctrlDown, int* x, int* y);

@@ -1,6 +1,7 @@
 #include "app/ViewCommands.h"
 
 #include "core/CommandIds.h"
+#include "core/SampleSize.h"
 #include "core/Zoom.h"
 
 namespace {
@@ -30,6 +31,12 @@ static int ZoomOfPreset(int command) {
     return ZoomPresets[command - CmdZoom1];
 }
 
+static int SampleSizeOfCommand(int command) {
+    if (command < CmdSampleSize1 || command >= CmdSampleSize1 + SampleSizeCount)
+        return 0;
+    return SampleSizes[command - CmdSampleSize1];
+}
+
 int ApplyViewCommand(Settings* s, int command) {
     for (const ToggleCommand& t : kToggles) {
         if (t.command == command) {
@@ -39,6 +46,12 @@ int ApplyViewCommand(Settings* s, int command) {
     }
     if (int zoom = ZoomOfPreset(command)) {
         s->Zoom = zoom;
+        return ViewCommandChanged;
+    }
+    if (int size = SampleSizeOfCommand(command)) {
+        if (size == s->SampleSize)
+            return ViewCommandUnchanged;
+        s->SampleSize = size;
         return ViewCommandChanged;
     }
     if (command == CmdZoomIn || command == CmdZoomOut) {

@@ -1,5 +1,5 @@
-// The commands that only change a view setting: the display toggles and
-// the zoom presets and steps. Pure, so that the rules stay testable apart
+// The commands that only change a view setting: the display toggles, the
+// zoom presets and steps, and the sizes of the sampled square. Pure, so that the rules stay testable apart
 // from the window.
 #pragma once
 

@@ -35,6 +35,10 @@ enum {
     CmdFlipV = 43005,
     CmdHalfTone = 43006,
     CmdWebSafe = 43007,
+
+    // One per area-sample size: CmdSampleSize1 + i chooses SampleSizes[i].
+    CmdSampleSize1 = 44001,
+    CmdSampleSize15 = 44008,
 };
 
 // The main window's class, which also names the single-instance mutex, and

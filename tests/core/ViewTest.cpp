@@ -349,9 +349,13 @@ TEST(MainWndRules, HitTestTimerTicksWheelAndArrowKeys) {
         EXPECT_EQ(c.ticks, out) << c.interval;
     }
     // One zoom step per wheel message: zoom, distance, new zoom (0: no
-    // change); the distance does not matter.
+    // change); the distance does not matter. With Shift one size of the
+    // sampled square alike, from one odd size to the next.
     for (const auto& w : {std::vector<int>{8, 1200, 9}, {8, -120, 7}, {32, 120, 0}, {1, -120, 0}})
         EXPECT_EQ(w[2], WheelZoom(w[0], w[1])) << w[0] << " " << w[1];
+    for (const auto& w : {std::vector<int>{1, 120, 3}, {5, 1200, 7}, {5, -120, 3}, {3, -240, 1}, {13, 120, 15},
+                          {15, 120, 0}, {1, -120, 0}})
+        EXPECT_EQ(w[2], WheelSampleSize(w[0], w[1])) << w[0] << " " << w[1];
     // One pixel, ten with Ctrl: right, down with Ctrl, left with Ctrl, up;
     // then Home, which is no arrow.
     int x = 100, y = 50;
@@ -363,7 +367,8 @@ TEST(MainWndRules, HitTestTimerTicksWheelAndArrowKeys) {
 
 TEST(ViewCommands, EachChangesItsOwnSettingOnly) {
     // Command, setting, value before and after. A toggle makes 1 of 0 and 0
-    // of anything else; a zoom step at either end changes nothing.
+    // of anything else; a zoom step at either end changes nothing, nor does
+    // the size the square already has.
     const struct { int command; int Settings::*field; int from, to; } cases[] = {
         {CmdZoomImage, &Settings::DispZoomImage, 0, 1}, {CmdCursor, &Settings::DispCursor, 1, 0},
         {CmdGrid, &Settings::DispGrid, 2, 0}, {CmdInfo, &Settings::DispMouseDownInfo, 0, 1},
@@ -372,7 +377,9 @@ TEST(ViewCommands, EachChangesItsOwnSettingOnly) {
         {CmdWebSafe, &Settings::WebSafeColor, -1, 0}, {CmdZoom1, &Settings::Zoom, 13, 1},
         {CmdZoom8, &Settings::Zoom, 13, 8}, {CmdZoom16, &Settings::Zoom, 13, 16}, {CmdZoom32, &Settings::Zoom, 13, 32},
         {CmdZoomIn, &Settings::Zoom, 31, 32}, {CmdZoomOut, &Settings::Zoom, 2, 1}, {CmdZoomIn, &Settings::Zoom, 32, 32},
-        {CmdZoomOut, &Settings::Zoom, 1, 1}};
+        {CmdZoomOut, &Settings::Zoom, 1, 1}, {CmdSampleSize1, &Settings::SampleSize, 5, 1},
+        {CmdSampleSize1 + 2, &Settings::SampleSize, 1, 5}, {CmdSampleSize15, &Settings::SampleSize, 3, 15},
+        {CmdSampleSize15, &Settings::SampleSize, 15, 15}};
     for (const auto& c : cases) {
         Settings s = {}, expected = {};
         s.*c.field = c.from, expected.*c.field = c.to;

@@ -5,6 +5,7 @@
 // real keys in the end-to-end view run.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -111,17 +112,22 @@ TEST_F(Shell, HeldClipboardIsTriedAgain) {
 }
 
 // "text=id" per item ("-" for a separator, ">" and no id for a submenu),
-// "*" when checked, "~" when grey, each followed by "|".
+// "*" when checked, "o" when a radio item, "~" when grey, each followed by
+// "|".
 std::string Describe(HMENU menu) {
     std::string out;
     for (int i = 0; i < GetMenuItemCount(menu); i++) {
         char text[256] = {};
         GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
         UINT state = GetMenuState(menu, i, MF_BYPOSITION), id = GetMenuItemID(menu, i);
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info), info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoA(menu, i, TRUE, &info);
         // A submenu's state has its item count in the high byte; a separator is reported grey.
         out += id == (UINT)-1          ? ">" + std::string(text) + "|"
                : state & MF_SEPARATOR ? std::string("-|")
                                       : text + ("=" + std::to_string(id)) + (state & MF_CHECKED ? "*" : "") +
+                                            (info.fType & MFT_RADIOCHECK ? "o" : "") +
                                             (state & MF_GRAYED ? "~" : "") + "|";
     }
     return out;
@@ -130,7 +136,7 @@ std::string Describe(HMENU menu) {
 TEST_F(Shell, ContextMenuShowsItemsChecksAndGreyState) {
     gApp.OsVersionCode = 5, gSettings.WindowAlpha = 1;
     HMENU menu = CreateContextMenu();
-    EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005*|グリッド(&G)\tAlt+G=41006|"
+    EXPECT_EQ(">拡大率(&Z)|>取得範囲(&A)|-|カーソル(&C)\tAlt+C=41005*|グリッド(&G)\tAlt+G=41006|"
               "座標情報 (&I)\tAlt+I=41007|-|常に手前に表示(&T)\tAlt+T=41002*|半透明表示 (&A)\tAlt+A=41003*|-|"
               "オプション(&O)...\tAlt+O=41008|終了(&X)\tEsc=41001|",
               Describe(menu));
@@ -138,18 +144,26 @@ TEST_F(Shell, ContextMenuShowsItemsChecksAndGreyState) {
               "5倍(&5)\tNum 5=42005|6倍(&6)\tNum 6=42006|7倍(&7)\tNum 7=42007|8倍(&8)\tNum 8=42008|"
               "16倍(&9)\tNum 9=42009|32倍(&0)\tNum 0=42010|-|拡大(&U)\tNum +=42011|縮小(&D)\tNum -=42012|",
               Describe(GetSubMenu(menu, 0)));
+    // The sampled square's sizes, the current one (1 by default) checked.
+    EXPECT_EQ("1 × 1=44001*o|3 × 3=44002o|5 × 5=44003o|7 × 7=44004o|9 × 9=44005o|11 × 11=44006o|13 × 13=44007o|"
+              "15 × 15=44008o|",
+              Describe(GetSubMenu(menu, 1)));
     DestroyMenu(menu);
 
     // Before Windows 2000 there is no translucency item; Options greys while open.
     gApp.OsVersionCode = 4, gApp.OptionsOpen = 1;
     gSettings.DispCursor = 0, gSettings.DispGrid = 1, gSettings.DispMouseDownInfo = 1;
     gSettings.WindowTop = 2, gSettings.Zoom = 9;  // only exactly 1 counts as on; 9 has no preset
+    gSettings.SampleSize = 13;
     menu = CreateContextMenu();
-    EXPECT_EQ(">拡大率(&Z)|-|カーソル(&C)\tAlt+C=41005|グリッド(&G)\tAlt+G=41006*|"
+    EXPECT_EQ(">拡大率(&Z)|>取得範囲(&A)|-|カーソル(&C)\tAlt+C=41005|グリッド(&G)\tAlt+G=41006*|"
               "座標情報 (&I)\tAlt+I=41007*|-|常に手前に表示(&T)\tAlt+T=41002|-|"
               "オプション(&O)...\tAlt+O=41008~|終了(&X)\tEsc=41001|",
               Describe(menu));
     EXPECT_EQ(std::string::npos, Describe(GetSubMenu(menu, 0)).find('*'));
+    const std::string sizes = Describe(GetSubMenu(menu, 1));
+    EXPECT_TRUE(sizes.find("13 × 13=44007*o|") != std::string::npos && std::count(sizes.begin(), sizes.end(), '*') == 1)
+        << sizes;
     DestroyMenu(menu);
 }
 
