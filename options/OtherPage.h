@@ -1,5 +1,6 @@
 // The Other page of the options sheet: how the image is drawn, how
-// captured colours are kept, the double-click and the hotkey switch.
+// captured colours are kept, the double-click, the hotkey switch and the
+// size of the sampled square.
 #pragma once
 
 #include <windows.h>

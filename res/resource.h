@@ -120,6 +120,9 @@
 #define IDC_OTHER_REVERS_COLOR 1062
 #define IDC_OTHER_REVERS_H 1064
 #define IDC_OTHER_REVERS_V 1067
+#define IDC_OTHER_SAMPLE_SIZE_LABEL 1106
+#define IDC_OTHER_SAMPLE_SIZE 1107
+#define IDC_OTHER_SAMPLE_SIZE_NOTE 1108
 
 // The font of the option pages and the key editor, which the sheet's frame
 // takes over so that the pages fit the room it makes for them.

@@ -507,4 +507,40 @@ TEST_F(OptionsE2E, CopyKeysButtonsKeepTheKeyboardFocus) {
     ASSERT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
 }
 
+// The sampled square's size: from the context menu (Alt+Space, its
+// second submenu), by Shift and the wheel over the window (the wheel alone
+// still zooms), kept in system.ini and read back at the next start; on
+// the Other page Cancel keeps it and OK takes the size chosen.
+TEST_F(OptionsE2E, SampleSizeFromTheMenuTheWheelAndTheOtherPage) {
+    Start("sample-size", "[System]\r\nEndDispoption=3\r\n");  // the options open on the Other page
+    // The pointer away from where the menu opens: it selects what is under it.
+    ASSERT_TRUE(SetCursorPos(1, 1));
+    ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
+    ASSERT_TRUE(Xdotool("key alt+space"));
+    // The second item's fifth size: 9 x 9.
+    ASSERT_TRUE(TypeIntoMenu("Down Down Right Down Down Down Down Return"));
+    // Over the window (100, 100, 300 x 260): down one size, up one zoom step.
+    ASSERT_TRUE(Xdotool("mousemove --sync 250 230 keydown shift click 5 keyup shift"));
+    PumpMessages(300);
+    ASSERT_TRUE(Xdotool("click 4"));
+    PumpMessages(300);
+    std::string ini = Saved();
+    EXPECT_EQ("7", IniValue(ini, "SampleSize")) << ini;
+    EXPECT_EQ("3", IniValue(ini, "Zoom"));
+
+    ASSERT_TRUE(StartMirabo(&p, dir));
+    for (const int button : {PSBTN_CANCEL, PSBTN_OK}) {
+        HWND sheet = OpenOptionsSheet(p);
+        ASSERT_TRUE(sheet);
+        HWND page = CurrentPage(sheet);
+        ASSERT_TRUE(GetDlgItem(page, IDC_OTHER_SAMPLE_SIZE));
+        EXPECT_EQ("7 × 7", TextOf(page, IDC_OTHER_SAMPLE_SIZE)) << button;
+        EXPECT_TRUE(ControlsInside(page));
+        // 15 x 15 and Cancel, then 11 x 11 and OK.
+        SendDlgItemMessageA(page, IDC_OTHER_SAMPLE_SIZE, CB_SETCURSEL, button == PSBTN_OK ? 5 : 7, 0);
+        ASSERT_TRUE(CloseSheet(sheet, button));
+    }
+    EXPECT_EQ("11", IniValue(Saved(), "SampleSize"));
+}
+
 }  // namespace
