@@ -5,6 +5,10 @@
 
 #include <string.h>
 
+#include <string>
+#include <vector>
+
+#include "app/BuiltinCopyKeys.h"
 #include "core/Settings.h"
 #include "template/Template.h"
 
@@ -89,5 +93,29 @@ void BM_ExpandCaptureText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExpandCaptureText);
+
+// The text templates of the built-in capture keys, all of them per
+// iteration, at a capture's capacity.
+void BM_ExpandBuiltinKeys(benchmark::State& state) {
+    PointInfo info = SampleRecord();
+    std::vector<std::string> templates;
+    CopyKeyList list = nullptr;
+    AddBuiltinCopyKeys(&list);
+    CopyKey key;
+    for (int i = 0; GetCopyKey(&list, i, &key); i++)
+        if (key.Kind == CopyKindText)
+            templates.push_back(key.Format);
+    ClearCopyKeys(&list);
+    char out[4096];
+    for (auto _ : state) {
+        for (const std::string& t : templates) {
+            int r = ExpandTemplate(out, t.c_str(), sizeof(out), &info);
+            benchmark::DoNotOptimize(r);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["templates"] = (double)templates.size();
+}
+BENCHMARK(BM_ExpandBuiltinKeys);
 
 }  // namespace
