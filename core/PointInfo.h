@@ -46,6 +46,10 @@ struct PointInfo {
     char ExeName[TextFieldSize];
     char ExePath[TextFieldSize];
     SysTime Time;
+    // The newest colour of the history when the point was sampled, before
+    // a capture adds its own: what the contrast tokens compare with.
+    int32_t HasPreviousColor;  // 1: PreviousColor holds it; 0: the history was empty
+    ColorRef PreviousColor;
 };
 
 // The groups of window fields, each read by calls of its own: a reader that
