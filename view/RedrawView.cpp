@@ -6,6 +6,7 @@
 #include "platform/AppState.h"
 #include "template/Template.h"
 #include "view/ArrowMark.h"
+#include "view/ColorHistory.h"
 #include "view/DrawPrimitives.h"
 #include "view/FrameOps.h"
 #include "view/InfoPanelText.h"
@@ -214,6 +215,7 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
         v.Parts = TemplateParts(s.DispInfoUserFormat);
         v.Window = v.Parts && v.HaveScreen ? WindowAt(&lookup, p) : nullptr;
         SampleViewPoint(&v, &gApp.ViewPointInfo);
+        NotePreviousColor(&s, &gApp.ViewPointInfo);
     }
     PanelTarget t;
     char className[PanelTextLimit + 4];

@@ -235,6 +235,24 @@ TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
     }
 }
 
+// A sample takes the newest history colour for the contrast tokens, or
+// none from an empty history (a damaged negative count too).
+TEST(ColorHistory, PreviousColourOfASampleIsTheNewestOne) {
+    Settings s;
+    SetDefaultSettings(&s);
+    PointInfo info;
+    memset(&info, 0x55, sizeof(info));
+    const struct { int count; int has; ColorRef previous; } cases[] = {
+        {2, 1, MakeColor(9, 8, 7)}, {0, 0, 0}, {-4, 0, 0}, {20, 1, MakeColor(9, 8, 7)}};
+    s.HistoryColor[0] = MakeColor(9, 8, 7), s.HistoryColor[1] = MakeColor(1, 2, 3);
+    for (const auto& c : cases) {
+        s.HistoryCount = c.count;
+        NotePreviousColor(&s, &info);
+        EXPECT_TRUE(info.HasPreviousColor == c.has && info.PreviousColor == c.previous) << c.count;
+    }
+    EXPECT_EQ(0x55, info.Red & 0xFF);  // nothing else changes
+}
+
 // The main window's decisions: the frameless window's edges (four pixels,
 // corners eight, the grip sixteen), the timer's ticks, the wheel and the
 // arrow keys.

@@ -203,6 +203,8 @@ TEST_F(RedrawViewTest, CapturesTakeThePointersPixelShowTheSwatchAtOnceAlsoWhenTh
     CloseClipboard();
     ClearCopyKeys(&gCopyKeys);
     EXPECT_TRUE(placed == 0 && gSettings.HistoryCount == 1) << placed;
+    // The capture's contrast tokens saw the history as it stood before it.
+    EXPECT_EQ(0, gApp.CapturePointInfo.HasPreviousColor);
     EXPECT_EQ(PatternColor(MidX, MidY), GetPixel(gApp.BackBufferDC, 2 + 9 + 18, H - 2 - 9));  // the second swatch
 }
 
@@ -224,6 +226,8 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
         gSettings.DispZoomImage = image, gSettings.BackColorMode = !image;
         swatches[4] = image ? Back : c;  // the background between the swatches
         PixelImage img = Redraw();
+        // The user line's contrast tokens compare with the newest swatch.
+        EXPECT_TRUE(gApp.ViewPointInfo.HasPreviousColor == 1 && gApp.ViewPointInfo.PreviousColor == swatches[1]);
         // The same texts drawn by GDI over the panel, in its font and
         // colours; under them the current colour, the history, two pixels
         // of background between.
