@@ -310,9 +310,9 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     };
     SetText(page, IDC_DISP_FORMAT, "x");
     SendMessageA(edit, EM_SETSEL, 1, 1);
-    // The sixth submenu's sixteenth entry, "[TID]::\tスレッドID".
-    choose("Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down Down Down "
-           "Down Down Return");
+    // The ninth submenu's sixteenth entry, "[TID]::\tスレッドID".
+    choose("Down Down Down Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down "
+           "Down Down Down Down Return");
     EXPECT_EQ("x[TID]", TextOf(page, IDC_DISP_FORMAT));
     EXPECT_EQ("x0", TextOf(page, IDC_DISP_FORMAT_SAMPLE));  // the placeholder's thread
     choose("Up Right Down Down Return");  // "\\: \の文字"
