@@ -2,7 +2,8 @@
 # Screenshots of the view over a colourful test picture: the default view
 # (the real program) and the grid with the information panel at 8x; then
 # the four pages of the options sheet and the capture-key editor; the
-# context menu and the capture menu.
+# context menu and the capture menu; the format box's token menu with its
+# colour-science submenus.
 # Run inside a Wine environment:
 #   tools/with-wine.sh bench/screenshots.sh [output folder]
 set -eu
@@ -86,18 +87,42 @@ kill $pid
 wait $pid 2>/dev/null || true
 gone
 
+# The open popup menus' X windows, lowest first.
+popup_windows() {
+    for w in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' | tac); do
+        case "$(xwininfo -id "$w")" in *IsViewable*"Override Redirect State: yes"*) echo "$w" ;; esac
+    done
+}
+
+# Keeps the pictures of the menus open now for the next shoot_menus: Wine
+# shows a menu's window black on X while some of its submenus are open, so
+# a menu is taken with its item highlighted, before the submenu opens.
+keep_menus() {
+    for w in $(popup_windows); do
+        xwd -id "$w" -silent | convert xwd:- "$dir/kept-$w.png"
+    done
+}
+
 # The screen with the popup menus on it. Their windows save what lies under
 # them, which Xvfb shows black on the root window, so each is taken from
 # its own X window and laid over the root's picture, lowest first.
 shoot_menus() {
     xwd -root -silent | convert xwd:- "$dir/root.png"
-    for w in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) .*/\1/p' | tac); do
+    for w in $(popup_windows); do
         info=$(xwininfo -id "$w")
-        case "$info" in *IsViewable*"Override Redirect State: yes"*) ;; *) continue ;; esac
-        at=$(echo "$info" | sed -n 's/.*-geometry [0-9]*x[0-9]*+\([0-9]*\)+\([0-9]*\).*/+\1+\2/p')
-        xwd -id "$w" -silent | convert xwd:- "$dir/menu.png"
+        # The absolute corner: -geometry counts from the screen's bottom
+        # edge for a window that lies nearer to it.
+        x=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *\([0-9-]*\).*/\1/p')
+        y=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *\([0-9-]*\).*/\1/p')
+        at="+$x+$y"
+        if [ -f "$dir/kept-$w.png" ]; then
+            cp "$dir/kept-$w.png" "$dir/menu.png"
+        else
+            xwd -id "$w" -silent | convert xwd:- "$dir/menu.png"
+        fi
         convert "$dir/root.png" "$dir/menu.png" -geometry "$at" -composite "$dir/root.png"
     done
+    rm -f "$dir"/kept-*.png
     convert "$dir/root.png" -crop "$2" +repage "$out/$1.png"
 }
 
@@ -121,6 +146,33 @@ xdotool windowfocus --sync "$main" key space
 sleep 1
 shoot_menus capture-menu 900x700+90+90
 xdotool key Escape
+sleep 1
+
+# The "+" menu of the user line's format box on the 表示 page (the button
+# lies 245, 135 into the sheet), with each colour-science submenu open in
+# turn: six times Down and Right open 色空間, Left, Down and Right the next.
+xdotool windowfocus --sync "$main" key alt+o
+sheet=$(xdotool search --sync --onlyvisible --name 'オプション' | head -1)
+xdotool windowfocus --sync "$sheet"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$sheet")"
+xdotool mousemove $((X + 245)) $((Y + 135)) click 1
+sleep 1
+xdotool key Down Down Down Down Down Down
+sleep 1
+keep_menus
+xdotool key Right
+sleep 1
+shoot_menus token-menu-colorspace 480x560+$((X + 230))+$((Y + 125))
+for name in css contrast; do
+    xdotool key Left Down
+    sleep 1
+    keep_menus
+    xdotool key Right
+    sleep 1
+    shoot_menus token-menu-$name 560x300+$((X + 230))+$((Y + 125))
+done
+xdotool key Escape Escape
 sleep 1
 kill $pid
 wait $pid 2>/dev/null || true
