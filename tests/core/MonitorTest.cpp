@@ -1,7 +1,8 @@
 // The rules of a desktop of several monitors: which monitor holds a point
 // or a window, what of a screen area lies on monitors, when the main
 // window is out of reach and where it then goes, where a dialog centres,
-// and the pointer's size on monitors of other scales. Every expected value is worked out by hand
+// the view's source kept on the virtual screen, and the pointer's size on
+// monitors of other scales. Every expected value is worked out by hand
 // from the layouts below.
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "core/MonitorLayout.h"
+#include "view/ViewLayout.h"
 
 namespace {
 
@@ -180,6 +182,47 @@ TEST(MonitorLayout, ThePointerTakesTheScaleOfItsMonitor) {
                              {32, 0, 144, 32},  {INT_MAX, 96, 192, 1 << 24}};
     for (const auto& s : scaled)
         EXPECT_EQ(s[3], ScaleForDpi(s[0], s[1], s[2])) << s[0] << " " << s[1] << " " << s[2];
+}
+
+// The view's source on the desktop of two monitors: pulled back inside the
+// virtual screen, never the primary alone, the pointer's pixel still in
+// the centre cell; the parts on each monitor read, the rest black.
+TEST(MonitorLayout, TheViewsSourceStaysOnTheVirtualScreen) {
+    const MonitorLayout m = TwoMonitors();
+    ViewLayoutInput in;
+    Settings s;
+    SetDefaultSettings(&s);
+    FillLayoutSettings(&s, &in);
+    in.Monitors = &m;
+    in.HaveScreen = 1;
+    const struct { int px, py, mirrored; const char* want; } cases[] = {
+        // The default view: 149 x 129 cells, the centre cell at 147, 127.
+        {-450, 250, 0, "read -524,186 pieces 1 inside 1 dest -1,-1"},
+        {-795, 10, 0, "read -800,0 pieces 1 inside 1 dest 137,107"},
+        {-10, 590, 0, "read -84,526 pieces 2 inside 0 dest -1,-1"},
+        {1020, 760, 0, "read 875,639 pieces 1 inside 1 dest -143,-115"},
+        // Mirrored: 151 x 131 cells from one further on, yet inside.
+        {-795, 10, 1, "read -800,0 pieces 1 inside 1 dest -143,-113"},
+    };
+    for (const auto& c : cases) {
+        in.PointerX = c.px, in.PointerY = c.py, in.ReversH = in.ReversV = c.mirrored;
+        ViewLayout l;
+        ComputeViewLayout(&in, &l);
+        char got[128];
+        snprintf(got, sizeof(got), "read %d,%d pieces %d inside %d dest %d,%d", l.ReadX, l.ReadY, l.PieceCount,
+                 l.ReadInside, l.DX, l.DY);
+        EXPECT_EQ(c.want, std::string(got)) << c.px << "," << c.py;
+        EXPECT_TRUE(l.ReadX >= -800 && l.ReadY >= 0 && l.ReadX + l.NX <= 1024 && l.ReadY + l.NY <= 768);
+        // The cell at the centre shows the pointer's pixel, counted from
+        // the copy's origin (the far edge when mirrored).
+        int cellX = (l.CX - l.DX) / l.Z, cellY = (l.CY - l.DY) / l.Z;
+        EXPECT_EQ(c.px, c.mirrored ? l.SX - cellX : l.SX + cellX) << c.px;
+        EXPECT_EQ(c.py, c.mirrored ? l.SY - cellY : l.SY + cellY) << c.py;
+    }
+    in.Monitors = nullptr;
+    ViewLayout l;
+    ComputeViewLayout(&in, &l);
+    EXPECT_TRUE(l.ImageShown && !l.Copied);
 }
 
 }  // namespace
