@@ -7,6 +7,8 @@
 # wineserver and keeper window, apart from those of the other Wine tests,
 # and takes them all down however it ends.
 #   tests/two_monitors.sh <win32|win64> <keeper.exe> <test.exe> [arguments]
+#   tests/two_monitors.sh <win32|win64> <keeper.exe> --sh <shell command>
+# (the second form for the screenshots: DISPLAY and WINEPREFIX are set).
 # Exit code 77 (skipped) where Xorg and its dummy driver cannot run.
 set -u
 arch=$1 keeper=$2
@@ -83,4 +85,9 @@ wine_env_start "$work/wine" "$DISPLAY"
 "$root/tools/wine-run.sh" "$arch" "$keeper" >/dev/null 2>&1 &
 sleep 1
 # The test program waits until Wine lists both monitors itself.
-"$root/tools/wine-run.sh" "$arch" "$@"
+if [ "$1" = --sh ]; then
+    shift
+    sh -c "$*"
+else
+    "$root/tools/wine-run.sh" "$arch" "$@"
+fi

@@ -17,6 +17,7 @@
 #include "../support/PatternWindow.h"
 #include "../support/SheetDriver.h"
 #include "../support/WineHarness.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -57,11 +58,17 @@ struct TwoMonitorDesktop : ::testing::Environment {
 };
 [[maybe_unused]] const auto* const kDesktop = ::testing::AddGlobalTestEnvironment(new TwoMonitorDesktop);
 
-// The work area of the monitor that holds the point, as the system says.
-RECT WorkAreaAt(int x, int y) {
+// Whether the window lies in the middle of the work area of the monitor
+// that holds the point, as the system gives that work area.
+bool CentredOnMonitorAt(HWND w, int x, int y, std::string* where) {
     MONITORINFO info = {sizeof(info)};
     GetMonitorInfoA(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL), &info);
-    return info.rcWork;
+    const RECT& work = info.rcWork;
+    RECT rc = {};
+    GetWindowRect(w, &rc);
+    *where = Text(rc) + " on the work area " + Text(work);
+    return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
+           rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
 }
 
 // On one of the two monitors the desktop was checked to have.
@@ -142,7 +149,8 @@ TEST_F(TwoMonitors, ViewAndCaptureShowWhatLiesUnderThePointerOnEitherMonitor) {
 }
 
 // A window saved on the second monitor opens exactly there, and the
-// options sheet opens in the middle of that monitor's work area. One
+// options sheet and the capture-key editor open in the middle of that
+// monitor's work area. One
 // saved where no monitor is opens whole on the nearest one (the second:
 // 1900 across and down from it, against 2700 and 1732 from the primary),
 // and system.ini keeps that place. When its monitor goes, the window
@@ -154,21 +162,26 @@ TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorOrOnOneThatIsThereAndTheSheetFol
         {-3000, 2500, {-800, 340, -500, 600}},
     };
     for (const auto& run : runs) {
-        char ini[64];
-        snprintf(ini, sizeof(ini), "[System]\r\nLeft=%d\r\nTop=%d\r\n", run.left, run.top);
+        char ini[128];
+        snprintf(ini, sizeof(ini), "[System]\r\nLeft=%d\r\nTop=%d\r\n[CopyKey]\r\nKey=0,[HEX02R],32,32,0,0,0,0\r\n",
+                 run.left, run.top);
         ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", ini));
         ASSERT_TRUE(StartMirabo(&p, dir)) << run.left;
         RECT rc = {};
         EXPECT_TRUE(GetWindowRect(p.hwnd, &rc) && EqualRect(&rc, &run.want)) << run.left << ": " << Text(rc);
         if (run.left == -700) {
+            std::string where;
             HWND sheet = OpenOptionsSheet(p);
             ASSERT_NE(nullptr, sheet);
-            const RECT work = WorkAreaAt(-400, 300);
-            GetWindowRect(sheet, &rc);
-            const int w = rc.right - rc.left, h = rc.bottom - rc.top;
-            EXPECT_TRUE(rc.left == work.left + (work.right - work.left - w) / 2 &&
-                        rc.top == work.top + (work.bottom - work.top - h) / 2)
-                << "sheet at " << Text(rc) << ", work area " << Text(work);
+            EXPECT_TRUE(CentredOnMonitorAt(sheet, -400, 300, &where)) << "sheet at " << where;
+            HWND page = ShowPage(sheet, 2);  // the capture keys
+            SelectListRow(GetDlgItem(page, IDC_KEYS_LIST), 0);
+            PostClick(page, IDC_KEYS_EDIT);
+            HWND editor = WaitForWindowOf(p, "#32770", "取得キー情報の変更 [0]");
+            ASSERT_NE(nullptr, editor);
+            EXPECT_TRUE(CentredOnMonitorAt(editor, -400, 300, &where)) << "editor at " << where;
+            PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 10000));
             EXPECT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
         }
         ASSERT_EQ(0, CloseMirabo(&p));
