@@ -4,10 +4,31 @@
 # the four pages of the options sheet and the capture-key editor; the
 # context menu and the capture menu; the format box's token menu with its
 # colour-science submenus.
+# Last, the view on the second monitor of a desktop of two, on an X
+# server of its own (tests/two_monitors.sh).
 # Run inside a Wine environment:
 #   tools/with-wine.sh bench/screenshots.sh [output folder]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+# On the two-monitor desktop: the primary 1024 x 768 (X's 800, 0) shows a
+# gradient, the second monitor 800 x 600 left of it (X's 0, 0) the rose;
+# the corner under the second belongs to no monitor and stays black. The
+# window with its panel on the primary, the pointer on the rose.
+if [ "${1:-}" = --on-two-monitors ]; then
+    out=$2 dir=$3
+    convert -size 1824x768 xc:black \( -size 1024x768 gradient:'#204080-#f0d080' \) -geometry +800+0 -composite \
+        \( "$dir/desktop.png" -crop 800x600+480+380 \) -geometry +0+0 -composite "$dir/monitors.png"
+    display -window root "$dir/monitors.png" </dev/null >/dev/null 2>&1 &
+    printf '[System]\r\nHeight=340\r\nZoom=3\r\nDispMouseDownInfo=1\r\n' >"$dir/system.ini"
+    xdotool mousemove 420 250
+    sleep 1
+    /usr/lib/wine/wine64 "$dir/mirabo.exe" </dev/null >/dev/null 2>&1 &
+    sleep 5
+    xwd -root -silent | convert xwd:- "$out/screenshot-monitors.png"
+    exit 0
+fi
+
 out=${1:-$root/build/screenshots}
 mkdir -p "$out"
 dir=$(mktemp -d /tmp/mirabo-shots.XXXXXX)
@@ -176,6 +197,9 @@ xdotool key Escape Escape
 sleep 1
 kill $pid
 wait $pid 2>/dev/null || true
+
+rm -f "$dir/system.ini"
+"$root/tests/two_monitors.sh" win64 "$root/build/win64/keeper.exe" --sh "'$0' --on-two-monitors '$out' '$dir'"
 
 rm -rf "$dir"
 echo "$out"

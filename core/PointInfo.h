@@ -4,6 +4,7 @@
 
 #include <stdint.h>
 
+#include "core/Rect32.h"
 #include "core/Settings.h"
 
 // Same layout as the Win32 SYSTEMTIME.
@@ -16,13 +17,6 @@ struct SysTime {
     uint16_t Minute;
     uint16_t Second;
     uint16_t Milliseconds;
-};
-
-struct Rect32 {
-    int32_t Left;
-    int32_t Top;
-    int32_t Right;
-    int32_t Bottom;
 };
 
 struct PointInfo {

@@ -16,6 +16,15 @@
 
 namespace {
 
+// One monitor of w x h at 0, 0.
+MonitorLayout OneScreen(int w, int h) {
+    MonitorLayout m;
+    ClearMonitorLayout(&m);
+    AddMonitor(&m, Rect32{0, 0, w, h}, Rect32{0, 0, w, h}, 0, 1);
+    return m;
+}
+const MonitorLayout kScreen = OneScreen(1280, 1024);
+
 // The default window: 300 x 260, frame 2, zoom 2, no panel, on a
 // 1280 x 1024 screen with the pointer at 600, 500.
 const ViewLayoutInput kDefault = {
@@ -24,7 +33,7 @@ const ViewLayoutInput kDefault = {
     6, 12, 1, 0,             // InfoLineCount, InfoFontHeight, ViewOriginLeft, ViewOriginTop
     16, 16, 0,               // HistorySizeX, HistorySizeY, HistoryCount
     0, 0, 0, 0, 0,           // ReversH, ReversV, FixMouse, FixMouseX, FixMouseY
-    600, 500, 1280, 1024, 1  // PointerX, PointerY, ScreenWidth, ScreenHeight, HaveScreen
+    600, 500, &kScreen, 1    // PointerX, PointerY, Monitors, HaveScreen
 };
 
 ViewLayout Layout(const ViewLayoutInput& in) {

@@ -45,12 +45,13 @@ bool ControlsInside(HWND page) {
     return GetWindow(page, GW_CHILD) != nullptr;
 }
 
-// Centred by the work area's right and bottom edges.
+// Centred on the work area (of the one monitor here).
 bool Centred(HWND sheet) {
     RECT work, rc;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(sheet, &rc);
-    return rc.left == (work.right - (rc.right - rc.left)) / 2 && rc.top == (work.bottom - (rc.bottom - rc.top)) / 2;
+    return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
+           rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
 }
 
 // The Copy keys page's buttons as "AESDUN" (Add, Edit, Separator, Delete,
