@@ -60,5 +60,5 @@ wine_env_start "$build/wine-run" "${MIRABO_DISPLAY:-}"
 echo "test.sh: the Wine suites run on $what: $build/$tested/mirabo.exe"
 status=0
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" ${MIRABO_CTEST_ARGS:-} || status=$?
-echo "test.sh: Wine suites ($tested.core, $tested.inproc, $tested.e2e) ran on $what"
+echo "test.sh: Wine suites ($tested.core, $tested.inproc, $tested.e2e, $tested.monitors) ran on $what"
 exit $status

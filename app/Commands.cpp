@@ -11,6 +11,7 @@
 #include "platform/AppState.h"
 #include "platform/WindowOpacity.h"
 #include "view/BackBuffer.h"
+#include "view/ColorHistory.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
 
@@ -92,6 +93,7 @@ static int RunCapture(HWND window, const CopyKey& key) {
 
 static void SampleForCapture(POINT pt) {
     SamplePoint(ScreenDC(), gSettings.WebSafeColor, pt, &gApp.CapturePointInfo);
+    NotePreviousColor(&gSettings, &gApp.CapturePointInfo);
 }
 
 static void CmdCaptureMenuRun(HWND window, int) {

@@ -23,8 +23,7 @@ static void ReadArrowCursor() {
 
 void InitDefaults(HINSTANCE instance) {
     gApp.OsVersionCode = ReadOsVersionCode();
-    gApp.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    gApp.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    RefreshMonitors();
     gApp.PointerPos.x = 0;
     gApp.PointerPos.y = 0;
 

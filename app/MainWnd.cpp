@@ -42,21 +42,23 @@ ATOM RegisterMainWindowClass(HINSTANCE instance) {
 
 // A hand-edited size far beyond every screen would make a window, and a
 // back buffer, of gigabytes; no view needs more than the whole desktop.
-static int LimitExtent(int v, int desktopMetric, int screenMetric) {
-    int limit = GetSystemMetrics(desktopMetric);
-    if (limit < GetSystemMetrics(screenMetric))  // systems without a virtual desktop say 0
-        limit = GetSystemMetrics(screenMetric);
-    if (limit < MinTrackWidth)
-        limit = MinTrackWidth;
-    return v > limit ? limit : v;
+static int LimitExtent(int v, int desktop) {
+    if (desktop < MinTrackWidth)
+        desktop = MinTrackWidth;
+    return v > desktop ? desktop : v;
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {
-    gSettings.Width = LimitExtent(gSettings.Width, SM_CXVIRTUALSCREEN, SM_CXSCREEN);
-    gSettings.Height = LimitExtent(gSettings.Height, SM_CYVIRTUALSCREEN, SM_CYSCREEN);
+    const MonitorLayout& m = gApp.Monitors;
+    Settings& s = gSettings;
+    s.Width = LimitExtent(s.Width, m.Virtual.Right - m.Virtual.Left);
+    s.Height = LimitExtent(s.Height, m.Virtual.Bottom - m.Virtual.Top);
+    // Saved on a monitor that is gone: onto one that is there, and that
+    // place is what system.ini keeps.
+    Rect32 r = RescueWindowRect(&m, s.Left, s.Top, s.Width, s.Height);
+    s.Left = r.Left, s.Top = r.Top, s.Width = r.Right - r.Left, s.Height = r.Bottom - r.Top;
     return CreateWindowExA(WS_EX_TOOLWINDOW, MainWindowClass, MainWindowTitle, WS_POPUP,
-                           gSettings.Left, gSettings.Top, gSettings.Width, gSettings.Height,
-                           nullptr, nullptr, instance, nullptr);
+                           s.Left, s.Top, s.Width, s.Height, nullptr, nullptr, instance, nullptr);
 }
 
 static LRESULT MainWnd_OnCreate(HWND hwnd) {
@@ -201,14 +203,39 @@ static void MainWnd_OnTimer(HWND hwnd, WPARAM id) {
     }
 }
 
-// The renderer keeps its copy inside the screen, so it needs the new size
-// (the whole screen, as at start-up), and a display context of the new mode.
+// A window left where no monitor shows it (its monitor went, or shrank)
+// moves onto the nearest one; one that still shows stays where it is.
+static void KeepWindowReachable(HWND hwnd) {
+    RECT rc;
+    if (!GetWindowRect(hwnd, &rc))
+        return;
+    Rect32 r = RescueWindowRect(&gApp.Monitors, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    if (r.Left == rc.left && r.Top == rc.top && r.Right == rc.right && r.Bottom == rc.bottom)
+        return;
+    SetWindowPos(hwnd, nullptr, r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    gSettings.Left = r.Left;
+    gSettings.Top = r.Top;
+}
+
+// Monitors came, went or changed: the renderer keeps its copy inside the
+// new desktop and reads it through a display context of the new mode.
 static LRESULT MainWnd_OnDisplayChange(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-    gApp.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    gApp.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    RefreshMonitors();
     ReleaseScreenDC();
     ScreenDC();
+    KeepWindowReachable(hwnd);
     return DefWindowProcA(hwnd, WM_DISPLAYCHANGE, wParam, lParam);
+}
+
+// A task bar moved or resized changes a work area, where dialogs centre
+// and a rescued window goes.
+static LRESULT MainWnd_OnSettingChange(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+    if (wParam == SPI_SETWORKAREA) {
+        RefreshMonitors();
+        KeepWindowReachable(hwnd);
+    }
+    return DefWindowProcA(hwnd, WM_SETTINGCHANGE, wParam, lParam);
 }
 
 static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -271,10 +298,15 @@ static LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         return 0;
     case WM_DISPLAYCHANGE:
         return MainWnd_OnDisplayChange(hwnd, wParam, lParam);
+    case WM_SETTINGCHANGE:
+        return MainWnd_OnSettingChange(hwnd, wParam, lParam);
     case WM_DPICHANGED:
         // The view works in the screen's own pixels (the manifest declares
         // per-monitor awareness): on a monitor of another scale the window
-        // keeps its pixel size and place, not the rescaled suggestion.
+        // keeps its pixel size and place, not the rescaled suggestion. The
+        // scale changed, or the window came onto a monitor of another one:
+        // the monitors' scales are read again (the arrow mark's size).
+        RefreshMonitors();
         return 0;
     case WM_COMMAND:
         HandleCommand(hwnd, wParam, lParam);

@@ -40,15 +40,18 @@ static void LayOutDefaultView() {
     gInterval = s.TimerInterval;
     ViewLayoutInput in;
     FillLayoutSettings(&s, &in);
-    in.ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    in.ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
+    static MonitorLayout screen;
+    ClearMonitorLayout(&screen);
+    Rect32 area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    AddMonitor(&screen, area, area, 0, 1);
+    in.Monitors = &screen;
     in.HaveScreen = 1;
     ComputeViewLayout(&in, &gLayout);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     LayOutDefaultView();
-    gScreen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    gScreen = GetDC(nullptr);
     gSource = CreateCompatibleDC(gScreen);
     BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), gLayout.NX, -gLayout.NY, 1, 32, BI_RGB}};
     void* bits = nullptr;

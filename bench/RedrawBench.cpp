@@ -72,8 +72,7 @@ ViewLayout LayoutFor(POINT pointer) {
     in.DispZoomImage = 1;
     in.PointerX = pointer.x;
     in.PointerY = pointer.y;
-    in.ScreenWidth = gApp.ScreenWidth;
-    in.ScreenHeight = gApp.ScreenHeight;
+    in.Monitors = &gApp.Monitors;
     in.HaveScreen = 1;
     ViewLayout l;
     ComputeViewLayout(&in, &l);
@@ -102,7 +101,8 @@ void CloseDib(DibSurface* s) {
 }
 
 // The floor's surfaces: a back buffer made as the program makes its own,
-// a DIB section as large as the source area, the display context.
+// a DIB section as large as the source area, the screen's display context
+// (the one the program reads through).
 struct Floor {
     HDC back = nullptr;
     HBITMAP backBitmap = nullptr;
@@ -120,7 +120,7 @@ void OpenFloor(HWND hwnd, Floor* f) {
     f->oldBack = SelectObject(f->back, f->backBitmap);
     SetStretchBltMode(f->back, COLORONCOLOR);
     OpenDib(&f->source, l.NX, l.NY);
-    f->screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    f->screen = GetDC(nullptr);
 }
 
 void RunFloor(HWND hwnd, const Floor& f) {
@@ -137,7 +137,7 @@ void RunFloor(HWND hwnd, const Floor& f) {
 }
 
 void CloseFloor(Floor* f) {
-    DeleteDC(f->screen);
+    ReleaseDC(nullptr, f->screen);
     CloseDib(&f->source);
     SelectObject(f->back, f->oldBack);
     DeleteObject(f->backBitmap);

@@ -59,7 +59,6 @@ REAL(CreateBitmap);
 REAL(CreateFontA);
 REAL(DeleteObject);
 REAL(CreateCompatibleDC);
-REAL(CreateDCA);
 REAL(DeleteDC);
 REAL(GetDC);
 REAL(ReleaseDC);
@@ -106,11 +105,6 @@ HDC WINAPI CountCreateCompatibleDC(HDC dc) {
     Made(LiveDc, h);
     return h;
 }
-HDC WINAPI CountCreateDCA(LPCSTR a, LPCSTR b, LPCSTR c, const DEVMODEA* d) {
-    HDC h = RealCreateDCA(a, b, c, d);
-    Made(LiveDc, h);
-    return h;
-}
 BOOL WINAPI CountDeleteDC(HDC dc) {
     Gone(LiveDc, dc);
     return RealDeleteDC(dc);
@@ -144,9 +138,9 @@ struct Hook {
 const Hook kHooks[] = {
     HOOK(CreatePen),          HOOK(CreateSolidBrush),   HOOK(CreateCompatibleBitmap),
     HOOK(CreateDIBSection),   HOOK(CreateBitmap),       HOOK(CreateFontA),
-    HOOK(DeleteObject),       HOOK(CreateCompatibleDC), HOOK(CreateDCA),
-    HOOK(DeleteDC),           HOOK(GetDC),              HOOK(ReleaseDC),
-    HOOK(CreatePopupMenu),    HOOK(DestroyMenu),
+    HOOK(DeleteObject),       HOOK(CreateCompatibleDC), HOOK(DeleteDC),
+    HOOK(GetDC),              HOOK(ReleaseDC),          HOOK(CreatePopupMenu),
+    HOOK(DestroyMenu),
 };
 
 // Points this image's imports of the functions above at the stand-ins.

@@ -5,6 +5,10 @@
 
 #include <string.h>
 
+#include <string>
+#include <vector>
+
+#include "app/BuiltinCopyKeys.h"
 #include "core/Settings.h"
 #include "template/Template.h"
 
@@ -89,5 +93,50 @@ void BM_ExpandCaptureText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExpandCaptureText);
+
+// The text templates of the built-in capture keys, all of them per
+// iteration, at a capture's capacity.
+void BM_ExpandBuiltinKeys(benchmark::State& state) {
+    PointInfo info = SampleRecord();
+    std::vector<std::string> templates;
+    CopyKeyList list = nullptr;
+    AddBuiltinCopyKeys(&list);
+    CopyKey key;
+    for (int i = 0; GetCopyKey(&list, i, &key); i++)
+        if (key.Kind == CopyKindText)
+            templates.push_back(key.Format);
+    ClearCopyKeys(&list);
+    char out[4096];
+    for (auto _ : state) {
+        for (const std::string& t : templates) {
+            int r = ExpandTemplate(out, t.c_str(), sizeof(out), &info);
+            benchmark::DoNotOptimize(r);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["templates"] = (double)templates.size();
+}
+BENCHMARK(BM_ExpandBuiltinKeys);
+
+// A line of every colour-science token, the contrast against a previous
+// colour: each family's model once, the colour name searched once. The
+// line should stay under 5 microseconds.
+void BM_ExpandEveryColourScienceToken(benchmark::State& state) {
+    PointInfo info = SampleRecord();
+    info.HasPreviousColor = 1;
+    info.PreviousColor = MakeColor(255, 255, 255);
+    const char* text =
+        "[LABL] [LABA] [LABB] [LCHL] [LCHC] [LCHH] [OKL] [OKA] [OKB] [OKLCHL] [OKLCHC] [OKLCHH] "
+        "[XYZX] [XYZY] [XYZZ] [HWBH] [HWBW] [HWBB] [CMYKC] [CMYKM] [CMYKY] [CMYKK] [LUM] [CONTRAST] [WCAG] "
+        "[CSSRGB] [CSSHSL] [CSSLAB] [CSSOKLCH] [NAME]";
+    char out[4096];
+    for (auto _ : state) {
+        int r = ExpandTemplate(out, text, sizeof(out), &info);
+        benchmark::DoNotOptimize(r);
+        benchmark::ClobberMemory();
+    }
+    state.counters["out_bytes"] = (double)strlen(out);
+}
+BENCHMARK(BM_ExpandEveryColourScienceToken);
 
 }  // namespace

@@ -20,7 +20,7 @@ import re
 import sys
 
 CALL = re.compile(r'^([0-9a-f]+):Call (\w+)\.(\w+)\((.*)\) ret=([0-9a-f]+)$')
-RET = re.compile(r'^[0-9a-f]+:Ret  (\w+)\.(\w+)\(\) retval=([0-9a-f]+) ret=([0-9a-f]+)$')
+RET = re.compile(r'^([0-9a-f]+):Ret  (\w+)\.(\w+)\(\) retval=([0-9a-f]+) ret=([0-9a-f]+)$')
 MARK = re.compile(r'OutputDebugStringA\([0-9a-f]+ "(.*)"\)')
 # USER calls that only do arithmetic in the process.
 ARITHMETIC = {"SetRect", "SetRectEmpty", "CopyRect", "UnionRect", "IntersectRect", "OffsetRect",
@@ -39,6 +39,7 @@ def main():
     dc_kind = {}  # handle -> "memory", "screen" or "window"
     made_by = {"CreateCompatibleDC": "memory", "CreateDCA": "screen", "GetDC": "window",
                "GetWindowDC": "window", "GetDCEx": "window", "BeginPaint": "window"}
+    screen_dc_asked = set()  # threads in a GetDC(0): the screen's own DC
     current = None
     marker_thread = None  # other processes of the same image (the pattern) write here too
     calls = collections.defaultdict(collections.Counter)  # section -> name -> count
@@ -49,15 +50,20 @@ def main():
             line = line.rstrip("\n")
             m = RET.match(line)
             if m:
-                kind = made_by.get(m.group(2))
+                kind = made_by.get(m.group(3))
+                if m.group(3) == "GetDC" and m.group(1) in screen_dc_asked:
+                    screen_dc_asked.discard(m.group(1))
+                    kind = "screen"
                 if kind:
-                    dc_kind[handle(m.group(3))] = kind
+                    dc_kind[handle(m.group(4))] = kind
                 continue
             m = CALL.match(line)
             if not m:
                 continue
             thread, dll, name, args = m.group(1), m.group(2).lower(), m.group(3), m.group(4)
             ret = int(m.group(5), 16)
+            if name == "GetDC" and handle(args) == 0:
+                screen_dc_asked.add(thread)
             if name == "OutputDebugStringA":
                 marker_thread = thread
                 mark = MARK.search(line)

@@ -102,3 +102,18 @@ mirabo_wine_test(e2e e2e_tests --gtest_brief=1)
 set_property(TEST ${MIRABO_WINE_ARCH}.e2e APPEND PROPERTY ENVIRONMENT
              "MIRABO_EXE=$<TARGET_FILE:mirabo>" "MIRABO_DPI_PROBE=$<TARGET_FILE:dpi_probe>")
 
+
+# The real program on a desktop of two monitors side by side, with an X
+# server, Wine prefix and wineserver of its own (so it takes no part in
+# the lock the other Wine tests share).
+file(GLOB MIRABO_MONITOR_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/monitors/*.cpp)
+add_executable(monitor_tests ${MIRABO_MONITOR_TEST_SOURCES})
+target_compile_options(monitor_tests PRIVATE ${MIRABO_CHARSET_FLAGS})
+target_link_libraries(monitor_tests PRIVATE test_support gtest gtest_main)
+target_link_options(monitor_tests PRIVATE ${MIRABO_STATIC_LINK})
+add_dependencies(monitor_tests mirabo keeper)
+add_test(NAME ${MIRABO_WINE_ARCH}.monitors
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/two_monitors.sh ${MIRABO_WINE_ARCH} $<TARGET_FILE:keeper>
+                 $<TARGET_FILE:monitor_tests> --gtest_brief=1)
+set_tests_properties(${MIRABO_WINE_ARCH}.monitors PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77
+                     ENVIRONMENT "MIRABO_EXE=$<TARGET_FILE:mirabo>")

@@ -4,6 +4,7 @@
 
 #include <stdint.h>
 
+#include "core/Rect32.h"
 #include "core/Settings.h"
 
 // Same layout as the Win32 SYSTEMTIME.
@@ -16,13 +17,6 @@ struct SysTime {
     uint16_t Minute;
     uint16_t Second;
     uint16_t Milliseconds;
-};
-
-struct Rect32 {
-    int32_t Left;
-    int32_t Top;
-    int32_t Right;
-    int32_t Bottom;
 };
 
 struct PointInfo {
@@ -46,6 +40,10 @@ struct PointInfo {
     char ExeName[TextFieldSize];
     char ExePath[TextFieldSize];
     SysTime Time;
+    // The newest colour of the history when the point was sampled, before
+    // a capture adds its own: what the contrast tokens compare with.
+    int32_t HasPreviousColor;  // 1: PreviousColor holds it; 0: the history was empty
+    ColorRef PreviousColor;
 };
 
 // The groups of window fields, each read by calls of its own: a reader that

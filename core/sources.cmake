@@ -4,6 +4,7 @@
 list(APPEND MIRABO_CORE_SOURCES
     core/Color.cpp
     core/CopyKeyList.cpp
+    core/MonitorLayout.cpp
     core/OsVersion.cpp
     core/PointInfo.cpp
     core/SampleSize.cpp

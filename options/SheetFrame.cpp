@@ -14,15 +14,18 @@ bool gSheetCentered = false;
 }  // namespace
 
 bool CenterInWorkArea(HWND window, int width, int height) {
-    RECT work;
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
-        return false;
     RECT rc = {0, 0, width, height};
     if ((width <= 0 || height <= 0) && !GetWindowRect(window, &rc))
         return false;
-    int w = rc.right - rc.left;
-    int h = rc.bottom - rc.top;
-    return MoveWindow(window, (work.right - w) / 2, (work.bottom - h) / 2, w, h, TRUE) != 0;
+    // The monitor of the main window; without one, of the window itself.
+    RECT owner;
+    if ((!gApp.MainWindow || !GetWindowRect(gApp.MainWindow, &owner)) && !GetWindowRect(window, &owner))
+        owner = rc;
+    Rect32 ownerRect = {owner.left, owner.top, owner.right, owner.bottom}, place;
+    if (!CentreOnWorkArea(&gApp.Monitors, &ownerRect, rc.right - rc.left, rc.bottom - rc.top, &place))
+        return false;
+    return MoveWindow(window, place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top,
+                      TRUE) != 0;
 }
 
 void CenterSheetOnce(HWND page) {

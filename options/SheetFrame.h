@@ -12,9 +12,10 @@ enum OptionsPageIndex {
     PageOther = 3,
 };
 
-// Moves window to the middle of the work area (its right and bottom edges:
-// x = (right - w) / 2), sized width x height when both are above 0, else
-// keeping its size. False, leaving it in place, when the work area or the
+// Moves window to the middle of the work area of the monitor that holds
+// the main window (its top-left corner inside that work area when it is
+// larger), sized width x height when both are above 0, else keeping its
+// size. False, leaving it in place, when no monitor is known or the
 // window's rectangle cannot be read; otherwise the result of the move.
 bool CenterInWorkArea(HWND window, int width, int height);
 

@@ -4,7 +4,7 @@
 #include "platform/PopupMenu.h"
 #include "template/TokenMenuTable.h"
 
-// The root popup with its eight submenus; null when a menu cannot be made.
+// The root popup with its submenus; null when a menu cannot be made.
 static HMENU BuildTokenMenu() {
     HMENU submenus[TokenSubmenuCount] = {};
     HMENU root = CreatePopupMenu();

@@ -1,28 +1,30 @@
 #include "platform/AppState.h"
 
+#include "platform/MonitorLayoutWin.h"
+
 Settings gSettings;
 CopyKeyList gCopyKeys;
 AppState gApp;
 
 HDC ScreenDC() {
-    // Making one costs more than a whole redraw on some systems, so it is
-    // kept rather than made per read.
-    if (!gApp.ScreenDC) {
-        gApp.ScreenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-        RECT& r = gApp.VirtualScreen;
-        r.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-        r.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-        r.right = r.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-        r.bottom = r.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-        // Systems without several monitors know only the one screen.
-        if (r.right <= r.left || r.bottom <= r.top)
-            SetRect(&r, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    }
+    // Taking one costs more than a whole redraw on some systems, so it is
+    // kept rather than taken per read. The screen's own DC: its origin is
+    // the primary monitor's top-left corner, on Windows and under Wine
+    // alike, so screen coordinates read the right pixels on every monitor.
+    // (A DC made by CreateDC("DISPLAY") has Wine put its origin at the
+    // virtual screen's corner instead: with a monitor left of the primary
+    // every read would land that monitor's width off.)
+    if (!gApp.ScreenDC)
+        gApp.ScreenDC = GetDC(nullptr);
     return gApp.ScreenDC;
 }
 
 void ReleaseScreenDC() {
     if (gApp.ScreenDC)
-        DeleteDC(gApp.ScreenDC);
+        ReleaseDC(nullptr, gApp.ScreenDC);
     gApp.ScreenDC = nullptr;
+}
+
+void RefreshMonitors() {
+    ReadMonitorLayout(&gApp.Monitors);
 }

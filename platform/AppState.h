@@ -6,6 +6,7 @@
 
 #include "core/Settings.h"
 #include "core/CopyKeyList.h"
+#include "core/MonitorLayout.h"
 #include "core/PointInfo.h"
 
 struct AppState {
@@ -13,14 +14,12 @@ struct AppState {
     HWND MainWindow;
     HACCEL AccelTable;
     int OsVersionCode;
-    int ScreenWidth;
-    int ScreenHeight;
+    MonitorLayout Monitors;  // read at start-up and when the display changes
     POINT PointerPos;
     int WindowVisible;
     int OptionsOpen;
 
     HDC ScreenDC;
-    RECT VirtualScreen;  // all monitors, read with each new ScreenDC
     HDC BackBufferDC;
     HBITMAP BackBufferBitmap;
     HBITMAP ReplacedBitmap;
@@ -49,10 +48,14 @@ extern AppState gApp;
 inline uint32_t HandleValue(const void* h) { return (uint32_t)(uintptr_t)h; }
 
 // The display context the view and the samplers read the screen through,
-// made when there is none yet (the main window makes it at creation and
-// renews it when the display changes), VirtualScreen with it. Null when it
-// cannot be made.
+// in screen coordinates (negative left of and above the primary monitor),
+// taken when there is none yet (the main window takes it at creation and
+// renews it when the display changes). Null when it cannot be had.
 HDC ScreenDC();
 
-// Drops the current display context; the next ScreenDC() makes a new one.
+// Lets go of the current display context; the next ScreenDC() takes a new one.
 void ReleaseScreenDC();
+
+// Reads the monitors into gApp.Monitors (at start-up and when the display
+// changes; never per redraw).
+void RefreshMonitors();

@@ -3,8 +3,11 @@
 #include <stdint.h>
 #include <string.h>
 
+#include "core/Clamp.h"
 #include "core/LeadByte.h"
 #include "template/ColorModel.h"
+#include "template/ColorScience.h"
+#include "template/CssColorNames.h"
 #include "template/DateEscape.h"
 
 namespace {
@@ -20,6 +23,14 @@ enum Source : uint8_t {
     SrcClassName, SrcText, SrcExeName, SrcExePath,
     SrcLeft, SrcTop, SrcRight, SrcBottom, SrcWidth, SrcHeight,
     SrcPid, SrcTid, SrcStyle, SrcExStyle,
+    // The colour-science tokens, each family's model computed on first use.
+    SrcLabL, SrcLabA, SrcLabB, SrcLchC, SrcLchH, SrcCssLab,
+    SrcOkL, SrcOkA, SrcOkB, SrcOklchC, SrcOklchH, SrcCssOklch, SrcName,
+    SrcXyzX, SrcXyzY, SrcXyzZ,
+    SrcHwbH, SrcHwbW, SrcHwbB,
+    SrcCmykC, SrcCmykM, SrcCmykY, SrcCmykK,
+    SrcCssHsl, SrcCssRgb,
+    SrcLuminance, SrcContrast, SrcWcag,
 };
 
 // How the value is spelled.
@@ -37,6 +48,7 @@ enum Form : uint8_t {
     FormHandle,       // "%08X", "-" for 0
     FormFlags,        // "%08x", also for 0
     FormText,         // the text unchanged
+    FormScience,      // a colour-science value in its own form
 };
 
 struct Token {
@@ -96,13 +108,29 @@ constexpr Token kTokens[] = {
     TOKEN("EXSTYLE", SrcExStyle, FormFlags),
     TOKEN("EXENAME", SrcExeName, FormText),
     TOKEN("EXEPATH", SrcExePath, FormText),
+    TOKEN_3("LABL", "LABA", "LABB", SrcLabL, SrcLabA, SrcLabB, FormScience),
+    TOKEN_3("LCHL", "LCHC", "LCHH", SrcLabL, SrcLchC, SrcLchH, FormScience),
+    TOKEN_3("OKL", "OKA", "OKB", SrcOkL, SrcOkA, SrcOkB, FormScience),
+    TOKEN_3("OKLCHL", "OKLCHC", "OKLCHH", SrcOkL, SrcOklchC, SrcOklchH, FormScience),
+    TOKEN_3("XYZX", "XYZY", "XYZZ", SrcXyzX, SrcXyzY, SrcXyzZ, FormScience),
+    TOKEN_3("HWBH", "HWBW", "HWBB", SrcHwbH, SrcHwbW, SrcHwbB, FormScience),
+    TOKEN_3("CMYKC", "CMYKM", "CMYKY", SrcCmykC, SrcCmykM, SrcCmykY, FormScience),
+    TOKEN("CMYKK", SrcCmykK, FormScience),
+    TOKEN("LUM", SrcLuminance, FormScience),
+    TOKEN("CONTRAST", SrcContrast, FormScience),
+    TOKEN("WCAG", SrcWcag, FormScience),
+    TOKEN("CSSRGB", SrcCssRgb, FormScience),
+    TOKEN("CSSHSL", SrcCssHsl, FormScience),
+    TOKEN("CSSLAB", SrcCssLab, FormScience),
+    TOKEN("CSSOKLCH", SrcCssOklch, FormScience),
+    TOKEN("NAME", SrcName, FormScience),
 };
 
 constexpr int kTokenCount = (int)(sizeof(kTokens) / sizeof(kTokens[0]));
-static_assert(kTokenCount == 87, "the template vocabulary has 87 tokens");
+static_assert(kTokenCount == 117, "the template vocabulary has 117 tokens");
 
 // Names ordered by length, then byte by byte: the lookup runs on every
-// token of every redraw, so it bisects instead of walking all 87.
+// token of every redraw, so it bisects instead of walking all 117.
 constexpr int CompareName(const char* a, size_t aLength, const char* b, size_t bLength) {
     if (aLength != bLength)
         return aLength < bLength ? -1 : 1;
@@ -327,6 +355,181 @@ int FormatNumber(const Token& t, int32_t v, char* frag) {
     }
 }
 
+// The colour-science models of one record, each computed when the first
+// token of its family asks for it: a template without such tokens pays
+// nothing for them.
+enum ScienceFamily {
+    FamLab = 1, FamOklab = 2, FamXyz = 4, FamHwb = 8, FamCmyk = 16, FamHsl = 32, FamLuminance = 64,
+};
+
+struct ScienceValues {
+    int have;  // ScienceFamily bits
+    LabColor lab;
+    OklabColor oklab;
+    XyzColor xyz;
+    HwbColor hwb;
+    CmykColor cmyk;
+    HslColor hsl;
+    int64_t luminance;
+};
+
+int FamilyOf(int source) {
+    switch (source) {
+    case SrcLabL: case SrcLabA: case SrcLabB: case SrcLchC: case SrcLchH: case SrcCssLab:
+        return FamLab;
+    case SrcOkL: case SrcOkA: case SrcOkB: case SrcOklchC: case SrcOklchH: case SrcCssOklch:
+        return FamOklab;
+    case SrcXyzX: case SrcXyzY: case SrcXyzZ:
+        return FamXyz;
+    case SrcHwbH: case SrcHwbW: case SrcHwbB:
+        return FamHwb;
+    case SrcCmykC: case SrcCmykM: case SrcCmykY: case SrcCmykK:
+        return FamCmyk;
+    case SrcCssHsl:
+        return FamHsl;
+    case SrcLuminance: case SrcContrast: case SrcWcag:
+        return FamLuminance;
+    default:
+        return 0;  // the name and rgb() need no model of their own
+    }
+}
+
+void ComputeFamily(int family, const PointInfo* info, ScienceValues* v) {
+    int r = info->Red, g = info->Green, b = info->Blue;
+    switch (family) {
+    case FamLab:
+        RgbToLab(r, g, b, &v->lab);
+        break;
+    case FamOklab:
+        RgbToOklab(r, g, b, &v->oklab);
+        break;
+    case FamXyz:
+        RgbToXyz(r, g, b, &v->xyz);
+        break;
+    case FamHwb:
+        RgbToHwb(r, g, b, &v->hwb);
+        break;
+    case FamCmyk:
+        RgbToCmyk(r, g, b, &v->cmyk);
+        break;
+    case FamHsl:
+        RgbToCssHsl(r, g, b, &v->hsl);
+        break;
+    case FamLuminance:
+        v->luminance = RelativeLuminance(r, g, b);
+        break;
+    }
+}
+
+// A number with places decimals ("-0.05", "0.00", "254.30"), or a whole
+// number for 0 places. The value comes rounded already; 0 has no sign.
+int FormatPlaces(char* out, int32_t v, int places) {
+    if (places == 0)
+        return FormatDecimal(out, v, 0);
+    uint32_t scale = places == 4 ? 10000u : 100u;
+    uint32_t magnitude = v < 0 ? 0u - (uint32_t)v : (uint32_t)v;
+    int n = 0;
+    if (v < 0)
+        out[n++] = '-';
+    n += FormatUnsigned<10>(out + n, magnitude / scale, 1, false);
+    out[n++] = '.';
+    return n + FormatUnsigned<10>(out + n, magnitude % scale, places, false);
+}
+
+int PutText(char* out, const char* text) {
+    size_t n = strlen(text);
+    memcpy(out, text, n + 1);
+    return (int)n;
+}
+
+// One value of a CSS function with its decimal places and its unit.
+struct CssValue {
+    int32_t value;
+    int places;
+    const char* unit;
+};
+
+// "name(a b c)", CSS Color 4's space-separated form.
+int FormatCssFunction(char* out, const char* name, CssValue a, CssValue b, CssValue c) {
+    int n = PutText(out, name);
+    out[n++] = '(';
+    const CssValue values[3] = {a, b, c};
+    for (int i = 0; i < 3; i++) {
+        if (i > 0)
+            out[n++] = ' ';
+        n += FormatPlaces(out + n, values[i].value, values[i].places);
+        n += PutText(out + n, values[i].unit);
+    }
+    return n + PutText(out + n, ")");
+}
+
+// The value of a numeric colour-science source and its decimal places.
+CssValue ScienceNumber(int source, const ScienceValues& v) {
+    switch (source) {
+    case SrcLabL: return {v.lab.L, 2, ""};
+    case SrcLabA: return {v.lab.A, 2, ""};
+    case SrcLabB: return {v.lab.B, 2, ""};
+    case SrcLchC: return {v.lab.C, 2, ""};
+    case SrcLchH: return {v.lab.H, 2, ""};
+    case SrcOkL: return {v.oklab.L, 4, ""};
+    case SrcOkA: return {v.oklab.A, 4, ""};
+    case SrcOkB: return {v.oklab.B, 4, ""};
+    case SrcOklchC: return {v.oklab.C, 4, ""};
+    case SrcOklchH: return {v.oklab.H, 2, ""};
+    case SrcXyzX: return {v.xyz.X, 2, ""};
+    case SrcXyzY: return {v.xyz.Y, 2, ""};
+    case SrcXyzZ: return {v.xyz.Z, 2, ""};
+    case SrcHwbH: return {v.hwb.H, 0, ""};
+    case SrcHwbW: return {v.hwb.W, 0, ""};
+    case SrcHwbB: return {v.hwb.B, 0, ""};
+    case SrcCmykC: return {v.cmyk.C, 0, ""};
+    case SrcCmykM: return {v.cmyk.M, 0, ""};
+    case SrcCmykY: return {v.cmyk.Y, 0, ""};
+    case SrcCmykK: return {v.cmyk.K, 0, ""};
+    default: return {LuminanceTenThousandths(v.luminance), 4, ""};
+    }
+}
+
+// Writes a colour-science token's text into frag; returns its length.
+// The contrast tokens compare with the record's previous colour and print
+// "-" without one.
+int FormatScience(const Token& t, const PointInfo* info, ScienceValues* v, char* frag) {
+    int family = FamilyOf(t.source);
+    if (family && !(v->have & family)) {
+        ComputeFamily(family, info, v);
+        v->have |= family;
+    }
+    const bool previous = info->HasPreviousColor == 1;
+    int64_t previousLuminance = 0;
+    if (previous && (t.source == SrcContrast || t.source == SrcWcag)) {
+        ColorRef c = info->PreviousColor;
+        previousLuminance = RelativeLuminance(ColorRed(c), ColorGreen(c), ColorBlue(c));
+    }
+    switch (t.source) {
+    case SrcCssRgb:
+        return FormatCssFunction(frag, "rgb", {ClampInt(info->Red, 0, 255), 0, ""},
+                                 {ClampInt(info->Green, 0, 255), 0, ""}, {ClampInt(info->Blue, 0, 255), 0, ""});
+    case SrcCssHsl:
+        return FormatCssFunction(frag, "hsl", {v->hsl.H, 0, ""}, {v->hsl.S, 0, "%"}, {v->hsl.L, 0, "%"});
+    case SrcCssLab:
+        return FormatCssFunction(frag, "lab", {v->lab.L, 2, ""}, {v->lab.A, 2, ""}, {v->lab.B, 2, ""});
+    case SrcCssOklch:
+        return FormatCssFunction(frag, "oklch", {v->oklab.L, 4, ""}, {v->oklab.C, 4, ""}, {v->oklab.H, 2, ""});
+    case SrcName:
+        return PutText(frag, NearestCssColorName(info->Red, info->Green, info->Blue));
+    case SrcContrast:
+        if (!previous)
+            return PutText(frag, "-");
+        return FormatPlaces(frag, ContrastHundredths(v->luminance, previousLuminance), 2);
+    case SrcWcag:
+        return PutText(frag, previous ? ContrastVerdict(v->luminance, previousLuminance) : "-");
+    default: {
+        CssValue n = ScienceNumber(t.source, *v);
+        return FormatPlaces(frag, n.value, n.places);
+    }
+    }
+}
+
 // Length of the run of ordinary bytes from p: no token, no escape, no
 // double-byte character. Bytes below 0x80 are never lead bytes in any
 // Windows code page, so most text needs no lead-byte test.
@@ -396,7 +599,7 @@ Piece ScanDoubleByte(const char* tmpl, size_t n, size_t* i) {
 // The [NAME] whose [ is at *i; leaves *i on the last byte it used up. An
 // unknown name prints nothing.
 Piece ScanToken(const char* tmpl, size_t n, size_t* i, const PointInfo* info,
-                const ModelValues& m, char* frag) {
+                const ModelValues& m, ScienceValues* science, char* frag) {
     // The name runs byte by byte to the first ], with no double-byte test: a
     // trail byte of 0x5D closes it.
     size_t start = *i + 1;
@@ -422,6 +625,8 @@ Piece ScanToken(const char* tmpl, size_t n, size_t* i, const PointInfo* info,
     if (t && t->form == FormText) {
         p.bytes = TextOf(t->source, info);
         p.length = (int)FieldLength(p.bytes);
+    } else if (t && t->form == FormScience) {
+        p.length = FormatScience(*t, info, science, frag);
     } else if (t) {
         p.length = FormatNumber(*t, NumberOf(t->source, info, m), frag);
     }
@@ -509,6 +714,8 @@ int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* i
         return 0;
 
     ModelValues m = ComputeModelValues(info);
+    ScienceValues science;
+    science.have = 0;
     // Everything stays in fixed buffers: the information panel expands its
     // user line on every redraw.
     Output o = {out, capacity, 0};
@@ -523,7 +730,7 @@ int ExpandTemplate(char* out, const char* tmpl, int capacity, const PointInfo* i
             continue;
         }
         // PlainRun stops only at [, at \ and at a lead byte.
-        Piece p = tmpl[i] == '['    ? ScanToken(tmpl, n, &i, info, m, frag)
+        Piece p = tmpl[i] == '['    ? ScanToken(tmpl, n, &i, info, m, &science, frag)
                   : tmpl[i] == '\\' ? ScanEscape(tmpl, n, &i, info, frag)
                                      : ScanDoubleByte(tmpl, n, &i);
         if (p.length > 0 && !AppendPiece(&o, p))

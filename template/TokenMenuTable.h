@@ -10,9 +10,12 @@ enum TokenSubmenuIndex {
     SubHsv,
     SubHls,
     SubYmc,
-    SubWindow,  // the window under the point
-    SubTime,    // date and time escapes
-    SubOther,   // tab, line break, backslash
+    SubColorSpace,  // Lab, LCh, Oklab, OKLCH, XYZ, HWB, CMYK
+    SubCss,         // the CSS forms and the nearest colour name
+    SubContrast,    // WCAG luminance, contrast and verdict
+    SubWindow,      // the window under the point
+    SubTime,        // date and time escapes
+    SubOther,       // tab, line break, backslash
     TokenSubmenuCount
 };
 

@@ -6,7 +6,7 @@ set -e
 packages="g++ cmake make file bc googletest libbenchmark-dev clang libclang-rt-14-dev
   g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 wine32:i386 xvfb xauth locales fonts-ipafont-gothic imagemagick x11-apps xdotool
-  qemu-user-static python3"
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils qemu-user-static python3"
 
 missing=""
 for p in $packages; do

@@ -26,3 +26,9 @@ void PushHistoryColor(Settings* s, ColorRef colour) {
     if (s->HistoryCount < HistoryCapacity)
         s->HistoryCount++;
 }
+
+void NotePreviousColor(const Settings* s, PointInfo* info) {
+    int have = s->HistoryCount > 0;
+    info->HasPreviousColor = have ? 1 : 0;
+    info->PreviousColor = have ? s->HistoryColor[0] : 0;
+}

@@ -6,6 +6,7 @@
 #include "platform/AppState.h"
 #include "template/Template.h"
 #include "view/ArrowMark.h"
+#include "view/ColorHistory.h"
 #include "view/DrawPrimitives.h"
 #include "view/FrameOps.h"
 #include "view/InfoPanelText.h"
@@ -16,7 +17,7 @@
 static const COLORREF GridColor = RGB(136, 136, 136);
 static const COLORREF MarkColor = RGB(255, 0, 0);
 
-// The settings, and what the program knows of the pointer, the screen
+// The settings, and what the program knows of the pointer, the monitors
 // and the panel's origin.
 static void FillLayoutInput(ViewLayoutInput* in) {
     FillLayoutSettings(&gSettings, in);
@@ -24,8 +25,7 @@ static void FillLayoutInput(ViewLayoutInput* in) {
     in->ViewOriginTop = gApp.ViewOrigin.top;
     in->PointerX = gApp.PointerPos.x;
     in->PointerY = gApp.PointerPos.y;
-    in->ScreenWidth = gApp.ScreenWidth;
-    in->ScreenHeight = gApp.ScreenHeight;
+    in->Monitors = &gApp.Monitors;
     in->HaveScreen = gApp.ScreenDC != nullptr;
 }
 
@@ -33,14 +33,19 @@ static int GridShown(const ViewLayout& l) {
     return GridShownAt(&l, gSettings.DispGrid);
 }
 
-static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound) {
+// The arrow as the pointer shows on a monitor of scale dpi: the system
+// gives its size and hot spot for its own scale.
+static void DrawCursorMark(HDC dc, const ViewLayout& l, int targetFound, int dpi) {
     int mode = gSettings.CursorMode;
     if (mode == 0) {
         if (!targetFound || !gApp.ArrowCursor)
             return;
+        int from = gApp.Monitors.SystemDpi;
         IconPlacement p = PlaceCursorIcon(&l, gSettings.ReversH, gSettings.ReversV,
-                                          gApp.CursorHotspotX, gApp.CursorHotspotY,
-                                          gApp.CursorWidth, gApp.CursorHeight);
+                                          ScaleForDpi(gApp.CursorHotspotX, from, dpi),
+                                          ScaleForDpi(gApp.CursorHotspotY, from, dpi),
+                                          ScaleForDpi(gApp.CursorWidth, from, dpi),
+                                          ScaleForDpi(gApp.CursorHeight, from, dpi));
         DrawArrowMark(dc, gApp.ArrowCursor, p.X, p.Y, p.W, p.H);
         return;
     }
@@ -93,7 +98,7 @@ static void FillOutside(HDC dc, int al, int at, int ar, int ab, int cl, int ct, 
 }
 
 // The image is stretched from the copy the sampling read.
-static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFound) {
+static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFound, int arrowDpi) {
     // Whatever the screen cannot supply stays black. Outside the image area
     // the frame and the panel paint over everything, and the copy covers
     // its whole destination (black where it read nothing), so only the
@@ -111,7 +116,7 @@ static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFou
             FillBox(dc, copyX, copyY, l.GW, l.GH, RGB(0, 0, 0));
     }
     if (gSettings.DispCursor == 1)
-        DrawCursorMark(dc, l, targetFound);
+        DrawCursorMark(dc, l, targetFound, arrowDpi);
     if (GridShown(l)) {
         DrawGrid(dc, l);
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
@@ -128,6 +133,7 @@ struct ViewFrame {
     ViewLayout Layout;
     int Read;  // the copy holds this redraw's screen area
     int TargetFound;
+    int ArrowDpi;  // the scale of the pointer's monitor
     ColorRef PointerColor;
     ViewColors Colors;
     PanelTexts Texts;
@@ -154,8 +160,8 @@ static HWND WindowAt(WindowLookup* memo, POINT pt) {
 // at least, and off it there is none: whether the arrow mark has a window
 // under it needs no asking.
 static int OnDesktop(POINT p) {
-    const RECT& r = gApp.VirtualScreen;
-    return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom;
+    const Rect32& r = gApp.Monitors.Virtual;
+    return p.x >= r.Left && p.y >= r.Top && p.x < r.Right && p.y < r.Bottom;
 }
 
 // Every read of the window system one redraw needs, and no other: the
@@ -190,18 +196,20 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
     ComputeViewLayout(&in, &f->Layout);
     const ViewLayout& l = f->Layout;
     if (l.ImageShown && l.Copied)
-        f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.ReadInside);
+        f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.Pieces, l.PieceCount);
 
-    // The pointer's pixel comes from the copy when the copy holds it.
+    // The pointer's pixel comes from the copy when the copy holds it (off
+    // every monitor the copy is black where the screen has nothing).
     // Without a display context the pointer colour reads as pure red.
     uint32_t pixel = 255;
-    if (gApp.ScreenDC &&
-        !(f->Read && ScreenCopyPixel(p.x, p.y, gApp.ScreenWidth, gApp.ScreenHeight, &pixel)))
+    if (gApp.ScreenDC && !(f->Read && PointOnMonitor(&gApp.Monitors, p.x, p.y) >= 0 &&
+                           ScreenCopyPixel(p.x, p.y, &pixel)))
         pixel = GetPixel(gApp.ScreenDC, p.x, p.y);
     f->PointerColor = PointerColorOf(pixel, s.WebSafeColor);
     f->Colors = ComputeViewColors(&s, f->PointerColor);
 
     f->TargetFound = found;
+    f->ArrowDpi = DpiAt(&gApp.Monitors, p.x, p.y);
     if (s.DispMouseDownInfo != 1)
         return;
     if (s.DispInfoUser == 1) {
@@ -213,6 +221,7 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
         v.Parts = TemplateParts(s.DispInfoUserFormat);
         v.Window = v.Parts && v.HaveScreen ? WindowAt(&lookup, p) : nullptr;
         SampleViewPoint(&v, &gApp.ViewPointInfo);
+        NotePreviousColor(&s, &gApp.ViewPointInfo);
     }
     PanelTarget t;
     char className[PanelTextLimit + 4];
@@ -235,7 +244,7 @@ static void DrawImage(HDC dc, const ViewFrame& f) {
     if (!l.ImageShown)
         return;
     IntersectClipRect(dc, l.F, l.F, l.F + l.IW, l.F + l.IH);
-    DrawZoomedImage(dc, l, f.Read, f.TargetFound);
+    DrawZoomedImage(dc, l, f.Read, f.TargetFound, f.ArrowDpi);
     SelectClipRgn(dc, nullptr);
 }
 

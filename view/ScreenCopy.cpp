@@ -26,16 +26,22 @@ static int SizeSurface(CopySurface* s, int w, int h) {
     return MakeDibSurface(s, w, h);
 }
 
-int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, int inside) {
+int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* pieces, int count) {
     gLatest ^= 1;
     CopySurface* s = &gCopies[gLatest];
     s->W = 0;
     if (!screenDC || w <= 0 || h <= 0 || !SizeSurface(s, w, h))
         return 0;
     size_t bytes = (size_t)w * (size_t)h * 4;
-    if (!inside)
+    const Rect32 whole = {x, y, x + w, y + h};
+    if (!(count == 1 && Rect32Equal(pieces[0], whole)))
         memset(s->Bits, 0, bytes);
-    int ok = BitBlt(s->Dc, 0, 0, w, h, screenDC, x, y, SRCCOPY);
+    int ok = 1;
+    for (int i = 0; ok && i < count; i++) {
+        const Rect32& p = pieces[i];
+        ok = BitBlt(s->Dc, p.Left - x, p.Top - y, p.Right - p.Left, p.Bottom - p.Top, screenDC, p.Left,
+                    p.Top, SRCCOPY);
+    }
     GdiFlush();  // the bits are read directly
     if (!ok) {
         memset(s->Bits, 0, bytes);
@@ -52,10 +58,9 @@ HDC ScreenCopyDC() {
     return gCopies[gLatest].Dc;
 }
 
-int ScreenCopyPixel(int px, int py, int screenW, int screenH, uint32_t* color) {
+int ScreenCopyPixel(int px, int py, uint32_t* color) {
     const CopySurface& s = gCopies[gLatest];
-    if (s.W == 0 || px < 0 || py < 0 || px >= screenW || py >= screenH || px < s.X || py < s.Y ||
-        px >= s.X + s.W || py >= s.Y + s.H)
+    if (s.W == 0 || px < s.X || py < s.Y || px >= s.X + s.W || py >= s.Y + s.H)
         return 0;
     // DIB pixels are 0x00RRGGBB, colour references 0x00BBGGRR.
     uint32_t v = s.Bits[(size_t)(py - s.Y) * (size_t)s.Width + (size_t)(px - s.X)];

@@ -8,18 +8,20 @@
 
 #include <stdint.h>
 
-// Reads the w x h area at (x, y) through screenDC into the next copy.
-// Pixels the display context cannot supply stay black, as do all of them
-// when the read fails (0 then). inside says the area lies wholly on the
-// screen, so no pixel needs the black first.
-int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, int inside);
+#include "core/Rect32.h"
+
+// Reads the w x h area at (x, y) through screenDC into the next copy: the
+// count pieces of it that lie on monitors, one read each. Everything else
+// stays black, as does all of it when a read fails (0 then). A single
+// piece that is the whole area needs no black first.
+int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* pieces, int count);
 
 // The memory DC holding the latest copy, its (0, 0) the area's top-left.
 HDC ScreenCopyDC();
 
-// The colour at screen point (px, py) when the latest read covered it and
-// the point lies inside [0, screenW) x [0, screenH); 0 otherwise.
-int ScreenCopyPixel(int px, int py, int screenW, int screenH, uint32_t* color);
+// The colour at screen point (px, py) when the latest read covered it; 0
+// otherwise.
+int ScreenCopyPixel(int px, int py, uint32_t* color);
 
 // 1 when the latest read and the one before it read the same area with
 // the same pixels.

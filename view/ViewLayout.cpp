@@ -23,19 +23,20 @@ static int RoundToOddCells(int extent, int z) {
 }
 
 // Moves the source origin and the destination offset of one axis so that
-// the copied area stays on the screen while every screen pixel keeps the
-// cell it would have without clipping. A mirrored copy (negative extent
-// from s + n) reads s + 1 to s + n, so that is the range kept on the
-// screen; clipping s + 0 instead would leave the screen's first column
-// black and read one column beyond its last.
-static void ClipAxis(int* s, int* d, int n, int screen, int z, int mirrored) {
+// the copied area stays on the virtual screen [lo, hi) while every screen
+// pixel keeps the cell it would have without clipping. A mirrored copy
+// (negative extent from s + n) reads s + 1 to s + n, so that is the range
+// kept on the screen; clipping s + 0 instead would leave the screen's
+// first column black and read one column beyond its last.
+static void ClipAxis(int* s, int* d, int n, int lo, int hi, int z, int mirrored) {
     int first = mirrored ? *s + 1 : *s;
-    if (first < 0) {
-        *d = mirrored ? *d + z * first : *d - z * first;
-        first = 0;
+    if (first < lo) {
+        int under = lo - first;
+        *d = mirrored ? *d - z * under : *d + z * under;
+        first = lo;
     }
-    if (first + n > screen) {
-        int over = first + n - screen;
+    if (first + n > hi) {
+        int over = first + n - hi;
         *d = mirrored ? *d + z * over : *d - z * over;
         first -= over;
     }
@@ -94,7 +95,8 @@ static void LayoutGrid(const ViewLayoutInput* in, ViewLayout* l) {
     l->ImageShown = l->IW > 0 && l->IH > 0;
 }
 
-// Which screen area is copied where, kept on the screen at its edges.
+// Which screen area is copied where, kept on the virtual screen at its
+// edges; the parts of it on each monitor are read, the rest stays black.
 static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
     int z = l->Z;
     int rh = in->ReversH == 1;
@@ -104,15 +106,18 @@ static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
     int cy = ClampInt(fixed ? in->FixMouseY : in->PointerY, -MaxCoordinate, MaxCoordinate);
     l->NX = l->GW / z;
     l->NY = l->GH / z;
-    l->Copied = in->HaveScreen != 0;
+    l->Copied = in->HaveScreen != 0 && in->Monitors != nullptr;
     if (!l->Copied)
         return;
+    const Rect32& v = in->Monitors->Virtual;
+    int left = ClampInt(v.Left, -MaxCoordinate, MaxCoordinate);
+    int top = ClampInt(v.Top, -MaxCoordinate, MaxCoordinate);
     l->SX = cx - l->NX / 2;
     l->SY = cy - l->NY / 2;
     l->DX = l->GX;
     l->DY = l->GY;
-    ClipAxis(&l->SX, &l->DX, l->NX, ClampInt(in->ScreenWidth, 0, MaxCoordinate), z, rh);
-    ClipAxis(&l->SY, &l->DY, l->NY, ClampInt(in->ScreenHeight, 0, MaxCoordinate), z, rv);
+    ClipAxis(&l->SX, &l->DX, l->NX, left, ClampInt(v.Right, left, MaxCoordinate), z, rh);
+    ClipAxis(&l->SY, &l->DY, l->NY, top, ClampInt(v.Bottom, top, MaxCoordinate), z, rv);
     l->SW = l->NX;
     l->SH = l->NY;
     if (rh) {
@@ -126,8 +131,9 @@ static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
     // A negative extent reads the pixels from s + extent + 1 to s.
     l->ReadX = rh ? l->SX + l->SW + 1 : l->SX;
     l->ReadY = rv ? l->SY + l->SH + 1 : l->SY;
-    l->ReadInside = l->ReadX >= 0 && l->ReadY >= 0 && l->ReadX + l->NX <= in->ScreenWidth &&
-                    l->ReadY + l->NY <= in->ScreenHeight;
+    Rect32 read = {l->ReadX, l->ReadY, l->ReadX + l->NX, l->ReadY + l->NY};
+    l->PieceCount = MonitorPieces(in->Monitors, &read, l->Pieces);
+    l->ReadInside = l->PieceCount == 1 && Rect32Equal(l->Pieces[0], read);
 }
 
 // The pointer's cell: the centre, or wherever the pointer lands relative

@@ -4,6 +4,7 @@
 // Pure: the GDI layer in RedrawView only carries these numbers out.
 #pragma once
 
+#include "core/MonitorLayout.h"
 #include "core/Settings.h"
 
 struct ViewLayoutInput {
@@ -28,8 +29,7 @@ struct ViewLayoutInput {
     int FixMouseY;
     int PointerX;  // the pointer as this redraw read it
     int PointerY;
-    int ScreenWidth;
-    int ScreenHeight;
+    const MonitorLayout* Monitors;  // the copy stays inside their virtual screen
     int HaveScreen;  // a display device context exists to copy from
 };
 
@@ -56,7 +56,9 @@ struct ViewLayout {
     int SW, SH;  // source extent (negative when mirrored)
     int DX, DY;  // destination offset of the copy inside the image area
     int ReadX, ReadY;  // top-left of the NX x NY screen area the copy comes from
-    int ReadInside;    // that area lies wholly on the screen
+    int ReadInside;    // that area lies wholly on one monitor
+    int PieceCount;    // the parts of that area on each monitor; the rest shows black
+    Rect32 Pieces[MonitorCapacity];
 
     int MarkX, MarkY;  // top-left of the pointer's cell in the back buffer
 
@@ -66,8 +68,8 @@ struct ViewLayout {
 void ComputeViewLayout(const ViewLayoutInput* in, ViewLayout* out);
 
 // The inputs that come from the settings (and the panel's font height);
-// the rest is zero for the caller to add: the pointer, the screen and the
-// panel's origin.
+// the rest is zero for the caller to add: the pointer, the monitors and
+// the panel's origin.
 void FillLayoutSettings(const Settings* s, ViewLayoutInput* in);
 
 // Where the arrow cursor goes so that its hot spot covers the pointer's

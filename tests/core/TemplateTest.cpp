@@ -75,6 +75,62 @@ TEST(ExpandTemplate, EveryTokenOfTheVocabularyAndEveryDateEscape) {
     }
 }
 
+// The colour-science tokens, family by family (the values of
+// tools/color-reference.py; ColorScienceTest checks the models further).
+const char kScienceVocabulary[] =
+    "[LABL] [LABA] [LABB]|[LCHL] [LCHC] [LCHH]|[OKL] [OKA] [OKB]|[OKLCHL] [OKLCHC] [OKLCHH]|[XYZX] [XYZY] [XYZZ]|"
+    "[HWBH] [HWBW] [HWBB]|[CMYKC] [CMYKM] [CMYKY] [CMYKK]|[LUM] [CONTRAST] [WCAG]|[CSSRGB]|[CSSHSL]|[CSSLAB]|"
+    "[CSSOKLCH]|[NAME]";
+
+// Numbers with "." and their places, signs only on what prints as
+// non-zero, hues below 360; the contrast tokens against the record's
+// previous colour, "-" without one.
+TEST(ExpandTemplate, ColourScienceTokensPrintTheirPlacesAndCompareWithThePreviousColour) {
+    EXPECT_EQ("54.03 37.45 60.47|54.03 71.13 58.23|0.6114 0.0925 0.1215|0.6114 0.1527 52.73|28.43 21.42 2.92|"
+              "28 4 22|0 50 95 22|0.2142 - -|rgb(200 100 10)|hsl(28 90% 41%)|lab(54.03 37.45 60.47)|"
+              "oklch(0.6114 0.1527 52.73)|chocolate",
+              Expand(kScienceVocabulary, kSample));
+    const struct { int r, g, b; const char* tmpl; const char* expected; } colours[] = {
+        {18, 52, 86, "[LABA] [LABB] [OKA] [OKB] [LCHH] [CSSLAB]", "-2.28 -24.59 -0.0234 -0.0686 264.71 lab(20.68 -2.28 -24.59)"},
+        // Just below zero: no sign. Just below 360: 0.
+        {0, 65, 121, "[LABA]", "0.00"}, {0, 133, 116, "[LABB]", "0.00"}, {2, 3, 8, "[OKA]", "0.0000"},
+        {48, 1, 21, "[OKB] [OKLCHH] [CSSOKLCH]", "0.0000 0.00 oklch(0.2021 0.0792 0.00)"},
+        {56, 1, 26, "[LABB] [LCHH]", "0.00 0.00"},
+        // Exact halves of the whole-number forms go up: hue 359.5, 12.5 %.
+        {120, 0, 1, "[CSSHSL] [HWBH]", "hsl(0 100% 24%) 0"}, {8, 7, 7, "[CMYKM] [CMYKY]", "13 13"},
+        {0, 0, 0, "[CMYKC] [CMYKM] [CMYKY] [CMYKK] [HWBB] [LABL] [OKL] [NAME]", "0 0 0 100 100 0.00 0.0000 black"},
+        {255, 255, 255, "[CSSLAB] [CSSOKLCH] [XYZX] [XYZY] [XYZZ] [LUM] [CSSHSL]",
+         "lab(100.00 0.00 0.00) oklch(1.0000 0.0000 0.00) 95.05 100.00 108.91 1.0000 hsl(0 0% 100%)"},
+        {255, 0, 0, "[CSSLAB] [LCHC] [LCHH] [CSSOKLCH] [LUM]", "lab(54.29 80.80 69.89) 106.84 40.86 oklch(0.6280 0.2577 29.23) 0.2126"},
+        {255, 128, 0, "[CMYKC] [CMYKM] [CMYKY] [CMYKK] [HWBH] [HWBW] [HWBB] [CSSRGB] [NAME]",
+         "0 50 100 0 30 0 0 rgb(255 128 0) darkorange"},
+        {128, 128, 128, "[NAME] [LCHH] [OKLCHH] [HWBH]", "gray 0.00 0.00 0"},
+    };
+    PointInfo info = kSample;
+    for (const auto& c : colours) {
+        info.Red = c.r, info.Green = c.g, info.Blue = c.b;
+        EXPECT_EQ(c.expected, Expand(c.tmpl, info)) << c.tmpl;
+    }
+    // The contrast is cut, the verdict judged on the whole ratio; a
+    // previous colour's unused high byte is ignored.
+    const struct { int r, g, b; ColorRef previous; const char* expected; } pairs[] = {
+        {200, 100, 10, MakeColor(255, 255, 255), "3.97 AA large"}, {200, 100, 10, 0, "5.28 AA"},
+        {119, 119, 119, 0xFFFFFFFF, "4.47 AA large"},                {239, 239, 239, MakeColor(109, 109, 109), "4.49 AA large"},
+        {236, 20, 0, MakeColor(255, 255, 255), "4.50 AA"},           {0, 0, 0, MakeColor(255, 255, 255), "21.00 AAA"},
+        {50, 60, 70, MakeColor(50, 60, 70), "1.00 fail"},
+    };
+    for (const auto& p : pairs) {
+        info.Red = p.r, info.Green = p.g, info.Blue = p.b;
+        info.HasPreviousColor = 1, info.PreviousColor = p.previous;
+        EXPECT_EQ(p.expected, Expand("[CONTRAST] [WCAG]", info)) << p.r << " against " << p.previous;
+    }
+    info.HasPreviousColor = 0;
+    EXPECT_EQ("- -", Expand("[CONTRAST] [WCAG]", info));
+    // Out-of-range components of a damaged record count as 0 or 255.
+    info.Red = 300, info.Green = -40, info.Blue = INT_MIN;
+    EXPECT_EQ("rgb(255 0 0) lab(54.29 80.80 69.89) red", Expand("[CSSRGB] [CSSLAB] [NAME]", info));
+}
+
 TEST(ExpandTemplate, NamesEscapesDoubleByteTextAndTheOutputLimit) {
     const std::string q254(254, 'q'), q255(255, 'q');
     const struct { std::string tmpl, expected; int capacity = 4096; } cases[] = {
@@ -143,7 +199,7 @@ TEST(TemplateParts, NameEveryWindowFieldATokenPrintsAndNoOther) {
         strcpy(i.ExePath, parts & PartModule ? "D:" : kSample.ExePath);
         return i;
     };
-    std::string all = kVocabulary;
+    std::string all = std::string(kVocabulary) + kScienceVocabulary;
     for (size_t i = all.find('['); i != std::string::npos; i = all.find('[', i + 1)) {
         std::string token = all.substr(i, all.find(']', i) - i + 1);
         int parts = TemplateParts(token.c_str());
@@ -158,13 +214,13 @@ TEST(TemplateParts, NameEveryWindowFieldATokenPrintsAndNoOther) {
 }
 
 // The token menu: submenu by submenu, the commands run n * 1000 + 1
-// upward without a gap; the menu offers the 87 tokens and 31 escapes of the
+// upward without a gap; the menu offers the 117 tokens and 31 escapes of the
 // language, each once, each known to the expansion: a token expands to
 // something over the sample, where every field is filled (an unknown one
 // to nothing), an escape to something other than its letter (which is what
 // a character that is no escape gives). Then the texts of a few items.
 TEST(TokenMenu, OffersExactlyTheLanguageWithItsTexts) {
-    const int itemsPerSubmenu[TokenSubmenuCount] = {18, 13, 12, 12, 12, 20, 28, 3};
+    const int itemsPerSubmenu[TokenSubmenuCount] = {18, 13, 12, 12, 12, 22, 5, 3, 20, 28, 3};
     int next[TokenSubmenuCount] = {};
     std::set<std::string> tokens, escapes;
     for (int i = 0; i < TokenMenuItemCount; i++) {
@@ -187,20 +243,22 @@ TEST(TokenMenu, OffersExactlyTheLanguageWithItsTexts) {
     }
     EXPECT_EQ(std::vector<int>(itemsPerSubmenu, itemsPerSubmenu + TokenSubmenuCount),
               std::vector<int>(next, next + TokenSubmenuCount));
-    EXPECT_EQ(87u, tokens.size());
+    EXPECT_EQ(117u, tokens.size());
     EXPECT_EQ(31u, escapes.size());
     EXPECT_EQ("", Expand("[HEX02X]", kSample));
     EXPECT_EQ(nullptr, FindTokenMenuItem(0));
     EXPECT_EQ(nullptr, FindTokenMenuItem(1019));
-    // 6016 inserts [TID] all the same.
-    const std::pair<int, const char*> texts[] = {{1010, "[HEX02R]:\t大文字赤2桁揃え"}, {6016, "[TID]::\tスレッドID"},
-                                                 {7001, "\\1: 日付"}, {8003, "\\\\: \\の文字"}};
+    // 9016 inserts [TID] all the same.
+    const std::pair<int, const char*> texts[] = {{1010, "[HEX02R]:\t大文字赤2桁揃え"}, {9016, "[TID]::\tスレッドID"},
+                                                 {10001, "\\1: 日付"}, {11003, "\\\\: \\の文字"},
+                                                 {6001, "[LABL]:\tLab 明度 L*"}, {7005, "[NAME]:\t最も近いCSS色名"},
+                                                 {8002, "[CONTRAST]:\t直前の履歴色とのコントラスト比"}};
     for (const auto& [id, text] : texts) {
         char out[256];
         FormatTokenMenuText(FindTokenMenuItem(id), out, sizeof(out));
         EXPECT_STREQ(text, out);
     }
-    EXPECT_STREQ("[TID]", FindTokenMenuItem(6016)->Token);
+    EXPECT_STREQ("[TID]", FindTokenMenuItem(9016)->Token);
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -218,7 +276,9 @@ TEST(ExpandTemplate, NeverAllocates) {
     ASSERT_NE(0, gHooksInstalled);
     PointInfo info = kSample;
     memset(info.Text, 't', 255);
-    std::string all = std::string(kVocabulary) + "\\1\\2\\3\\4\\5\\6\\7\\Y\\y\\m\\M\\f\\F\\d\\D\\w\\W\\a\\g\\G\\h\\H" +
+    info.HasPreviousColor = 1, info.PreviousColor = MakeColor(10, 20, 30);  // the contrast tokens compute
+    std::string all = std::string(kVocabulary) + kScienceVocabulary +
+                      "\\1\\2\\3\\4\\5\\6\\7\\Y\\y\\m\\M\\f\\F\\d\\D\\w\\W\\a\\g\\G\\h\\H" +
                       "\\i\\I\\s\\S\\p\\P\\t\\n\\\\\\x表示ソ[nothing][DECR";
     static char out[4096];
     gAllocations = 0, gCounting = true;

@@ -16,6 +16,15 @@
 
 namespace {
 
+// One monitor of w x h at 0, 0.
+MonitorLayout OneScreen(int w, int h) {
+    MonitorLayout m;
+    ClearMonitorLayout(&m);
+    AddMonitor(&m, Rect32{0, 0, w, h}, Rect32{0, 0, w, h}, 0, 1);
+    return m;
+}
+const MonitorLayout kScreen = OneScreen(1280, 1024);
+
 // The default window: 300 x 260, frame 2, zoom 2, no panel, on a
 // 1280 x 1024 screen with the pointer at 600, 500.
 const ViewLayoutInput kDefault = {
@@ -24,7 +33,7 @@ const ViewLayoutInput kDefault = {
     6, 12, 1, 0,             // InfoLineCount, InfoFontHeight, ViewOriginLeft, ViewOriginTop
     16, 16, 0,               // HistorySizeX, HistorySizeY, HistoryCount
     0, 0, 0, 0, 0,           // ReversH, ReversV, FixMouse, FixMouseX, FixMouseY
-    600, 500, 1280, 1024, 1  // PointerX, PointerY, ScreenWidth, ScreenHeight, HaveScreen
+    600, 500, &kScreen, 1    // PointerX, PointerY, Monitors, HaveScreen
 };
 
 ViewLayout Layout(const ViewLayoutInput& in) {
@@ -321,6 +330,24 @@ TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
             out += (char)ColorRed(s.HistoryColor[i]);
         EXPECT_EQ(step.history, out) << step.pushed;
     }
+}
+
+// A sample takes the newest history colour for the contrast tokens, or
+// none from an empty history (a damaged negative count too).
+TEST(ColorHistory, PreviousColourOfASampleIsTheNewestOne) {
+    Settings s;
+    SetDefaultSettings(&s);
+    PointInfo info;
+    memset(&info, 0x55, sizeof(info));
+    const struct { int count; int has; ColorRef previous; } cases[] = {
+        {2, 1, MakeColor(9, 8, 7)}, {0, 0, 0}, {-4, 0, 0}, {20, 1, MakeColor(9, 8, 7)}};
+    s.HistoryColor[0] = MakeColor(9, 8, 7), s.HistoryColor[1] = MakeColor(1, 2, 3);
+    for (const auto& c : cases) {
+        s.HistoryCount = c.count;
+        NotePreviousColor(&s, &info);
+        EXPECT_TRUE(info.HasPreviousColor == c.has && info.PreviousColor == c.previous) << c.count;
+    }
+    EXPECT_EQ(0x55, info.Red & 0xFF);  // nothing else changes
 }
 
 // The main window's decisions: the frameless window's edges (four pixels,

@@ -45,12 +45,13 @@ bool ControlsInside(HWND page) {
     return GetWindow(page, GW_CHILD) != nullptr;
 }
 
-// Centred by the work area's right and bottom edges.
+// Centred on the work area (of the one monitor here).
 bool Centred(HWND sheet) {
     RECT work, rc;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(sheet, &rc);
-    return rc.left == (work.right - (rc.right - rc.left)) / 2 && rc.top == (work.bottom - (rc.bottom - rc.top)) / 2;
+    return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
+           rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
 }
 
 // The Copy keys page's buttons as "AESDUN" (Add, Edit, Separator, Delete,
@@ -317,9 +318,9 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     };
     SetText(page, IDC_DISP_FORMAT, "x");
     SendMessageA(edit, EM_SETSEL, 1, 1);
-    // The sixth submenu's sixteenth entry, "[TID]::\tスレッドID".
-    choose("Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down Down Down "
-           "Down Down Return");
+    // The ninth submenu's sixteenth entry, "[TID]::\tスレッドID".
+    choose("Down Down Down Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down "
+           "Down Down Down Down Return");
     EXPECT_EQ("x[TID]", TextOf(page, IDC_DISP_FORMAT));
     EXPECT_EQ("x0", TextOf(page, IDC_DISP_FORMAT_SAMPLE));  // the placeholder's thread
     choose("Up Right Down Down Return");  // "\\: \の文字"

@@ -1,8 +1,8 @@
 // The running program at 144 dpi on the real screen with real input: what
 // its window shows over a known pattern as the pointer moves, the wheel;
-// capturing a text by a hotkey while another window has the focus and an
-// image by the capture menu; the zoom keys, and Esc, which ends the program
-// and saves the zoom and the history.
+// capturing a text (colour-science tokens too) by a hotkey while another
+// window has the focus and an image by the capture menu; the zoom keys,
+// and Esc, which ends the program and saves the zoom and the history.
 #include <gtest/gtest.h>
 
 #include <stdint.h>
@@ -80,13 +80,17 @@ struct ViewE2E : ::testing::Test {
 TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(pattern && other);
     ASSERT_EQ(144, RunWindowsProgram(getenv("MIRABO_DPI_PROBE"))) << "the scale took no effect";
-    // A hand-made file with hotkeys on and three keys: the colour's text on
-    // the hotkey 7, a separator, and the inverted 32 x 32 image. (Shortcuts
-    // of capture keys by real keys: the options run.)
+    // A hand-made file with hotkeys on, white in the history and three
+    // keys: the colour's text on the hotkey 7 (with colour-science tokens,
+    // the contrast against the history's white; short enough for the
+    // capture menu's preview to open at the pointer), a separator, and the
+    // inverted 32 x 32 image. (Shortcuts of capture keys by real keys: the
+    // options run.)
     std::string dir = MakeRunDir("view");
-    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nInvalidHotkey=0\r\n[CopyKey]\r\n"
-                                                      "Key=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,0,55\r\n"
-                                                      "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,0,0\r\n"));
+    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini",
+                               "[System]\r\nInvalidHotkey=0\r\nHistoryColor=#FFFFFF\r\n[CopyKey]\r\n"
+                               "Key=0,#[HEX02R][HEX02G][HEX02B] [CSSLAB] [CONTRAST] [WCAG],32,32,0,0,0,55\r\n"
+                               "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,0,0\r\n"));
     OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     SetCursorPos(820, 620);
     ASSERT_TRUE(StartMirabo(&p, dir));
@@ -101,11 +105,15 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(790, 637));
     EXPECT_TRUE(ScreenShowsZoom(3, 790, 637));
 
-    // 7 as a hotkey while another window has the focus.
+    // 7 as a hotkey while another window has the focus. The pattern's
+    // 132, 38, 154 there, worked out by tools/color-reference.py, 7.7065
+    // against white.
     const COLORREF a = PatternColor(750, 550), b = PatternColor(900, 550);
+    ASSERT_EQ(RGB(132, 38, 154), b);
     ASSERT_TRUE(FocusWindow(other, "mirabo-other"));
     ASSERT_TRUE(Xdotool("mousemove --sync 900 550 key 7"));
-    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(b); }, 5000)) << ClipboardText();
+    const std::string science = " lab(34.97 51.77 -43.87) 7.70 AAA";
+    EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == "#" + Hex(b) + science; }, 5000)) << ClipboardText();
 
     // Space in the program's window opens the capture menu at the pointer;
     // its second item (the separator is skipped) is the image, the third key.
@@ -126,7 +134,7 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     std::string saved;
     ReadWholeFile(dir + "\\system.ini", &saved);
     EXPECT_NE(std::string::npos, saved.find("\r\nZoom=17\r\n")) << saved;
-    EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#" + Hex(a) + ",#" + Hex(b) + "\r\n")) << saved;
+    EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#" + Hex(a) + ",#" + Hex(b) + ",#FFFFFF\r\n")) << saved;
 }
 
 }  // namespace

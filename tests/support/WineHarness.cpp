@@ -92,8 +92,13 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 // once), so the command runs under /bin/sh, which leaves its exit code in a
 // file that appears whole (written, then renamed) when the command ends.
 int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+    // Process ids repeat across Wine prefixes (the two-monitor test runs
+    // beside the others): the clock tells their files apart.
     static int counter = 0;
-    std::string done = "/tmp/mirabo-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    std::string done = "/tmp/mirabo-unix-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++) +
+                       "-" + std::to_string(now.QuadPart);
     std::string code, cmd = "Z:\\bin\\sh -c \"" + commandLine + "; echo $? > " + done + ".part && mv " + done +
                                   ".part " + done + "\"";
     // Not WinExec: it closes the handles CreateProcess reports, and for a

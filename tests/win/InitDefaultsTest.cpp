@@ -13,10 +13,19 @@ TEST(InitDefaults, TakesTheSystemsMeasuresAndDropsEveryOldHandle) {
     memset(&gApp, 0x33, sizeof(gApp));
     InitDefaults(GetModuleHandleA(nullptr));
     // (Wine's arrow has its hot spot at 0,0, so reading it cannot be checked here.)
-    EXPECT_EQ((std::vector<int>{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                GetSystemMetrics(SM_CXCURSOR), GetSystemMetrics(SM_CYCURSOR), 1, 0}),
-              (std::vector<int>{gApp.ScreenWidth, gApp.ScreenHeight, gApp.CursorWidth, gApp.CursorHeight,
-                                gApp.WindowVisible, gApp.OptionsOpen}));
+    // The test desktop has one monitor: the primary screen, its work area
+    // as the system gives it, the virtual screen the same.
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const MonitorLayout& m = gApp.Monitors;
+    EXPECT_EQ((std::vector<int>{1, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), work.left,
+                                work.top, work.right, work.bottom, 0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                GetSystemMetrics(SM_CYVIRTUALSCREEN), GetSystemMetrics(SM_CXCURSOR),
+                                GetSystemMetrics(SM_CYCURSOR), 1, 0}),
+              (std::vector<int>{m.Count, m.Area[0].Left, m.Area[0].Top, m.Area[0].Right, m.Area[0].Bottom,
+                                m.Work[0].Left, m.Work[0].Top, m.Work[0].Right, m.Work[0].Bottom, m.Virtual.Left,
+                                m.Virtual.Top, m.Virtual.Right, m.Virtual.Bottom, gApp.CursorWidth,
+                                gApp.CursorHeight, gApp.WindowVisible, gApp.OptionsOpen}));
     std::vector<const void*> handles(8);  // every other handle is dropped
     handles[0] = GetModuleHandleA(nullptr), handles[1] = LoadCursorA(nullptr, (LPCSTR)IDC_ARROW);
     EXPECT_EQ(handles, (std::vector<const void*>{gApp.Instance, gApp.ArrowCursor, gApp.MainWindow, gApp.AccelTable,

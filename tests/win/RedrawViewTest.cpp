@@ -59,9 +59,10 @@ bool CloseMainWindow(HWND hwnd) {
 // What the view must show at x, y above its six-line panel, from the
 // picture's own geometry: the centre point's pixel in the middle cell of
 // the image area, its neighbours cell by cell around it (the other way
-// round when mirrored), black beyond the screen; the mark on the
-// pointer's cell and the grid over that; the frame around it all.
-COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
+// round when mirrored), black beyond the screen (or off the monitors
+// given); the mark on the pointer's cell and the grid over that; the frame
+// around it all.
+COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y, const MonitorLayout* monitors = nullptr) {
     const int f = s.FrameWidth, z = s.Zoom, mh = s.ReversH, mv = s.ReversV;
     const COLORREF back = s.BackColorMode ? PatternColor(px, py) : s.BackColor;
     if (x < f || y < f || x >= W - f)
@@ -71,7 +72,7 @@ COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y) {
     const int sx = cx + (mh ? -kx : kx), sy = cy + (mv ? -ky : ky);
     static const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
     COLORREF c = Black;
-    if (sx >= 0 && sy >= 0 && sx < sw && sy < sh)
+    if (monitors ? PointOnMonitor(monitors, sx, sy) >= 0 : sx >= 0 && sy >= 0 && sx < sw && sy < sh)
         c = s.ReversColor ? (~PatternColor(sx, sy) & 0xFFFFFF) : PatternColor(sx, sy);
     const int mx = cellX + z * (mh ? cx - px : px - cx), my = cellY + z * (mv ? cy - py : py - cy);
     const int mark = s.DispCursor ? s.CursorMode : 0;
@@ -178,6 +179,32 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
             }
 }
 
+// Cells whose pixel lies on no monitor show black, whatever the screen
+// holds there: two monitors made up over the test screen, the right one
+// shorter, leave its lower right corner (the pattern on the real screen)
+// to none. The read is pulled back inside the virtual screen as ever.
+TEST_F(RedrawViewTest, CellsOffEveryMonitorShowBlack) {
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    MonitorLayout& m = gApp.Monitors;
+    ClearMonitorLayout(&m);
+    AddMonitor(&m, {0, 0, MidX, sh}, {0, 0, MidX, sh}, 0, 1);
+    AddMonitor(&m, {MidX, 0, sw, MidY}, {MidX, 0, sw, MidY}, 0, 0);
+    Settings& s = gSettings;
+    for (int mode = 0; mode < 4; mode++)
+        for (POINT p : {POINT{MidX + 5, MidY - 5}, POINT{sw - 3, MidY - 2}}) {
+            s.Zoom = 4, s.ReversH = mode & 1, s.ReversV = mode >> 1, s.DispCursor = 0;
+            PixelImage img = Redraw(p.x, p.y);
+            int bad = 0, black = 0;
+            for (int y = 0; y < H - s.FrameWidth - Panel; y++)
+                for (int x = 0; x < W; x++) {
+                    COLORREF want = Want(s, p.x, p.y, p.x, p.y, x, y, &m);
+                    bad += img.At(x, y) != want, black += want == Black;
+                }
+            EXPECT_TRUE(bad == 0 && black > 1000) << mode << " at " << p.x << ": " << bad << " wrong, " << black << " black";
+        }
+    RefreshMonitors();
+}
+
 // A capture takes the pixel under the pointer, also while the view is
 // fixed elsewhere; one whose clipboard stays held still records the colour,
 // and the view shows the new swatch at once, not at the next tick. An image
@@ -203,6 +230,8 @@ TEST_F(RedrawViewTest, CapturesTakeThePointersPixelShowTheSwatchAtOnceAlsoWhenTh
     CloseClipboard();
     ClearCopyKeys(&gCopyKeys);
     EXPECT_TRUE(placed == 0 && gSettings.HistoryCount == 1) << placed;
+    // The capture's contrast tokens saw the history as it stood before it.
+    EXPECT_EQ(0, gApp.CapturePointInfo.HasPreviousColor);
     EXPECT_EQ(PatternColor(MidX, MidY), GetPixel(gApp.BackBufferDC, 2 + 9 + 18, H - 2 - 9));  // the second swatch
 }
 
@@ -224,6 +253,8 @@ TEST_F(RedrawViewTest, PanelShowsTheUserLineThePixelTheWindowAndTheSwatches) {
         gSettings.DispZoomImage = image, gSettings.BackColorMode = !image;
         swatches[4] = image ? Back : c;  // the background between the swatches
         PixelImage img = Redraw();
+        // The user line's contrast tokens compare with the newest swatch.
+        EXPECT_TRUE(gApp.ViewPointInfo.HasPreviousColor == 1 && gApp.ViewPointInfo.PreviousColor == swatches[1]);
         // The same texts drawn by GDI over the panel, in its font and
         // colours; under them the current colour, the history, two pixels
         // of background between.
@@ -292,7 +323,8 @@ TEST_F(RedrawViewTest, SamplesReadTheWindowAChildAndNothingTheUserLineOnlyWhatIt
     EXPECT_EQ("MiraboTestPattern pattern inproc_tests.exe 77|Button press - 77|MiraboTestPattern pattern inproc_tests.exe 77|",
               seen);
 
-    const RECT r = gApp.VirtualScreen;  // an empty one fails on the points on the screen
+    const Rect32& vs = gApp.Monitors.Virtual;  // an empty one fails on the points on the screen
+    const RECT r = {vs.Left, vs.Top, vs.Right, vs.Bottom};
     for (POINT p : {POINT{r.left, r.top}, {r.right - 1, r.bottom - 1}, {10, r.bottom - 1}, {r.left - 1, r.top},
                     {r.right, r.top}, {r.left, r.bottom}, {-30000, -30000}})
         EXPECT_EQ(PtInRect(&r, p) != 0, WindowFromPoint(p) != nullptr) << p.x << "," << p.y;
@@ -375,13 +407,28 @@ TEST(MainWnd, SavedStateShapesItResizesAndClicksHideShowAndCloseIt) {
     SendMessageA(hwnd, WM_GETMINMAXINFO, 0, (LPARAM)&mmi);
     EXPECT_TRUE(mmi.ptMinTrackSize.x == 32 && mmi.ptMinTrackSize.y == 24);
 
-    // The whole new screen, not the work area of a full-screen window, and
-    // a new display context.
-    HDC before = gApp.ScreenDC;
-    gApp.ScreenWidth = gApp.ScreenHeight = 5;
-    SendMessageA(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
-    EXPECT_TRUE(gApp.ScreenWidth == GetSystemMetrics(SM_CXSCREEN) && gApp.ScreenHeight == GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_TRUE(GetDeviceCaps(before, HORZRES) == 0 && GetDeviceCaps(gApp.ScreenDC, HORZRES) == GetSystemMetrics(SM_CXSCREEN));
+    // A display change, and a change of the work area, read the monitors
+    // again and bring a window that no monitor shows any more whole onto
+    // the nearest work area (here below, on the left), keeping its size,
+    // its place what system.ini keeps; any other setting change does
+    // neither. A display change also takes a new display context.
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const struct { UINT msg; WPARAM w; bool back; } changes[] = {
+        {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, false}, {WM_SETTINGCHANGE, SPI_SETWORKAREA, true},
+        {WM_DISPLAYCHANGE, 32, true}};
+    for (const auto& c : changes) {
+        SetWindowPos(hwnd, nullptr, -3000, 2500, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ClearMonitorLayout(&gApp.Monitors);
+        ReleaseScreenDC();
+        SendMessageA(hwnd, c.msg, c.w, MAKELPARAM(1280, 1024));
+        GetWindowRect(hwnd, &rc);
+        const RECT want = c.back ? RECT{work.left, work.bottom - 333, work.left + 420, work.bottom}
+                                 : RECT{-3000, 2500, -3000 + 420, 2500 + 333};
+        EXPECT_TRUE(EqualRect(&rc, &want) && gSettings.Width == 420 && gSettings.Height == 333) << rc.left << "," << rc.top;
+        EXPECT_EQ(c.back, gSettings.Left == want.left && gSettings.Top == want.top && gApp.Monitors.Count == 1) << c.msg;
+        EXPECT_EQ(c.msg == WM_DISPLAYCHANGE, gApp.ScreenDC && GetDeviceCaps(gApp.ScreenDC, HORZRES) == GetSystemMetrics(SM_CXSCREEN));
+    }
 
     // On a monitor of another scale (WM_DPICHANGED) the window keeps its
     // pixels, not the suggested rescaled rectangle.

@@ -1,0 +1,226 @@
+// The real program on a desktop of two monitors (tests/two_monitors.sh
+// makes it): the primary 1024 x 768 at 0, 0 and a second one of 800 x 600
+// left of it at -800, 0, under which the corner from -800, 600 to 0, 768
+// belongs to no monitor. What the view shows and a capture copies with
+// the pointer on either monitor, where a saved window opens, where it goes
+// when its monitor is gone, and where the options sheet opens.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <stdio.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "../support/PatternWindow.h"
+#include "../support/SheetDriver.h"
+#include "../support/WineHarness.h"
+#include "res/resource.h"
+
+namespace {
+
+// The program's default window: 300 x 260 at 100, 100, frame 2, zoom 2.
+const int WinX = 100, WinY = 100, WinW = 300, WinH = 260;
+
+std::string Text(const RECT& r) {
+    char s[64];
+    snprintf(s, sizeof(s), "%ld,%ld-%ld,%ld", r.left, r.top, r.right, r.bottom);
+    return s;
+}
+
+BOOL CALLBACK AddListedMonitor(HMONITOR, HDC, LPRECT r, LPARAM list) {
+    ((std::vector<RECT>*)list)->push_back(*r);
+    return TRUE;
+}
+
+// The monitors as Wine lists them, in order of their left edges.
+std::string ListedMonitors() {
+    std::vector<RECT> found;
+    EnumDisplayMonitors(nullptr, nullptr, AddListedMonitor, (LPARAM)&found);
+    std::sort(found.begin(), found.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+    std::string s;
+    for (const RECT& r : found)
+        s += Text(r) + " ";
+    return s;
+}
+
+const char* const kBothMonitors = "-800,0-0,600 0,0-1024,768 ";
+
+// No test begins before Wine sees the desktop as the X server has it.
+struct TwoMonitorDesktop : ::testing::Environment {
+    void SetUp() override {
+        std::string seen;
+        ASSERT_TRUE(WaitUntil([&] { return (seen = ListedMonitors()) == kBothMonitors; }, 20000))
+            << "Wine does not list the test desktop's two monitors " << kBothMonitors << "but " << seen;
+    }
+};
+[[maybe_unused]] const auto* const kDesktop = ::testing::AddGlobalTestEnvironment(new TwoMonitorDesktop);
+
+// Whether the window lies in the middle of the work area of the monitor
+// that holds the point, as the system gives that work area.
+bool CentredOnMonitorAt(HWND w, int x, int y, std::string* where) {
+    MONITORINFO info = {sizeof(info)};
+    GetMonitorInfoA(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL), &info);
+    const RECT& work = info.rcWork;
+    RECT rc = {};
+    GetWindowRect(w, &rc);
+    *where = Text(rc) + " on the work area " + Text(work);
+    return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
+           rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
+}
+
+// On one of the two monitors the desktop was checked to have.
+bool OnAMonitor(int x, int y) {
+    return (x >= -800 && x < 0 && y >= 0 && y < 600) || (x >= 0 && x < 1024 && y >= 0 && y < 768);
+}
+
+// Waits until every pixel of the view's image area shows the pattern
+// pixel of its cell around the pointer at px, py, or black where that
+// pixel lies on no monitor. (The program runs without a cursor mark.)
+bool ScreenShowsView(int px, int py, std::string* first) {
+    const int zoom = 2, cellX = WinW / 2 - zoom / 2, cellY = WinH / 2 - zoom / 2;
+    return WaitUntil([&] {
+        PixelImage shot = ReadPixels(nullptr, WinX, WinY, WinW, WinH);
+        for (int y = 2; y < WinH - 2; y++)
+            for (int x = 2; x < WinW - 2; x++) {
+                int sx = px + FloorDiv(x - cellX, zoom), sy = py + FloorDiv(y - cellY, zoom);
+                COLORREF want = OnAMonitor(sx, sy) ? PatternColor(sx, sy) : RGB(0, 0, 0);
+                if (shot.At(x, y) != want) {
+                    char s[96];
+                    snprintf(s, sizeof(s), "view pixel %d,%d (screen %d,%d) is %06lX", x, y, sx, sy, shot.At(x, y));
+                    *first = s;
+                    return false;
+                }
+            }
+        return true;
+    }, 5000);
+}
+
+// "#RRGGBB x y left", what the capture key below copies: the colour, the
+// position and the left edge of the window under the pointer.
+std::string Capture(COLORREF c, int x, int y, int left) {
+    char s[64];
+    snprintf(s, sizeof(s), "#%02X%02X%02X %d %d %d", GetRValue(c), GetGValue(c), GetBValue(c), x, y, left);
+    return s;
+}
+
+// Patterns over the second monitor with the corner under it, and over
+// the primary below the program's window; a window of the test's own to
+// hold the focus while the hotkey is pressed.
+struct TwoMonitors : ::testing::Test {
+    HWND left = ShowPatternWindow(-800, 0, 800, 768);
+    HWND below = ShowPatternWindow(0, 380, 1024, 388);
+    HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "mirabo-other", WS_POPUP | WS_VISIBLE, 450, 100, 40, 40,
+                                 nullptr, nullptr, nullptr, nullptr);
+    MiraboProcess p;
+    void TearDown() override {
+        EndMirabo(&p);
+        ClosePatternWindow(left);
+        ClosePatternWindow(below);
+        DestroyWindow(other);
+    }
+};
+
+// Wherever the pointer is, on either monitor or across their border, the
+// view shows exactly what lies there (black where no monitor is), and the
+// hotkey's capture copies that pixel, the pointer's own, negative,
+// position and the window there.
+TEST_F(TwoMonitors, ViewAndCaptureShowWhatLiesUnderThePointerOnEitherMonitor) {
+    ASSERT_TRUE(left && below && other);
+    std::string dir = MakeRunDir("monitors-view");
+    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nDispCursor=0\r\nInvalidHotkey=0\r\n[CopyKey]\r\n"
+                                                      "Key=0,#[HEX02R][HEX02G][HEX02B] [MOUSEX] [MOUSEY] [LEFT],32,32,0,0,0,55\r\n"));
+    SetCursorPos(-450, 250);
+    ASSERT_TRUE(StartMirabo(&p, dir));
+    ASSERT_TRUE(FocusWindow(other, "mirabo-other"));
+    const POINT points[] = {{-450, 250}, {-30, 450}, {-400, 590}, {700, 500}};
+    for (POINT pt : points) {
+        const int windowLeft = pt.x < 0 ? -800 : 0;  // the pattern there
+        SetCursorPos(pt.x, pt.y);
+        std::string wrong;
+        EXPECT_TRUE(ScreenShowsView(pt.x, pt.y, &wrong)) << pt.x << "," << pt.y << ": " << wrong;
+        OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+        ASSERT_TRUE(Xdotool("key 7"));
+        const std::string want = Capture(PatternColor(pt.x, pt.y), pt.x, pt.y, windowLeft);
+        EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == want; }, 5000)) << want << ": " << ClipboardText();
+    }
+}
+
+// A window saved on the second monitor opens exactly there, and the
+// options sheet and the capture-key editor open in the middle of that
+// monitor's work area. One
+// saved where no monitor is opens whole on the nearest one (the second:
+// 1900 across and down from it, against 2700 and 1732 from the primary),
+// and system.ini keeps that place. When its monitor goes, the window
+// moves onto the one that is left; when it comes back, the window stays.
+TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorOrOnOneThatIsThereAndTheSheetFollowsIt) {
+    std::string dir = MakeRunDir("monitors-place");
+    const struct { int left, top; RECT want; } runs[] = {
+        {-700, 50, {-700, 50, -400, 310}},
+        {-3000, 2500, {-800, 340, -500, 600}},
+    };
+    for (const auto& run : runs) {
+        char ini[128];
+        snprintf(ini, sizeof(ini), "[System]\r\nLeft=%d\r\nTop=%d\r\n[CopyKey]\r\nKey=0,[HEX02R],32,32,0,0,0,0\r\n",
+                 run.left, run.top);
+        ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", ini));
+        ASSERT_TRUE(StartMirabo(&p, dir)) << run.left;
+        RECT rc = {};
+        EXPECT_TRUE(GetWindowRect(p.hwnd, &rc) && EqualRect(&rc, &run.want)) << run.left << ": " << Text(rc);
+        if (run.left == -700) {
+            std::string where;
+            HWND sheet = OpenOptionsSheet(p);
+            ASSERT_NE(nullptr, sheet);
+            EXPECT_TRUE(CentredOnMonitorAt(sheet, -400, 300, &where)) << "sheet at " << where;
+            HWND page = ShowPage(sheet, 2);  // the capture keys
+            SelectListRow(GetDlgItem(page, IDC_KEYS_LIST), 0);
+            PostClick(page, IDC_KEYS_EDIT);
+            HWND editor = WaitForWindowOf(p, "#32770", "取得キー情報の変更 [0]");
+            ASSERT_NE(nullptr, editor);
+            EXPECT_TRUE(CentredOnMonitorAt(editor, -400, 300, &where)) << "editor at " << where;
+            PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+            EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 10000));
+            EXPECT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
+        }
+        ASSERT_EQ(0, CloseMirabo(&p));
+        std::string saved;
+        ReadWholeFile(dir + "\\system.ini", &saved);
+        char place[64];
+        snprintf(place, sizeof(place), "\r\nLeft=%ld\r\nTop=%ld\r\n", run.want.left, run.want.top);
+        EXPECT_NE(std::string::npos, saved.find(place)) << saved;
+    }
+}
+
+// Runs xrandr on the test desktop; true when it succeeded.
+bool Xrandr(const std::string& args) { return RunUnix("/usr/bin/xrandr " + args) == 0; }
+
+// The second monitor goes while the window is on it: the window moves
+// whole onto the primary, as little as it takes (to its left edge), and
+// system.ini keeps that place. It stays there when the monitor comes back.
+// (Wine 8 takes the X server's new monitors into its list but broadcasts
+// no WM_DISPLAYCHANGE: the test sends the one Windows would.)
+TEST_F(TwoMonitors, WindowOnAMonitorThatGoesMovesOntoOneThatIsLeft) {
+    std::string dir = MakeRunDir("monitors-change");
+    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nLeft=-700\r\nTop=50\r\n"));
+    ASSERT_TRUE(StartMirabo(&p, dir));
+    RECT rc = {};
+    const RECT moved = {0, 50, 300, 310};
+    auto displayChanged = [&](const char* xrandr, const std::string& monitors) {
+        DWORD_PTR result;
+        return RunUnix(std::string("/usr/bin/xrandr ") + xrandr) == 0 &&
+               WaitUntil([&] { return ListedMonitors() == monitors; }, 10000) &&
+               SendMessageTimeoutA(p.hwnd, WM_DISPLAYCHANGE, 24, MAKELPARAM(1024, 768), SMTO_ABORTIFHUNG, 5000, &result);
+    };
+    ASSERT_TRUE(displayChanged("--output DUMMY1 --off", "0,0-1024,768 ")) << ListedMonitors();
+    EXPECT_TRUE(GetWindowRect(p.hwnd, &rc) && EqualRect(&rc, &moved)) << Text(rc);
+    ASSERT_TRUE(displayChanged("--output DUMMY1 --mode 800x600_60 --left-of DUMMY0", kBothMonitors)) << ListedMonitors();
+    EXPECT_TRUE(GetWindowRect(p.hwnd, &rc) && EqualRect(&rc, &moved)) << Text(rc);
+    ASSERT_EQ(0, CloseMirabo(&p));
+    std::string saved;
+    ReadWholeFile(dir + "\\system.ini", &saved);
+    EXPECT_NE(std::string::npos, saved.find("\r\nLeft=0\r\nTop=50\r\n")) << saved;
+}
+
+}  // namespace
