@@ -196,7 +196,8 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
     ComputeViewLayout(&in, &f->Layout);
     const ViewLayout& l = f->Layout;
     if (l.ImageShown && l.Copied)
-        f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.NX, l.NY, l.Pieces, l.PieceCount);
+        f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.ReadW, l.ReadH, l.Pieces,
+                                 l.PieceCount);
 
     // The pointer's pixel comes from the copy when the copy holds it (off
     // every monitor the copy is black where the screen has nothing).

@@ -95,6 +95,43 @@ static void LayoutGrid(const ViewLayoutInput* in, ViewLayout* l) {
     l->ImageShown = l->IW > 0 && l->IH > 0;
 }
 
+// Whether the rectangles share a pixel.
+static int Overlap(const Rect32& a, const Rect32& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// An area sample takes its mean from the copy the image is stretched from
+// wherever it can. Where the square round the pointer reaches past the
+// area shown (a tiny image, the pointer at the edge of a fixed view) the
+// read grows just enough to hold it, never beyond the virtual screen,
+// whose outside no monitor shows. A square apart from the area shown (a
+// fixed point far from the pointer) is read on its own, as the pointer's
+// pixel was before: a read spanning the screen between them would cost
+// more than that one read. One pixel never grows the read.
+static void LayoutSampleRead(const ViewLayoutInput* in, const Rect32& screen, Rect32* read,
+                             ViewLayout* l) {
+    int half = NormalSampleSize(in->SampleSize) / 2;
+    int px = ClampInt(in->PointerX, -MaxCoordinate, MaxCoordinate);
+    int py = ClampInt(in->PointerY, -MaxCoordinate, MaxCoordinate);
+    Rect32 square = {px - half, py - half, px + half + 1, py + half + 1};
+    if (!Overlap(square, screen)) {
+        l->SampleInRead = 1;  // no pixel of it lies on a monitor
+        return;
+    }
+    // The part on the virtual screen, and the read round it and the area shown.
+    square = Rect32{ClampInt(square.Left, screen.Left, screen.Right),
+                    ClampInt(square.Top, screen.Top, screen.Bottom),
+                    ClampInt(square.Right, screen.Left, screen.Right),
+                    ClampInt(square.Bottom, screen.Top, screen.Bottom)};
+    if (!Overlap(square, *read))
+        return;
+    *read = Rect32{square.Left < read->Left ? square.Left : read->Left,
+                   square.Top < read->Top ? square.Top : read->Top,
+                   square.Right > read->Right ? square.Right : read->Right,
+                   square.Bottom > read->Bottom ? square.Bottom : read->Bottom};
+    l->SampleInRead = 1;
+}
+
 // Which screen area is copied where, kept on the virtual screen at its
 // edges; the parts of it on each monitor are read, the rest stays black.
 static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
@@ -112,12 +149,14 @@ static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
     const Rect32& v = in->Monitors->Virtual;
     int left = ClampInt(v.Left, -MaxCoordinate, MaxCoordinate);
     int top = ClampInt(v.Top, -MaxCoordinate, MaxCoordinate);
+    const Rect32 screen = {left, top, ClampInt(v.Right, left, MaxCoordinate),
+                           ClampInt(v.Bottom, top, MaxCoordinate)};
     l->SX = cx - l->NX / 2;
     l->SY = cy - l->NY / 2;
     l->DX = l->GX;
     l->DY = l->GY;
-    ClipAxis(&l->SX, &l->DX, l->NX, left, ClampInt(v.Right, left, MaxCoordinate), z, rh);
-    ClipAxis(&l->SY, &l->DY, l->NY, top, ClampInt(v.Bottom, top, MaxCoordinate), z, rv);
+    ClipAxis(&l->SX, &l->DX, l->NX, screen.Left, screen.Right, z, rh);
+    ClipAxis(&l->SY, &l->DY, l->NY, screen.Top, screen.Bottom, z, rv);
     l->SW = l->NX;
     l->SH = l->NY;
     if (rh) {
@@ -132,6 +171,11 @@ static void LayoutCopy(const ViewLayoutInput* in, ViewLayout* l) {
     l->ReadX = rh ? l->SX + l->SW + 1 : l->SX;
     l->ReadY = rv ? l->SY + l->SH + 1 : l->SY;
     Rect32 read = {l->ReadX, l->ReadY, l->ReadX + l->NX, l->ReadY + l->NY};
+    LayoutSampleRead(in, screen, &read, l);
+    l->ReadX = read.Left;
+    l->ReadY = read.Top;
+    l->ReadW = read.Right - read.Left;
+    l->ReadH = read.Bottom - read.Top;
     l->PieceCount = MonitorPieces(in->Monitors, &read, l->Pieces);
     l->ReadInside = l->PieceCount == 1 && Rect32Equal(l->Pieces[0], read);
 }
@@ -181,6 +225,7 @@ void FillLayoutSettings(const Settings* s, ViewLayoutInput* in) {
     in->FixMouse = s->FixMouse;
     in->FixMouseX = s->FixMouseX;
     in->FixMouseY = s->FixMouseY;
+    in->SampleSize = s->SampleSize;
 }
 
 IconPlacement PlaceCursorIcon(const ViewLayout* l, int reversH, int reversV, int hotspotX,

@@ -31,6 +31,7 @@ struct ViewLayoutInput {
     int PointerY;
     const MonitorLayout* Monitors;  // the copy stays inside their virtual screen
     int HaveScreen;  // a display device context exists to copy from
+    int SampleSize;  // the side of the square a sample averages round the pointer
 };
 
 struct ViewLayout {
@@ -55,8 +56,10 @@ struct ViewLayout {
     int SX, SY;  // source origin on the screen, after edge clipping and mirroring
     int SW, SH;  // source extent (negative when mirrored)
     int DX, DY;  // destination offset of the copy inside the image area
-    int ReadX, ReadY;  // top-left of the NX x NY screen area the copy comes from
-    int ReadInside;    // that area lies wholly on one monitor
+    int ReadX, ReadY;  // top-left of the screen area the copy comes from
+    int ReadW, ReadH;  // its size: NX x NY, grown to hold the sampled square where it reaches past
+    int SampleInRead;  // the copy holds every pixel of the sampled square on the virtual screen
+    int ReadInside;    // the area lies wholly on one monitor
     int PieceCount;    // the parts of that area on each monitor; the rest shows black
     Rect32 Pieces[MonitorCapacity];
 

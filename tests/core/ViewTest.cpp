@@ -5,6 +5,8 @@
 
 #include <limits.h>
 
+#include <algorithm>
+
 #include "core/CommandIds.h"
 #include "app/MainWndRules.h"
 #include "core/TextUtil.h"
@@ -169,6 +171,95 @@ TEST(ViewLayout, SampleOutlineLiesOnTheCellGrid) {
                         o.W == 7 * zoom + 1 + inset && o.H == o.W) << zoom << " " << mirrored;
         }
     }
+}
+
+// The screen area read for a redraw grows to hold the square an area
+// sample averages only where the square reaches past the area shown, and
+// never towards a square apart from it. By hand from the default window:
+// 149 x 129 cells from 526, 436 (mirrored 151 x 131, also from 526, 436).
+TEST(ViewLayout, ReadGrowsToHoldTheSampledSquareOnlyWhereItReachesPast) {
+    const struct { const char* what; void (*change)(ViewLayoutInput*); const char* want; } cases[] = {
+        // 593 to 607, 493 to 507 lie well inside.
+        {"centre, 15", [](ViewLayoutInput* in) { in->SampleSize = 15; }, "read 526,436 149x129 holds 1"},
+        // Image 4 x 4 at zoom 2: three cells, 599 to 601; the square 598 to 602.
+        {"tiny image, 5", [](ViewLayoutInput* in) { in->Width = in->Height = 8, in->SampleSize = 5; },
+         "read 598,498 5x5 holds 1"},
+        {"tiny image, 1", [](ViewLayoutInput* in) { in->Width = in->Height = 8; }, "read 599,499 3x3 holds 1"},
+        // Fixed on 600, 500; the pointer one pixel right of the last column
+        // 674: the square 673 to 677 takes three more columns.
+        {"fixed, pointer past the right edge", [](ViewLayoutInput* in) {
+             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 675, in->SampleSize = 5; },
+         "read 526,436 152x129 holds 1"},
+        // Pointer on the first row 436: two rows more above.
+        {"fixed, pointer on the top row", [](ViewLayoutInput* in) {
+             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerY = 436, in->SampleSize = 5; },
+         "read 526,434 149x131 holds 1"},
+        // Mirrored the read still starts at 526: the square 522 to 526
+        // adds four columns on the left.
+        {"fixed, mirrored, pointer left of the area", [](ViewLayoutInput* in) {
+             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->ReversH = in->ReversV = 1,
+             in->PointerX = 524, in->SampleSize = 5; }, "read 522,436 155x131 holds 1"},
+        // The square 677 to 681 lies apart: the read stays, the square is
+        // read on its own.
+        {"fixed, pointer apart", [](ViewLayoutInput* in) {
+             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 679, in->SampleSize = 5; },
+         "read 526,436 149x129 holds 0"},
+        // One pixel never grows the read, even right beside it.
+        {"fixed, one pixel beside", [](ViewLayoutInput* in) {
+             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 675; },
+         "read 526,436 149x129 holds 0"},
+        // At the screen's corner the square's part on the screen, 0 to 7,
+        // lies inside the read pulled back onto the screen.
+        {"corner, 15", [](ViewLayoutInput* in) { in->PointerX = in->PointerY = 0, in->SampleSize = 15; },
+         "read 0,0 149x129 holds 1"},
+        // Off the screen, beside a fixed view at its edge: nothing of the
+        // square lies on a monitor, nothing to read.
+        {"square off the screen", [](ViewLayoutInput* in) {
+             in->FixMouse = 1, in->FixMouseX = in->FixMouseY = 0, in->PointerX = -9, in->SampleSize = 15; },
+         "read 0,0 149x129 holds 1"},
+        // No image: no copy; the square is read on its own.
+        {"no image", [](ViewLayoutInput* in) { in->DispZoomImage = 0, in->SampleSize = 5; },
+         "read 0,0 0x0 holds 0"},
+    };
+    for (const auto& c : cases) {
+        ViewLayoutInput in = kDefault;
+        c.change(&in);
+        ViewLayout l = Layout(in);
+        char out[96];
+        snprintf(out, sizeof(out), "read %d,%d %dx%d holds %d", l.ReadX, l.ReadY, l.ReadW, l.ReadH, l.SampleInRead);
+        EXPECT_EQ(c.want, std::string(out)) << c.what;
+    }
+    // Every size over pointers in and round a fixed view near the screen's
+    // corner, mirrored or not: the read holds the area the image is
+    // stretched from, and the square's part on the screen exactly when it
+    // says so (a square wholly off the screen has nothing to hold); it grows by less than the square, and one pixel keeps it
+    // as it is without a sample.
+    for (int size = 1; size <= 15; size += 2)
+        for (int mirrored = 0; mirrored < 2; mirrored++)
+            for (int px = -12; px < 180; px += 3)
+                for (int py = -12; py < 150; py += 7) {
+                    ViewLayoutInput in = kDefault;
+                    in.FixMouse = 1, in.FixMouseX = 40, in.FixMouseY = 30, in.ReversH = in.ReversV = mirrored;
+                    in.PointerX = px, in.PointerY = py, in.SampleSize = size;
+                    ViewLayout l = Layout(in);
+                    in.SampleSize = 1;
+                    ViewLayout one = Layout(in);
+                    const int x0 = mirrored ? l.SX + l.SW + 1 : l.SX, y0 = mirrored ? l.SY + l.SH + 1 : l.SY;
+                    ASSERT_TRUE(x0 >= l.ReadX && y0 >= l.ReadY && x0 + l.NX <= l.ReadX + l.ReadW &&
+                                y0 + l.NY <= l.ReadY + l.ReadH) << size << " at " << px << "," << py;
+                    const int h = size / 2;
+                    const int left = std::max(px - h, 0), top = std::max(py - h, 0);
+                    const bool offScreen = px + h < 0 || py + h < 0;
+                    const bool held = offScreen || left >= l.ReadX && top >= l.ReadY && px + h < l.ReadX + l.ReadW &&
+                                      py + h < l.ReadY + l.ReadH;
+                    ASSERT_EQ(held, l.SampleInRead == 1) << size << " at " << px << "," << py;
+                    ASSERT_TRUE(l.ReadW < l.NX + size && l.ReadH < l.NY + size);
+                    if (size == 1)
+                        ASSERT_TRUE(l.ReadX == x0 && l.ReadY == y0 && l.ReadW == l.NX && l.ReadH == l.NY);
+                    // The image itself is the same at every size.
+                    ASSERT_TRUE(l.SX == one.SX && l.SY == one.SY && l.DX == one.DX && l.DY == one.DY &&
+                                l.MarkX == one.MarkX && l.MarkY == one.MarkY);
+                }
 }
 
 TEST(ViewLayout, PointerColourIsWebSafeWhenAskedAndWhiteWhenTheReadFailed) {
