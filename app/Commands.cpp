@@ -92,7 +92,8 @@ static int RunCapture(HWND window, const CopyKey& key) {
 }
 
 static void SampleForCapture(POINT pt) {
-    SamplePoint(ScreenDC(), gSettings.WebSafeColor, pt, &gApp.CapturePointInfo);
+    SamplePoint(ScreenDC(), gSettings.WebSafeColor, gSettings.SampleSize, pt,
+                &gApp.CapturePointInfo);
     NotePreviousColor(&gSettings, &gApp.CapturePointInfo);
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/AppState.h"
 #include "template/Template.h"
+#include "view/AreaSample.h"
 #include "view/ArrowMark.h"
 #include "view/ColorHistory.h"
 #include "view/DrawPrimitives.h"
@@ -122,6 +123,11 @@ static void DrawZoomedImage(HDC dc, const ViewLayout& l, int read, int targetFou
         if (gSettings.DispCursor == 1 && gSettings.CursorMode == 3)
             OutlineBox(dc, l.MarkX, l.MarkY, l.Z + 1, l.Z + 1, MarkColor);
     }
+    // The cells an area sample averages, over everything else so that the
+    // whole square stays in sight, also without a cursor mark.
+    SampleOutline o;
+    if (PlaceSampleOutline(&l, gSettings.SampleSize, gSettings.DispGrid, &o))
+        OutlineBox(dc, o.X, o.Y, o.W, o.H, MarkColor);
 }
 
 // Everything one redraw shows apart from the copy's pixels: two redraws
@@ -164,6 +170,23 @@ static int OnDesktop(POINT p) {
     return p.x >= r.Left && p.y >= r.Top && p.x < r.Right && p.y < r.Bottom;
 }
 
+// The pointer's colour, the mean of the sampled square: from the copy
+// when it holds the square (the layout grows the read for it), else read
+// on its own, as the pointer's pixel alone was read before. Where no
+// pixel of the square lies on a monitor the copy has only black there,
+// and the system says what the pointer's pixel is.
+static uint32_t SampleViewColor(const ViewFrame& f, POINT p) {
+    const MonitorLayout& m = gApp.Monitors;
+    ScreenPixels copy;
+    ColorRef mean;
+    if (f.Read && f.Layout.SampleInRead && LatestScreenPixels(&copy)) {
+        if (AverageSquare(&copy, p.x, p.y, gSettings.SampleSize, m.Area, m.Count, &mean))
+            return mean;
+        return GetPixel(gApp.ScreenDC, p.x, p.y);
+    }
+    return SampleScreenColor(gApp.ScreenDC, p, gSettings.SampleSize);
+}
+
 // Every read of the window system one redraw needs, and no other: the
 // window under the pointer as the previous read left it (for the window
 // lines, only as far as they print it), the pointer (unless the caller
@@ -199,13 +222,10 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
         f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.ReadW, l.ReadH, l.Pieces,
                                  l.PieceCount);
 
-    // The pointer's pixel comes from the copy when the copy holds it (off
-    // every monitor the copy is black where the screen has nothing).
     // Without a display context the pointer colour reads as pure red.
     uint32_t pixel = 255;
-    if (gApp.ScreenDC && !(f->Read && PointOnMonitor(&gApp.Monitors, p.x, p.y) >= 0 &&
-                           ScreenCopyPixel(p.x, p.y, &pixel)))
-        pixel = GetPixel(gApp.ScreenDC, p.x, p.y);
+    if (gApp.ScreenDC)
+        pixel = SampleViewColor(*f, p);
     f->PointerColor = PointerColorOf(pixel, s.WebSafeColor);
     f->Colors = ComputeViewColors(&s, f->PointerColor);
 

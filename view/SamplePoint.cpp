@@ -3,7 +3,9 @@
 #include <string.h>
 
 #include "platform/AppState.h"
+#include "core/SampleSize.h"
 #include "core/TextUtil.h"
+#include "view/ScreenCopy.h"
 
 static void ToSysTime(const SYSTEMTIME& st, SysTime* out) {
     static_assert(sizeof(SYSTEMTIME) == sizeof(SysTime), "same layout");
@@ -63,7 +65,7 @@ static void ClearWindowFields(PointInfo* info) {
     info->ExStyle = 0;
 }
 
-// The colour fields from the pixel read at the point.
+// The colour fields from the colour sampled at the point.
 static void SetColor(uint32_t pixel, int webSafe, PointInfo* info) {
     info->Color = webSafe == 1 ? WebSafeColor(pixel) : pixel;
     info->Red = ColorRed(info->Color);
@@ -179,7 +181,22 @@ static void SampleTimeAndPlace(POINT pt, PointInfo* info) {
     info->MouseY = pt.y;
 }
 
-void SamplePoint(HDC screenDC, int webSafe, POINT pt, PointInfo* info) {
+uint32_t SampleScreenColor(HDC screenDC, POINT pt, int size) {
+    size = NormalSampleSize(size);
+    const MonitorLayout& m = gApp.Monitors;
+    int half = size / 2;
+    Rect32 square = {pt.x - half, pt.y - half, pt.x + half + 1, pt.y + half + 1};
+    Rect32 pieces[MonitorCapacity];
+    ScreenPixels copy;
+    ColorRef mean;
+    if (size > 1 && MonitorPieces(&m, &square, pieces) > 0 &&
+        ReadScreenSquare(screenDC, square.Left, square.Top, size, &copy) &&
+        AverageSquare(&copy, pt.x, pt.y, size, m.Area, m.Count, &mean))
+        return mean;
+    return GetPixel(screenDC, pt.x, pt.y);
+}
+
+void SamplePoint(HDC screenDC, int webSafe, int sampleSize, POINT pt, PointInfo* info) {
     if (!info)
         return;
     SampleTimeAndPlace(pt, info);
@@ -187,7 +204,7 @@ void SamplePoint(HDC screenDC, int webSafe, POINT pt, PointInfo* info) {
     // window is looked up.
     HWND hwnd = nullptr;
     if (screenDC) {
-        SetColor(GetPixel(screenDC, pt.x, pt.y), webSafe, info);
+        SetColor(SampleScreenColor(screenDC, pt, sampleSize), webSafe, info);
         hwnd = WindowFromPoint(pt);
     }
     info->Hwnd = HandleValue(hwnd);

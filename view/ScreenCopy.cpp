@@ -58,13 +58,11 @@ HDC ScreenCopyDC() {
     return gCopies[gLatest].Dc;
 }
 
-int ScreenCopyPixel(int px, int py, uint32_t* color) {
+int LatestScreenPixels(ScreenPixels* out) {
     const CopySurface& s = gCopies[gLatest];
-    if (s.W == 0 || px < s.X || py < s.Y || px >= s.X + s.W || py >= s.Y + s.H)
+    if (s.W == 0)
         return 0;
-    // DIB pixels are 0x00RRGGBB, colour references 0x00BBGGRR.
-    uint32_t v = s.Bits[(size_t)(py - s.Y) * (size_t)s.Width + (size_t)(px - s.X)];
-    *color = ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
+    *out = ScreenPixels{s.Bits, s.W, s.H, s.Width, s.X, s.Y};
     return 1;
 }
 
@@ -75,8 +73,23 @@ int ScreenCopyUnchanged() {
            memcmp(a.Bits, b.Bits, (size_t)a.W * (size_t)a.H * 4) == 0;
 }
 
+// The square an area sample reads when the view's copy does not hold it.
+static CopySurface gSquare;
+
+int ReadScreenSquare(HDC screenDC, int x, int y, int size, ScreenPixels* out) {
+    if (!screenDC || size <= 0 || !SizeSurface(&gSquare, size, size))
+        return 0;
+    int ok = BitBlt(gSquare.Dc, 0, 0, size, size, screenDC, x, y, SRCCOPY);
+    GdiFlush();  // the bits are read directly
+    if (!ok)
+        return 0;
+    *out = ScreenPixels{gSquare.Bits, size, size, gSquare.Width, x, y};
+    return 1;
+}
+
 void ReleaseScreenCopy() {
     FreeCopy(&gCopies[0]);
     FreeCopy(&gCopies[1]);
+    FreeCopy(&gSquare);
     gLatest = 0;
 }

@@ -1,6 +1,6 @@
 // The screen area a redraw shows, read once per redraw into a DIB section
 // that the view keeps: the zoomed image is stretched from it, the pointer's
-// pixel is read from it, and it is compared with the copy of the redraw
+// sample is taken from it, and it is compared with the copy of the redraw
 // before. Two copies take turns, so the last one is always at hand.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <stdint.h>
 
 #include "core/Rect32.h"
+#include "view/AreaSample.h"
 
 // Reads the w x h area at (x, y) through screenDC into the next copy: the
 // count pieces of it that lie on monitors, one read each. Everything else
@@ -19,13 +20,19 @@ int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* piece
 // The memory DC holding the latest copy, its (0, 0) the area's top-left.
 HDC ScreenCopyDC();
 
-// The colour at screen point (px, py) when the latest read covered it; 0
-// otherwise.
-int ScreenCopyPixel(int px, int py, uint32_t* color);
+// The latest copy's pixels (for an area sample); 0 when the latest read
+// failed or there was none.
+int LatestScreenPixels(ScreenPixels* out);
 
 // 1 when the latest read and the one before it read the same area with
 // the same pixels.
 int ScreenCopyUnchanged();
 
-// Forgets both copies and frees them (the window is going).
+// Reads the size x size square whose top-left pixel is (x, y) through
+// screenDC in one piece into a small copy of its own, apart from the
+// view's two, and hands out its pixels. Whatever lies on no monitor holds
+// anything there: the caller leaves it out. 0 when the read failed.
+int ReadScreenSquare(HDC screenDC, int x, int y, int size, ScreenPixels* out);
+
+// Forgets the copies and frees them (the window is going).
 void ReleaseScreenCopy();

@@ -6,6 +6,20 @@ COLORREF PatternColor(int x, int y) {
     return RGB(x & 0xFF, y & 0xFF, 0x80 | (((x >> 8) & 7) << 3) | ((y >> 8) & 7));
 }
 
+// Shows the window, never activated (Wine takes two seconds to hide a
+// window once active), and waits until the screen shows it painted: the X
+// server shows a window some time after it is mapped. Null, the window
+// destroyed, when it did not appear.
+template <typename Painted>
+static HWND ShowWhenPainted(HWND hwnd, Painted painted) {
+    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE))
+        if (PumpMessages(20), painted())
+            return hwnd;
+    DestroyWindow(hwnd);
+    return nullptr;
+}
+
 static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_PAINT)  // the class has no brush to erase with
         return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -27,17 +41,40 @@ static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 HWND ShowPatternWindow(int x, int y, int w, int h) {
     WNDCLASSA wc = {0, PatternProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestPattern"};
     RegisterClassA(&wc);  // fails harmlessly once registered
-    // Never activated: Wine takes two seconds to hide a window once active.
     HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "pattern",
                                 WS_POPUP, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(hwnd, SW_SHOWNOACTIVATE);
-    // The X server shows the window some time after it is mapped.
     auto shows = [](int px, int py) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == PatternColor(px, py); };
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; InvalidateRect(hwnd, nullptr, FALSE))
-        if (PumpMessages(20), shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2))
-            return hwnd;
-    DestroyWindow(hwnd);
-    return nullptr;
+    return ShowWhenPainted(hwnd, [&] { return shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2); });
+}
+
+static LRESULT CALLBACK CornerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != WM_PAINT)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r, white;
+    GetClientRect(hwnd, &r);
+    FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
+    // The white corner's place inside the window, kept in its user data.
+    LONG_PTR at = GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    SetRect(&white, (short)LOWORD(at), (short)HIWORD(at), r.right, r.bottom);
+    FillRect(dc, &white, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+HWND ShowCornerWindow(int x, int y, int w, int h, int whiteX, int whiteY) {
+    WNDCLASSA wc = {0, CornerProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestCorner"};
+    RegisterClassA(&wc);  // fails harmlessly once registered
+    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "corner",
+                                WS_POPUP, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, MAKELONG(whiteX - x, whiteY - y));
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    auto shows = [](int px, int py, COLORREF c) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == c; };
+    return ShowWhenPainted(hwnd, [&] {
+        return shows(x, y, black) && shows(whiteX - 1, whiteY, black) && shows(whiteX, whiteY - 1, black) &&
+               shows(whiteX, whiteY, white) && shows(x + w - 1, y + h - 1, white);
+    });
 }
 
 void ClosePatternWindow(HWND hwnd) {

@@ -23,6 +23,13 @@ inline int FloorDiv(int a, int b) {
 HWND ShowPatternWindow(int x, int y, int w, int h);
 void ClosePatternWindow(HWND hwnd);
 
+// A topmost window over the screen rectangle, black but for the white of
+// the screen pixels from (whiteX, whiteY) right and down: corners and
+// edges whose mean over any square is worked out by counting. Waits until
+// the screen shows it; null when it did not appear. ClosePatternWindow
+// closes it.
+HWND ShowCornerWindow(int x, int y, int w, int h, int whiteX, int whiteY);
+
 // Pixels as 32-bit DIB rows of 0x00RRGGBB (equal images show the same
 // colours); At() gives colour references.
 struct PixelImage {

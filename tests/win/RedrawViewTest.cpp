@@ -25,6 +25,7 @@
 #include "view/InfoPanelText.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
+#include "view/ViewLayout.h"
 
 namespace {
 
@@ -90,6 +91,15 @@ COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y, c
     if (mark == 3 && x >= left && x < left + n && y >= top && y < top + n &&
         (x == left || x == left + n - 1 || y == top || y == top + n - 1))
         c = Red;
+    // Over everything, the outline of an area sample's cells: the size x
+    // size cells round the pointer's, on their grid lines or round them.
+    if (s.SampleSize > 1) {
+        const int half = s.SampleSize / 2;
+        left = mx - z * half - !grid, top = my - z * half - !grid, n = z * s.SampleSize + 1 + !grid;
+        if (x >= left && x < left + n && y >= top && y < top + n &&
+            (x == left || x == left + n - 1 || y == top || y == top + n - 1))
+            c = Red;
+    }
     return c;
 }
 
@@ -136,7 +146,7 @@ protected:
     static PointInfo Sample(int x, int y) {
         PointInfo info;
         memset(&info, 0x55, sizeof(info));
-        SamplePoint(ScreenDC(), gSettings.WebSafeColor, POINT{x, y}, &info);
+        SamplePoint(ScreenDC(), gSettings.WebSafeColor, gSettings.SampleSize, POINT{x, y}, &info);
         return info;
     }
     static inline HWND hwnd_, patterns_[3];
@@ -177,6 +187,129 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
                 // The pointer's swatch below the six lines shows its own pixel.
                 ASSERT_EQ(PatternColor(c.px, c.py), img.At(c.frame + 9, H - c.frame - 9));
             }
+}
+
+// With an area sample the outline frames exactly its cells at every
+// zoom, mirrored, fixed, grid on or off, over every cursor mark; one pixel
+// (among the sizes here as in the test above) draws no outline.
+TEST_F(RedrawViewTest, AreaSampleOutlineFramesTheSampledCellsInEveryMode) {
+    Settings& s = gSettings;
+    const int sizes[] = {3, 5, 15, 1}, marks[] = {0, 3, 1, 2};
+    int i = 0, outlined = 0;
+    for (int zoom : {1, 2, 3, 8, 32})
+        for (int mode = 0; mode < 4; mode++)
+            for (int grid = 0; grid < 2; grid++)
+                for (int fixed = 0; fixed < 2; fixed++, i++) {
+                    s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = mode >> 1, s.DispGrid = grid;
+                    s.FixMouse = fixed, s.FixMouseX = MidX, s.FixMouseY = MidY;
+                    s.SampleSize = sizes[i % 4], s.CursorMode = marks[(i / 4) % 4], s.DispCursor = s.CursorMode != 0;
+                    const int px = fixed ? MidX + 3 : MidX, py = fixed ? MidY - 2 : MidY;
+                    PixelImage img = Redraw(px, py);
+                    int bad = 0, red = 0;
+                    for (int y = 0; y < H - s.FrameWidth - Panel; y++)
+                        for (int x = 0; x < W; x++) {
+                            COLORREF want = Want(s, s.FixMouse ? MidX : px, s.FixMouse ? MidY : py, px, py, x, y);
+                            bad += img.At(x, y) != want, red += want == Red;
+                        }
+                    outlined += s.SampleSize > 1 && s.CursorMode != 3 && red > 0;
+                    ASSERT_EQ(0, bad)
+                        << "zoom " << zoom << ", mode " << mode << ", grid " << grid << ", fixed " << fixed << ", size "
+                        << s.SampleSize << ", mark " << s.CursorMode << ": " << bad << " wrong, " << red << " red";
+                }
+    // At 32 x 15 cells the outline lies beyond the image: all of it is sampled.
+    EXPECT_GE(outlined, 40) << outlined;
+    // The enlarged arrow hangs from the pointer's cell (146, 79) over the
+    // outline's lower right, yet the outline lies over it whole: 8 x 5 + 1
+    // pixels a side on the grid lines two cells before the pointer's.
+    s.Zoom = 8, s.ReversH = s.ReversV = s.FixMouse = 0, s.DispGrid = 1, s.SampleSize = 5;
+    s.DispCursor = 1, s.CursorMode = 0;
+    PixelImage img = Redraw();
+    const int left = 146 - 16, top = 79 - 16;
+    int red = 0, arrow = 0;
+    for (int k = 0; k <= 40; k++)
+        for (POINT q : {POINT{left + k, top}, POINT{left + k, top + 40}, POINT{left, top + k}, POINT{left + 40, top + k}})
+            red += img.At(q.x, q.y) == Red;
+    for (int y = top + 17; y < top + 40; y++)
+        for (int x = left + 17; x < left + 40; x++)
+            arrow += img.At(x, y) != Want(s, MidX, MidY, MidX, MidY, x, y);
+    EXPECT_TRUE(red == 4 * 41 && arrow > 50) << red << " red, " << arrow << " of the arrow";
+}
+
+// An area sample takes the mean of the square round the pointer in the
+// view (the colour line's swatch, the user line) and in a capture (its
+// text, the history), wherever the view finds the square: in its copy,
+// in the copy grown for it, read on its own while the view shows a point
+// far away, or without an image. Web-safe rounding applies to the mean;
+// the pointer's position stays its own pixel's.
+TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
+    // Black, white from 300, 660 right and down. The 5 x 5 square round
+    // 301, 659 (299 to 303, 657 to 661) holds white in 4 columns of 2 rows:
+    // 8 x 255 / 25 = 81.6, rounded 82; web-safe the nearest of 51, 102
+    // is 102. The pixel at 301, 659 alone is black.
+    HWND corner = ShowCornerWindow(200, 560, 200, 200, 300, 660);
+    ASSERT_TRUE(corner);
+    const POINT p = {301, 659};  // (long members)
+    const COLORREF mean = RGB(82, 82, 82), webSafe = RGB(102, 102, 102);
+    Settings& s = gSettings;
+    s.DispInfoUser = 1, s.BackColorMode = 1;  // the frame in the pointer's colour
+    strcpy(s.DispInfoUserFormat, "[DECR]");
+    const struct { const char* what; int size, image, zoom, fixX, web, copyHolds, grown; COLORREF want; } cases[] = {
+        {"one pixel", 1, 1, 2, 0, 0, 1, 0, RGB(0, 0, 0)},
+        {"in the copy", 5, 1, 2, 0, 0, 1, 0, mean},
+        {"in the copy, web-safe", 5, 1, 2, 0, 0, 1, 0, webSafe},
+        // Fixed 75 pixels left: the pointer lies one column past the 149 shown.
+        {"in the grown copy", 5, 1, 2, p.x - 75, 0, 1, 1, mean},
+        {"apart from a fixed view", 5, 1, 2, p.x - 400, 0, 0, 0, mean},
+        {"apart, web-safe", 5, 1, 2, p.x - 400, 1, 0, 0, webSafe},
+        {"without an image", 5, 0, 2, 0, 0, 0, 0, mean},
+    };
+    for (const auto& c : cases) {
+        s.SampleSize = c.size, s.DispZoomImage = c.image, s.Zoom = c.zoom, s.WebSafeColor = c.want == webSafe;
+        s.FixMouse = c.fixX != 0, s.FixMouseX = c.fixX, s.FixMouseY = p.y;
+        ViewLayoutInput in;
+        FillLayoutSettings(&s, &in);
+        in.PointerX = p.x, in.PointerY = p.y, in.Monitors = &gApp.Monitors, in.HaveScreen = 1;
+        ViewLayout l;
+        ComputeViewLayout(&in, &l);
+        EXPECT_TRUE(l.SampleInRead == c.copyHolds && (l.ReadW > l.NX) == (c.grown == 1)) << c.what;
+        PixelImage img = Redraw(p.x, p.y);
+        EXPECT_TRUE(gApp.ViewPointInfo.Color == c.want && img.At(1, 100) == c.want)
+            << c.what << ": " << std::hex << gApp.ViewPointInfo.Color << " " << img.At(1, 100);
+        PointInfo i = Sample(p.x, p.y);
+        EXPECT_TRUE(i.Color == c.want && RGB(i.Red, i.Green, i.Blue) == c.want && i.MouseX == p.x && i.MouseY == p.y)
+            << c.what << ": " << std::hex << i.Color;
+    }
+    // A capture's text and the history take the mean.
+    s.SampleSize = 5, s.WebSafeColor = 0, s.FixMouse = 0, s.DispZoomImage = 1;
+    CopyKey key;
+    InitCopyKey(&key);
+    strcpy(key.Format, "[HEX02R][HEX02G][HEX02B] [MOUSEX],[MOUSEY]");
+    InsertCopyKey(&gCopyKeys, -1, &key);
+    s.CopyKeyCount = 1;
+    OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+    SetCursorPos(p.x, p.y);
+    EXPECT_EQ(1, RunCopyKey(hwnd_, 0));
+    ClearCopyKeys(&gCopyKeys);
+    EXPECT_EQ("525252 301,659", ClipboardText());
+    EXPECT_TRUE(s.HistoryCount == 1 && s.HistoryColor[0] == mean);
+
+    // Pixels on no monitor are left out, in the view's copy (black there)
+    // and in a capture's read (white there) alike: two monitors made up
+    // over the screen leave x >= 302, y >= 660 to none, 4 white pixels of
+    // the square. The other 21 hold 4 white: 4 x 255 / 21 = 48.6, 49.
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    MonitorLayout& m = gApp.Monitors;
+    ClearMonitorLayout(&m);
+    AddMonitor(&m, {0, 0, 302, sh}, {0, 0, 302, sh}, 0, 1);
+    AddMonitor(&m, {302, 0, sw, 660}, {302, 0, sw, 660}, 0, 0);
+    for (int fixX : {0, (int)p.x - 400}) {
+        s.FixMouse = fixX != 0, s.FixMouseX = fixX;
+        Redraw(p.x, p.y);
+        EXPECT_EQ(RGB(49, 49, 49), gApp.ViewPointInfo.Color) << fixX;
+    }
+    EXPECT_EQ(RGB(49, 49, 49), Sample(p.x, p.y).Color);
+    RefreshMonitors();
+    ClosePatternWindow(corner);
 }
 
 // Cells whose pixel lies on no monitor show black, whatever the screen
