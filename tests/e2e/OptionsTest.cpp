@@ -11,7 +11,7 @@
 #include <string>
 
 #include "../support/FullSettingsFile.h"
-#include "../support/PatternWindow.h"  // ReadPixels
+#include "../support/PatternWindow.h"  // ReadPixels, ShowCornerWindow
 #include "../support/SheetDriver.h"
 #include "../support/WineHarness.h"
 #include "res/resource.h"
@@ -154,10 +154,12 @@ struct OptionsE2E : ::testing::Test {
     MiraboProcess p;
     std::string dir;
     HWND other = nullptr;  // a window of another program
+    HWND corner = nullptr;  // a black and white pattern
     void TearDown() override {
         EndMirabo(&p);
         UnregisterHotKey(nullptr, 2);
         DestroyWindow(other);
+        DestroyWindow(corner);
     }
     // Starts the program over the given settings file.
     void Start(const char* name, const std::string& ini) {
@@ -510,24 +512,35 @@ TEST_F(OptionsE2E, CopyKeysButtonsKeepTheKeyboardFocus) {
 
 // The sampled square's size: from the context menu (Alt+Space, its
 // second submenu), by Shift and the wheel over the window (the wheel alone
-// still zooms), kept in system.ini and read back at the next start; on
-// the Other page Cancel keeps it and OK takes the size chosen.
-TEST_F(OptionsE2E, SampleSizeFromTheMenuTheWheelAndTheOtherPage) {
-    Start("sample-size", "[System]\r\nEndDispoption=3\r\n");  // the options open on the Other page
+// still zooms); a capture by a hotkey then takes the mean of that square.
+// The size is kept in system.ini and read back at the next start; on the
+// Other page Cancel keeps it and OK takes the size chosen.
+TEST_F(OptionsE2E, SampleSizeFromTheMenuTheWheelAndTheOtherPageAndTheCapturesMean) {
+    Start("sample-size", "[System]\r\nEndDispoption=3\r\nInvalidHotkey=0\r\n"  // the options open on the Other page
+                         "[CopyKey]\r\nKey=0,#[HEX02R][HEX02G][HEX02B],32,32,0,0,0,55\r\n");  // 7 as a hotkey
     // The pointer away from where the menu opens: it selects what is under it.
     ASSERT_TRUE(SetCursorPos(1, 1));
     ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
     ASSERT_TRUE(Xdotool("key alt+space"));
-    // The second item's fifth size: 9 x 9.
-    ASSERT_TRUE(TypeIntoMenu("Down Down Right Down Down Down Down Return"));
+    // The second item's fourth size: 7 x 7.
+    ASSERT_TRUE(TypeIntoMenu("Down Down Right Down Down Down Return"));
     // Over the window (100, 100, 300 x 260): down one size, up one zoom step.
     ASSERT_TRUE(Xdotool("mousemove --sync 250 230 keydown shift click 5 keyup shift"));
     PumpMessages(300);
     ASSERT_TRUE(Xdotool("click 4"));
     PumpMessages(300);
+    // Black, white from 700, 500 on: the 5 x 5 square round 701, 499 holds
+    // white in 4 columns of 2 rows, 8 x 255 / 25 = 81.6, rounded 82 (0x52);
+    // the pointer's own pixel is black.
+    corner = ShowCornerWindow(600, 400, 200, 200, 700, 500);
+    ASSERT_TRUE(corner);
+    OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+    ASSERT_TRUE(Xdotool("mousemove --sync 701 499 key 7"));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == "#525252"; }, 5000)) << ClipboardText();
     std::string ini = Saved();
-    EXPECT_EQ("7", IniValue(ini, "SampleSize")) << ini;
+    EXPECT_EQ("5", IniValue(ini, "SampleSize")) << ini;
     EXPECT_EQ("3", IniValue(ini, "Zoom"));
+    EXPECT_EQ("#525252", IniValue(ini, "HistoryColor"));
 
     ASSERT_TRUE(StartMirabo(&p, dir));
     for (const int button : {PSBTN_CANCEL, PSBTN_OK}) {
@@ -535,7 +548,7 @@ TEST_F(OptionsE2E, SampleSizeFromTheMenuTheWheelAndTheOtherPage) {
         ASSERT_TRUE(sheet);
         HWND page = CurrentPage(sheet);
         ASSERT_TRUE(GetDlgItem(page, IDC_OTHER_SAMPLE_SIZE));
-        EXPECT_EQ("7 × 7", TextOf(page, IDC_OTHER_SAMPLE_SIZE)) << button;
+        EXPECT_EQ("5 × 5", TextOf(page, IDC_OTHER_SAMPLE_SIZE)) << button;
         EXPECT_TRUE(ControlsInside(page));
         // 15 x 15 and Cancel, then 11 x 11 and OK.
         SendDlgItemMessageA(page, IDC_OTHER_SAMPLE_SIZE, CB_SETCURSEL, button == PSBTN_OK ? 5 : 7, 0);
