@@ -5,7 +5,10 @@
 // back buffer and one copy of the frame to the window.
 //
 //   view_bench.exe [rounds]         one "redraw" line per view: medians in
-//                                   microseconds and the ratio
+//                                   microseconds and the ratio; then a
+//                                   "sample" line per view of 300 x 260:
+//                                   the redraw at the largest sampled
+//                                   square against one pixel
 //   view_bench.exe count [rounds]   the same redraws and floors between
 //                                   markers, for a relay trace
 //                                   (bench/count_calls.py counts the calls)
@@ -30,6 +33,7 @@
 #include "app/InitDefaults.h"
 #include "app/MainWnd.h"
 #include "core/CommandIds.h"
+#include "core/SampleSize.h"
 #include "platform/AppState.h"
 #include "view/ArrowMark.h"
 #include "view/DrawPrimitives.h"
@@ -231,6 +235,68 @@ void CountView(HWND hwnd, const View& v, int rounds) {
     CloseFloor(&f);
 }
 
+// The redraw at the largest sampled square against one pixel, in the same
+// run and in turns: a block of redraws at each size, the order swapped
+// every pair of blocks. The first redraw of a block, after the change of
+// the setting, draws the whole frame and is left out. The ratio is the
+// median of the pairs' ratios, so that a load that comes and goes on a
+// shared machine meets both sizes of a pair alike.
+void TimeSampleSizes(HWND hwnd, int rounds) {
+    const int largest = SampleSizes[SampleSizeCount - 1], block = 5;
+    for (const View& v : {kViews[0], kViews[1]}) {
+        SetUpView(hwnd, v);
+        std::vector<double> all[2], ratios;
+        for (int i = 0; i < rounds / 2 + 2; i++) {
+            std::vector<double> pair[2];
+            for (int k = 0; k < 2; k++) {
+                int large = (i + k) & 1;
+                gSettings.SampleSize = large ? largest : 1;
+                for (int j = 0; j <= block; j++) {
+                    POINT p = PointerOfRound(j);
+                    SetCursorPos(p.x, p.y);
+                    double t0 = Now();
+                    Redraw(hwnd);
+                    if (j > 0)
+                        pair[large].push_back(Now() - t0);
+                }
+            }
+            if (i < 2)
+                continue;
+            ratios.push_back(Median(pair[1]) / Median(pair[0]));
+            for (int k = 0; k < 2; k++)
+                all[k].insert(all[k].end(), pair[k].begin(), pair[k].end());
+        }
+        gSettings.SampleSize = 1;
+        printf("sample %-34s %4d x %-4d size 1 %8.1f us size %d %8.1f us ratio %.3f\n", v.name, v.w, v.h,
+               Median(all[0]), largest, Median(all[1]), Median(ratios));
+        fflush(stdout);
+    }
+}
+
+// The calls of a redraw at the largest sampled square, for the views of
+// 300 x 260 and for a view fixed on a point far from the pointer (where
+// the square is read on its own), each also at one pixel.
+void CountSampleSizes(HWND hwnd, int rounds) {
+    const int largest = SampleSizes[SampleSizeCount - 1];
+    const struct {
+        const char* name;
+        int size, panel, fixed;
+    } runs[] = {
+        {"300x260-panel-off-size15", largest, 0, 0},
+        {"300x260-panel-on-size15", largest, 1, 0},
+        {"300x260-fixed-apart-size1", 1, 0, 1},
+        {"300x260-fixed-apart-size15", largest, 0, 1},
+    };
+    for (const auto& r : runs) {
+        gSettings.SampleSize = r.size;
+        gSettings.FixMouse = r.fixed;
+        gSettings.FixMouseX = gSettings.FixMouseY = 40;
+        CountView(hwnd, View{r.name, 300, 260, r.panel}, rounds);
+    }
+    gSettings.SampleSize = 1;
+    gSettings.FixMouse = 0;
+}
+
 // The default view with one feature changed, timed like the views above:
 // what the arrow, the window lines and the text lines add to a redraw.
 void TimeVariants(HWND hwnd, int rounds) {
@@ -417,6 +483,10 @@ int main(int argc, char** argv) {
             else
                 TimeView(hwnd, v, rounds);
         }
+        if (strcmp(mode, "count") == 0)
+            CountSampleSizes(hwnd, rounds);
+        else
+            TimeSampleSizes(hwnd, rounds);
     }
     TerminateProcess(patternProcess.hProcess, 0);
     WaitForSingleObject(patternProcess.hProcess, 5000);

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Prints the table of the view's speed goals: the redraw against the redraw
 # floor (three runs of view_bench.exe, each timing the redraw and the floor
-# in turns), the window-system calls per redraw (counted from a Wine relay
-# trace by count_calls.py), and the idle cost and memory of mirabo.exe
-# against the idle floor program (idle_cpu.sh, both running side by side).
+# in turns), the redraw at the largest sampled square against one pixel
+# (the same runs), the window-system calls per redraw at both sizes
+# (counted from a Wine relay trace by count_calls.py), and the idle cost
+# and memory of mirabo.exe against the idle floor program (idle_cpu.sh,
+# both running side by side).
 # The "today" column is the one the goals were set against; every other
 # number is measured here, the floors in the same runs as the program.
 #   bench/perf_table.sh [build-tree]
@@ -53,6 +55,11 @@ for line in open(out + "/redraw.txt"):
     m = re.match(r"redraw (\S+) .* redraw +([\d.]+) us floor +([\d.]+) us ratio ([\d.]+)", line)
     if m:
         redraw.setdefault(m.group(1), []).append((float(m.group(2)), float(m.group(3)), float(m.group(4))))
+sample = {}
+for line in open(out + "/redraw.txt"):
+    m = re.match(r"sample (\S+) .* size 1 +([\d.]+) us size (\d+) +([\d.]+) us ratio ([\d.]+)", line)
+    if m:
+        sample.setdefault(m.group(1), []).append((float(m.group(2)), float(m.group(4)), float(m.group(5))))
 calls = {}
 for line in open(out + "/calls.txt"):
     m = re.match(r"calls (redraw|floor) (\S+) +window +([\d.]+) .*\[(.*)\]", line)
@@ -93,6 +100,20 @@ for panel in ("off", "on"):
     rows.append(("window-system calls per redraw, panel " + panel,
                  "not yet counted" if panel == "off" else "", "%g: %s" % (n, listing),
                  "floor's + the lines'", "%g" % fn, ""))
+for panel in ("off", "on"):
+    runs = sample["300x260-panel-" + panel]
+    r = statistics.median(x[2] for x in runs)
+    rows.append(("redraw at sample size 15 against 1, panel " + panel, "",
+                 "%.3fx (%.3f-%.3f; %.0f us)" % (r, min(x[2] for x in runs), max(x[2] for x in runs),
+                                                 statistics.median(x[1] for x in runs)),
+                 "<= 1.05x", "%.0f us at 1" % statistics.median(x[0] for x in runs), verdict(r <= 1.05)))
+for view, one in (("300x260-panel-off-size15", "300x260-panel-off"),
+                  ("300x260-panel-on-size15", "300x260-panel-on"),
+                  ("300x260-fixed-apart-size15", "300x260-fixed-apart-size1")):
+    n, listing = calls[("redraw", view)]
+    n1, _ = calls[("redraw", one)]
+    rows.append(("window-system calls, " + view, "", "%g: %s" % (n, listing), "as at size 1",
+                 "%g at size 1" % n1, verdict(n <= n1)))
 cpu = idle["mirabo"] / idle["floor"] if idle["floor"] > 0 else float("inf")
 rows.append(("idle CPU, pointer and screen still", "3.0 % (bare timer 0.9 %)",
              "%.2f %% = %.2fx the floor" % (idle["mirabo"], cpu), "<= 1.2x", "%.2f %%" % idle["floor"],
