@@ -1,6 +1,6 @@
 // The program's main window with view settings from the command line, for
 // screenshots of views that need settings the default start does not have:
-//   view_demo.exe zoom=8 grid panel user cursor=3
+//   view_demo.exe zoom=8 grid panel user cursor=3 sample=5
 // Runs the same window code as mirabo.exe but reads and writes no
 // system.ini.
 #include <windows.h>
@@ -23,6 +23,8 @@ static void ApplyArgument(const char* arg) {
         gSettings.Zoom = atoi(arg + 5);
     else if (strncmp(arg, "cursor=", 7) == 0)
         gSettings.CursorMode = atoi(arg + 7);
+    else if (strncmp(arg, "sample=", 7) == 0)
+        gSettings.SampleSize = atoi(arg + 7);
     else if (strncmp(arg, "size=", 5) == 0)
         gSettings.Width = atoi(arg + 5), gSettings.Height = atoi(strchr(arg, 'x') + 1);
 }

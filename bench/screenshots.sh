@@ -1,6 +1,7 @@
 #!/bin/sh
 # Screenshots of the view over a colourful test picture: the default view
-# (the real program) and the grid with the information panel at 8x; then
+# (the real program), the grid with the information panel at 8x and the
+# same with an area sample of 5 x 5; then
 # the four pages of the options sheet and the capture-key editor; the
 # context menu and the capture menu; the format box's token menu with its
 # colour-science submenus.
@@ -66,6 +67,10 @@ shoot screenshot 1280x1024+0+0 700 520 /usr/lib/wine/wine64 "$dir/mirabo.exe"
 # The window alone, where the iris meets the rose.
 shoot screenshot-grid 440x440+90+90 655 588 \
     /usr/lib/wine/wine64 "$root/build/win64/view_demo.exe" zoom=8 grid panel cursor=3 size=420x420
+# The same with the mean of 5 x 5 pixels: their cells outlined round the
+# pointer's, over the arrow, the size after the colour.
+shoot screenshot-sample 440x440+90+90 655 588 \
+    /usr/lib/wine/wine64 "$root/build/win64/view_demo.exe" zoom=8 grid panel sample=5 size=420x420
 
 # The options sheet, opened by Alt+O over settings that leave its boxes
 # enabled and a few capture keys of every kind (the first key's Ctrl+C is
