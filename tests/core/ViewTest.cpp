@@ -108,69 +108,59 @@ TEST(ViewLayout, HandEditedValuesStayInsideTheArithmetic) {
     }
 }
 
+// The default window changed: the zoom, mirrored (1 across, 2 down, 3
+// both), the image fixed on fixX, fixY (not fixed when fixX is negative),
+// the pointer and the side of the sampled square.
+ViewLayoutInput Changed(int zoom, int mirror, int fixX, int fixY, int px, int py, int size) {
+    ViewLayoutInput in = kDefault;
+    in.Zoom = zoom, in.ReversH = mirror & 1, in.ReversV = mirror >> 1, in.SampleSize = size;
+    in.FixMouse = fixX >= 0, in.FixMouseX = fixX, in.FixMouseY = fixY, in.PointerX = px, in.PointerY = py;
+    return in;
+}
+
 // The outline round the cells an area sample averages, worked out by hand
 // from the default window (image 296 x 256 at frame 2): the pointer's cell
 // is the centre one, at 2 + 148 - Z / 2 across and 2 + 128 - Z / 2 down.
 TEST(ViewLayout, SampleOutlineLiesOnTheCellGrid) {
-    const struct { const char* what; void (*change)(ViewLayoutInput*); int size, grid; const char* want; } cases[] = {
-        // Cells 145 to 154 across, 125 to 134 down: one pixel outside.
-        {"zoom 2", [](ViewLayoutInput*) {}, 5, 0, "144,124 12x12"},
-        // With the grid on its lines: the grid's lines lie at odd x
-        // (-3 + 2k), 145 and 155 among them.
-        {"zoom 2, grid", [](ViewLayoutInput*) {}, 5, 1, "145,125 11x11"},
+    const struct { int zoom, mirror, fixX, px, py, size, grid; const char* want; } cases[] = {
+        // Cells 145 to 154 across, 125 to 134 down: one pixel outside, or
+        // on the grid's lines at odd x (-3 + 2k), 145 and 155 among them.
+        {2, 0, -1, 600, 500, 5, 0, "144,124 12x12"},
+        {2, 0, -1, 600, 500, 5, 1, "145,125 11x11"},
         // No grid at zoom 1: the 15 pixels 143 to 157 (pointer 150, 130)
         // stay in sight inside the outline.
-        {"zoom 1", [](ViewLayoutInput* in) { in->Zoom = 1; }, 15, 1, "142,122 17x17"},
+        {1, 0, -1, 600, 500, 15, 1, "142,122 17x17"},
         // Pointer cell 149, 129; the grid's lines at 2 + 3k across and 3k
         // down: 146 and 155, 126 and 135.
-        {"zoom 3, grid", [](ViewLayoutInput* in) { in->Zoom = 3; }, 3, 1, "146,126 10x10"},
+        {3, 0, -1, 600, 500, 3, 1, "146,126 10x10"},
         // Mirrored, the square is its own image round the centre cell 146,
         // 126; the grid starts a spare cell early, its lines at -14 + 8k and
         // -18 + 8k: 130 and 170, 110 and 150.
-        {"zoom 8, mirrored, grid", [](ViewLayoutInput* in) { in->Zoom = 8, in->ReversH = in->ReversV = 1; }, 5, 1,
-         "130,110 41x41"},
+        {8, 3, -1, 600, 500, 5, 1, "130,110 41x41"},
         // Fixed on 600, 500, the pointer at 610, 495: its cell is 10 cells
-        // right of and 5 above the centre cell 148, 128.
-        {"zoom 4, fixed", [](ViewLayoutInput* in) {
-             in->Zoom = 4, in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 610,
-             in->PointerY = 495; }, 3, 0, "183,103 14x14"},
-        // Mirrored left to right, 10 cells left of it.
-        {"zoom 4, fixed, mirrored", [](ViewLayoutInput* in) {
-             in->Zoom = 4, in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 610,
-             in->PointerY = 495, in->ReversH = 1; }, 3, 0, "103,103 14x14"},
+        // right of and 5 above the centre cell 148, 128; mirrored left to
+        // right, 10 cells left of it.
+        {4, 0, 600, 610, 495, 3, 0, "183,103 14x14"},
+        {4, 1, 600, 610, 495, 3, 0, "103,103 14x14"},
         // Far wider than the image: seven cells of 32 each side of 134, 114.
-        {"zoom 32", [](ViewLayoutInput* in) { in->Zoom = 32; }, 15, 0, "-91,-111 482x482"},
-        // A hand-edited 4 is 3.
-        {"zoom 2, size 4", [](ViewLayoutInput*) {}, 4, 0, "146,126 8x8"},
-        // Nothing to outline: one pixel, no image.
-        {"size 1", [](ViewLayoutInput*) {}, 1, 0, "none"},
-        {"no image", [](ViewLayoutInput* in) { in->DispZoomImage = 0; }, 5, 0, "none"},
+        {32, 0, -1, 600, 500, 15, 0, "-91,-111 482x482"},
+        // A hand-edited 4 is 3; one pixel has no outline.
+        {2, 0, -1, 600, 500, 4, 0, "146,126 8x8"},
+        {2, 0, -1, 600, 500, 1, 0, "none"},
     };
     for (const auto& c : cases) {
-        ViewLayoutInput in = kDefault;
-        c.change(&in);
-        ViewLayout l = Layout(in);
+        ViewLayout l = Layout(Changed(c.zoom, c.mirror, c.fixX, 500, c.px, c.py, c.size));
         SampleOutline o = {};
         char out[64] = "none";
         if (PlaceSampleOutline(&l, c.size, c.grid, &o))
             snprintf(out, sizeof(out), "%d,%d %dx%d", o.X, o.Y, o.W, o.H);
-        EXPECT_STREQ(c.want, out) << c.what;
+        EXPECT_STREQ(c.want, out) << c.zoom << " " << c.size;
     }
-    // At every zoom, mirrored or not, the outline's edges are grid lines
-    // (the grid's first line at F + GX, then every Z) while the grid is
-    // shown, else one pixel outside them.
-    for (int zoom = 1; zoom <= 32; zoom++) {
-        for (int mirrored = 0; mirrored < 2; mirrored++) {
-            ViewLayoutInput in = kDefault;
-            in.Zoom = zoom, in.ReversH = in.ReversV = mirrored;
-            ViewLayout l = Layout(in);
-            SampleOutline o;
-            ASSERT_EQ(1, PlaceSampleOutline(&l, 7, 1, &o));
-            int inset = zoom > 1 ? 0 : 1;  // no grid at zoom 1
-            EXPECT_TRUE((o.X + inset - 2 - l.GX) % zoom == 0 && (o.Y + inset - 2 - l.GY) % zoom == 0 &&
-                        o.W == 7 * zoom + 1 + inset && o.H == o.W) << zoom << " " << mirrored;
-        }
-    }
+    ViewLayoutInput in = kDefault;  // nothing to outline without an image
+    in.DispZoomImage = 0;
+    ViewLayout l = Layout(in);
+    SampleOutline o;
+    EXPECT_EQ(0, PlaceSampleOutline(&l, 5, 0, &o));
 }
 
 // The screen area read for a redraw grows to hold the square an area
@@ -178,85 +168,66 @@ TEST(ViewLayout, SampleOutlineLiesOnTheCellGrid) {
 // never towards a square apart from it. By hand from the default window:
 // 149 x 129 cells from 526, 436 (mirrored 151 x 131, also from 526, 436).
 TEST(ViewLayout, ReadGrowsToHoldTheSampledSquareOnlyWhereItReachesPast) {
-    const struct { const char* what; void (*change)(ViewLayoutInput*); const char* want; } cases[] = {
+    // side: the image's side (0 the default, -1 no image).
+    const struct { int side, mirror, fixX, fixY, px, py, size; const char* want; } cases[] = {
         // 593 to 607, 493 to 507 lie well inside.
-        {"centre, 15", [](ViewLayoutInput* in) { in->SampleSize = 15; }, "read 526,436 149x129 holds 1"},
+        {0, 0, -1, 0, 600, 500, 15, "read 526,436 149x129 holds 1"},
         // Image 4 x 4 at zoom 2: three cells, 599 to 601; the square 598 to 602.
-        {"tiny image, 5", [](ViewLayoutInput* in) { in->Width = in->Height = 8, in->SampleSize = 5; },
-         "read 598,498 5x5 holds 1"},
-        {"tiny image, 1", [](ViewLayoutInput* in) { in->Width = in->Height = 8; }, "read 599,499 3x3 holds 1"},
+        {8, 0, -1, 0, 600, 500, 5, "read 598,498 5x5 holds 1"},
+        {8, 0, -1, 0, 600, 500, 1, "read 599,499 3x3 holds 1"},
         // Fixed on 600, 500; the pointer one pixel right of the last column
-        // 674: the square 673 to 677 takes three more columns.
-        {"fixed, pointer past the right edge", [](ViewLayoutInput* in) {
-             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 675, in->SampleSize = 5; },
-         "read 526,436 152x129 holds 1"},
-        // Pointer on the first row 436: two rows more above.
-        {"fixed, pointer on the top row", [](ViewLayoutInput* in) {
-             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerY = 436, in->SampleSize = 5; },
-         "read 526,434 149x131 holds 1"},
+        // 674: the square 673 to 677 takes three more columns; on the first
+        // row 436, two rows more above.
+        {0, 0, 600, 500, 675, 500, 5, "read 526,436 152x129 holds 1"},
+        {0, 0, 600, 500, 600, 436, 5, "read 526,434 149x131 holds 1"},
         // Mirrored the read still starts at 526: the square 522 to 526
         // adds four columns on the left.
-        {"fixed, mirrored, pointer left of the area", [](ViewLayoutInput* in) {
-             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->ReversH = in->ReversV = 1,
-             in->PointerX = 524, in->SampleSize = 5; }, "read 522,436 155x131 holds 1"},
+        {0, 3, 600, 500, 524, 500, 5, "read 522,436 155x131 holds 1"},
         // The square 677 to 681 lies apart: the read stays, the square is
-        // read on its own.
-        {"fixed, pointer apart", [](ViewLayoutInput* in) {
-             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 679, in->SampleSize = 5; },
-         "read 526,436 149x129 holds 0"},
-        // One pixel never grows the read, even right beside it.
-        {"fixed, one pixel beside", [](ViewLayoutInput* in) {
-             in->FixMouse = 1, in->FixMouseX = 600, in->FixMouseY = 500, in->PointerX = 675; },
-         "read 526,436 149x129 holds 0"},
+        // read on its own. One pixel never grows the read, even right beside it.
+        {0, 0, 600, 500, 679, 500, 5, "read 526,436 149x129 holds 0"},
+        {0, 0, 600, 500, 675, 500, 1, "read 526,436 149x129 holds 0"},
         // At the screen's corner the square's part on the screen, 0 to 7,
         // lies inside the read pulled back onto the screen.
-        {"corner, 15", [](ViewLayoutInput* in) { in->PointerX = in->PointerY = 0, in->SampleSize = 15; },
-         "read 0,0 149x129 holds 1"},
+        {0, 0, -1, 0, 0, 0, 15, "read 0,0 149x129 holds 1"},
         // Off the screen, beside a fixed view at its edge: nothing of the
         // square lies on a monitor, nothing to read.
-        {"square off the screen", [](ViewLayoutInput* in) {
-             in->FixMouse = 1, in->FixMouseX = in->FixMouseY = 0, in->PointerX = -9, in->SampleSize = 15; },
-         "read 0,0 149x129 holds 1"},
+        {0, 0, 0, 0, -9, 500, 15, "read 0,0 149x129 holds 1"},
         // No image: no copy; the square is read on its own.
-        {"no image", [](ViewLayoutInput* in) { in->DispZoomImage = 0, in->SampleSize = 5; },
-         "read 0,0 0x0 holds 0"},
+        {-1, 0, -1, 0, 600, 500, 5, "read 0,0 0x0 holds 0"},
     };
     for (const auto& c : cases) {
-        ViewLayoutInput in = kDefault;
-        c.change(&in);
+        ViewLayoutInput in = Changed(2, c.mirror, c.fixX, c.fixY, c.px, c.py, c.size);
+        in.DispZoomImage = c.side >= 0;
+        if (c.side > 0)
+            in.Width = in.Height = c.side;
         ViewLayout l = Layout(in);
         char out[96];
         snprintf(out, sizeof(out), "read %d,%d %dx%d holds %d", l.ReadX, l.ReadY, l.ReadW, l.ReadH, l.SampleInRead);
-        EXPECT_EQ(c.want, std::string(out)) << c.what;
+        EXPECT_EQ(c.want, std::string(out)) << c.px << "," << c.py << " " << c.size;
     }
     // Every size over pointers in and round a fixed view near the screen's
     // corner, mirrored or not: the read holds the area the image is
     // stretched from, and the square's part on the screen exactly when it
-    // says so (a square wholly off the screen has nothing to hold); it grows by less than the square, and one pixel keeps it
-    // as it is without a sample.
+    // says so (a square wholly off the screen has nothing to hold); it grows
+    // by less than the square, and one pixel keeps it as it is. The image
+    // is the same at every size.
     for (int size = 1; size <= 15; size += 2)
-        for (int mirrored = 0; mirrored < 2; mirrored++)
+        for (int mirror : {0, 3})
             for (int px = -12; px < 180; px += 3)
                 for (int py = -12; py < 150; py += 7) {
-                    ViewLayoutInput in = kDefault;
-                    in.FixMouse = 1, in.FixMouseX = 40, in.FixMouseY = 30, in.ReversH = in.ReversV = mirrored;
-                    in.PointerX = px, in.PointerY = py, in.SampleSize = size;
-                    ViewLayout l = Layout(in);
-                    in.SampleSize = 1;
-                    ViewLayout one = Layout(in);
-                    const int x0 = mirrored ? l.SX + l.SW + 1 : l.SX, y0 = mirrored ? l.SY + l.SH + 1 : l.SY;
+                    const ViewLayout l = Layout(Changed(2, mirror, 40, 30, px, py, size));
+                    const ViewLayout one = Layout(Changed(2, mirror, 40, 30, px, py, 1));
+                    const int x0 = mirror ? l.SX + l.SW + 1 : l.SX, y0 = mirror ? l.SY + l.SH + 1 : l.SY, h = size / 2;
                     ASSERT_TRUE(x0 >= l.ReadX && y0 >= l.ReadY && x0 + l.NX <= l.ReadX + l.ReadW &&
                                 y0 + l.NY <= l.ReadY + l.ReadH) << size << " at " << px << "," << py;
-                    const int h = size / 2;
-                    const int left = std::max(px - h, 0), top = std::max(py - h, 0);
-                    const bool offScreen = px + h < 0 || py + h < 0;
-                    const bool held = offScreen || left >= l.ReadX && top >= l.ReadY && px + h < l.ReadX + l.ReadW &&
-                                      py + h < l.ReadY + l.ReadH;
+                    const bool held = px + h < 0 || py + h < 0 ||
+                                      (std::max(px - h, 0) >= l.ReadX && std::max(py - h, 0) >= l.ReadY &&
+                                       px + h < l.ReadX + l.ReadW && py + h < l.ReadY + l.ReadH);
                     ASSERT_EQ(held, l.SampleInRead == 1) << size << " at " << px << "," << py;
                     ASSERT_TRUE(l.ReadW < l.NX + size && l.ReadH < l.NY + size);
                     if (size == 1)
                         ASSERT_TRUE(l.ReadX == x0 && l.ReadY == y0 && l.ReadW == l.NX && l.ReadH == l.NY);
-                    // The image itself is the same at every size.
                     ASSERT_TRUE(l.SX == one.SX && l.SY == one.SY && l.DX == one.DX && l.DY == one.DY &&
                                 l.MarkX == one.MarkX && l.MarkY == one.MarkY);
                 }
