@@ -152,77 +152,68 @@ protected:
     static inline HWND hwnd_, patterns_[3];
 };
 
-TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridAndFrameInEveryMode) {
+TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode) {
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN), no = -1;
-    const struct { const char* what; int px, py, fixX, fixY, grid, mark, frame; COLORREF back; } configs[] = {
-        {"top-left corner, no frame", 0, 0, no, 0, 0, 0, 0, Back},
-        {"bottom-right corner", sw - 1, sh - 1, no, 0, 0, 0, 2, Back},
+    // sample: the side of the sampled square; cut: the screen split into two
+    // made-up monitors at MidX, MidY, its lower right corner on neither.
+    const struct { const char* what; int px, py, fixX, fixY, grid, mark, frame; COLORREF back; int sample, cut; } configs[] = {
+        {"top-left corner, no frame", 0, 0, no, 0, 0, 0, 0, Back, 1, 0},
+        {"bottom-right corner", sw - 1, sh - 1, no, 0, 0, 0, 2, Back, 1, 0},
         // GetCursorPos stays on the screen: a fixed point stands for a
         // pointer on a monitor to the right.
-        {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back},
-        {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90)},
-        {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID},
-        {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back},
-        {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back},
-        {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back},
-        {"pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back},
-        {"pixel frame, grid flag neither 0 nor 1", MidX, MidY, no, 0, 2, 3, 2, Back},
-        {"fixed image, mark on the pointer", MidX + 3, MidY - 2, MidX, MidY, 0, 3, 2, Back},
+        {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back, 1, 0},
+        {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90), 1, 0},
+        {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID, 1, 0},
+        {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back, 1, 0},
+        {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back, 1, 0},
+        {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back, 1, 0},
+        {"pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back, 1, 0},
+        {"pixel frame, grid flag neither 0 nor 1", MidX, MidY, no, 0, 2, 3, 2, Back, 1, 0},
+        {"fixed image, mark on the pointer", MidX + 3, MidY - 2, MidX, MidY, 0, 3, 2, Back, 1, 0},
+        // The outline of an area sample's cells lies over every mark, on the
+        // grid lines or round the cells, beyond the image when larger.
+        {"3 x 3 outline, small cross", MidX, MidY, no, 0, 0, 1, 2, Back, 3, 0},
+        {"5 x 5 outline over the pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back, 5, 0},
+        {"15 x 15 outline, fixed, full cross, grid", MidX + 3, MidY - 2, MidX, MidY, 1, 2, 2, Back, 15, 0},
+        {"5 x 5 outline, fixed", MidX + 3, MidY - 2, MidX, MidY, 0, 0, 2, Back, 5, 0},
+        // Cells whose pixel lies on no monitor show black, whatever the
+        // screen holds there; the read stays inside the virtual screen.
+        // (Not inverted: the copy's black inverts to white there.)
+        {"off the monitors", MidX + 5, MidY - 5, no, 0, 0, 0, 2, Back, 1, 1},
+        {"off the monitors, at the edge", sw - 3, MidY - 2, no, 0, 0, 0, 2, Back, 1, 1},
     };
     Settings& s = gSettings;
-    for (const auto& c : configs)
-        for (int zoom : {1, 2, 3, 4, 32})
-            for (int mode = 0; mode < 8; mode++) {  // mirrored across, down; inverted
+    for (const auto& c : configs) {
+        MonitorLayout& m = gApp.Monitors;
+        if (c.cut) {
+            ClearMonitorLayout(&m);
+            AddMonitor(&m, {0, 0, MidX, sh}, {0, 0, MidX, sh}, 0, 1);
+            AddMonitor(&m, {MidX, 0, sw, MidY}, {MidX, 0, sw, MidY}, 0, 0);
+        }
+        for (int zoom : {1, 2, 3, 4, 8, 32})
+            for (int mode = 0; mode < (c.cut ? 4 : 8); mode++) {  // mirrored across, down; inverted
                 s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = (mode >> 1) & 1, s.ReversColor = mode >> 2;
                 s.FixMouse = c.fixX != no, s.FixMouseX = c.fixX, s.FixMouseY = c.fixY;
-                s.DispGrid = c.grid, s.DispCursor = c.mark != 0, s.CursorMode = c.mark;
+                s.DispGrid = c.grid, s.DispCursor = c.mark != 0, s.CursorMode = c.mark, s.SampleSize = c.sample;
                 s.FrameWidth = c.frame, s.BackColorMode = c.back == CLR_INVALID, s.BackColor = c.back & 0xFFFFFF;
                 RecomputeDerivedColors(&s);
                 PixelImage img = Redraw(c.px, c.py);
                 int cx = s.FixMouse ? c.fixX : c.px, cy = s.FixMouse ? c.fixY : c.py, bad = 0;
                 for (int y = 0; y < H - c.frame - Panel; y++)
                     for (int x = 0; x < W; x++)
-                        bad += img.At(x, y) != Want(s, cx, cy, c.px, c.py, x, y);
+                        bad += img.At(x, y) != Want(s, cx, cy, c.px, c.py, x, y, c.cut ? &m : nullptr);
                 ASSERT_EQ(0, bad) << c.what << ", zoom " << zoom << ", mode " << mode;
-                // The pointer's swatch below the six lines shows its own pixel.
+                // The pointer's swatch below the six lines shows its own
+                // pixel, here also the mean of any square round it.
                 ASSERT_EQ(PatternColor(c.px, c.py), img.At(c.frame + 9, H - c.frame - 9));
             }
-}
-
-// With an area sample the outline frames exactly its cells at every
-// zoom, mirrored, fixed, grid on or off, over every cursor mark; one pixel
-// (among the sizes here as in the test above) draws no outline.
-TEST_F(RedrawViewTest, AreaSampleOutlineFramesTheSampledCellsInEveryMode) {
-    Settings& s = gSettings;
-    const int sizes[] = {3, 5, 15, 1}, marks[] = {0, 3, 1, 2};
-    int i = 0, outlined = 0;
-    for (int zoom : {1, 2, 3, 8, 32})
-        for (int mode = 0; mode < 4; mode++)
-            for (int grid = 0; grid < 2; grid++)
-                for (int fixed = 0; fixed < 2; fixed++, i++) {
-                    s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = mode >> 1, s.DispGrid = grid;
-                    s.FixMouse = fixed, s.FixMouseX = MidX, s.FixMouseY = MidY;
-                    s.SampleSize = sizes[i % 4], s.CursorMode = marks[(i / 4) % 4], s.DispCursor = s.CursorMode != 0;
-                    const int px = fixed ? MidX + 3 : MidX, py = fixed ? MidY - 2 : MidY;
-                    PixelImage img = Redraw(px, py);
-                    int bad = 0, red = 0;
-                    for (int y = 0; y < H - s.FrameWidth - Panel; y++)
-                        for (int x = 0; x < W; x++) {
-                            COLORREF want = Want(s, s.FixMouse ? MidX : px, s.FixMouse ? MidY : py, px, py, x, y);
-                            bad += img.At(x, y) != want, red += want == Red;
-                        }
-                    outlined += s.SampleSize > 1 && s.CursorMode != 3 && red > 0;
-                    ASSERT_EQ(0, bad)
-                        << "zoom " << zoom << ", mode " << mode << ", grid " << grid << ", fixed " << fixed << ", size "
-                        << s.SampleSize << ", mark " << s.CursorMode << ": " << bad << " wrong, " << red << " red";
-                }
-    // At 32 x 15 cells the outline lies beyond the image: all of it is sampled.
-    EXPECT_GE(outlined, 40) << outlined;
+        RefreshMonitors();
+    }
     // The enlarged arrow hangs from the pointer's cell (146, 79) over the
     // outline's lower right, yet the outline lies over it whole: 8 x 5 + 1
     // pixels a side on the grid lines two cells before the pointer's.
-    s.Zoom = 8, s.ReversH = s.ReversV = s.FixMouse = 0, s.DispGrid = 1, s.SampleSize = 5;
-    s.DispCursor = 1, s.CursorMode = 0;
+    s.Zoom = 8, s.ReversH = s.ReversV = s.ReversColor = s.FixMouse = 0, s.DispGrid = 1, s.SampleSize = 5;
+    s.DispCursor = 1, s.CursorMode = 0, s.FrameWidth = 2;
     PixelImage img = Redraw();
     const int left = 146 - 16, top = 79 - 16;
     int red = 0, arrow = 0;
@@ -253,18 +244,19 @@ TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
     Settings& s = gSettings;
     s.DispInfoUser = 1, s.BackColorMode = 1;  // the frame in the pointer's colour
     strcpy(s.DispInfoUserFormat, "[DECR]");
-    const struct { const char* what; int size, image, zoom, fixX, web, copyHolds, grown; COLORREF want; } cases[] = {
-        {"one pixel", 1, 1, 2, 0, 0, 1, 0, RGB(0, 0, 0)},
-        {"in the copy", 5, 1, 2, 0, 0, 1, 0, mean},
-        {"in the copy, web-safe", 5, 1, 2, 0, 0, 1, 0, webSafe},
+    // Whether the view's copy holds the square, and was grown for it.
+    const struct { const char* what; int size, image, fixX, copyHolds, grown; COLORREF want; } cases[] = {
+        {"one pixel", 1, 1, 0, 1, 0, RGB(0, 0, 0)},
+        {"in the copy", 5, 1, 0, 1, 0, mean},
+        {"in the copy, web-safe", 5, 1, 0, 1, 0, webSafe},
         // Fixed 75 pixels left: the pointer lies one column past the 149 shown.
-        {"in the grown copy", 5, 1, 2, p.x - 75, 0, 1, 1, mean},
-        {"apart from a fixed view", 5, 1, 2, p.x - 400, 0, 0, 0, mean},
-        {"apart, web-safe", 5, 1, 2, p.x - 400, 1, 0, 0, webSafe},
-        {"without an image", 5, 0, 2, 0, 0, 0, 0, mean},
+        {"in the grown copy", 5, 1, p.x - 75, 1, 1, mean},
+        {"apart from a fixed view", 5, 1, p.x - 400, 0, 0, mean},
+        {"apart, web-safe", 5, 1, p.x - 400, 0, 0, webSafe},
+        {"without an image", 5, 0, 0, 0, 0, mean},
     };
     for (const auto& c : cases) {
-        s.SampleSize = c.size, s.DispZoomImage = c.image, s.Zoom = c.zoom, s.WebSafeColor = c.want == webSafe;
+        s.SampleSize = c.size, s.DispZoomImage = c.image, s.WebSafeColor = c.want == webSafe;
         s.FixMouse = c.fixX != 0, s.FixMouseX = c.fixX, s.FixMouseY = p.y;
         ViewLayoutInput in;
         FillLayoutSettings(&s, &in);
@@ -310,32 +302,6 @@ TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
     EXPECT_EQ(RGB(49, 49, 49), Sample(p.x, p.y).Color);
     RefreshMonitors();
     ClosePatternWindow(corner);
-}
-
-// Cells whose pixel lies on no monitor show black, whatever the screen
-// holds there: two monitors made up over the test screen, the right one
-// shorter, leave its lower right corner (the pattern on the real screen)
-// to none. The read is pulled back inside the virtual screen as ever.
-TEST_F(RedrawViewTest, CellsOffEveryMonitorShowBlack) {
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    MonitorLayout& m = gApp.Monitors;
-    ClearMonitorLayout(&m);
-    AddMonitor(&m, {0, 0, MidX, sh}, {0, 0, MidX, sh}, 0, 1);
-    AddMonitor(&m, {MidX, 0, sw, MidY}, {MidX, 0, sw, MidY}, 0, 0);
-    Settings& s = gSettings;
-    for (int mode = 0; mode < 4; mode++)
-        for (POINT p : {POINT{MidX + 5, MidY - 5}, POINT{sw - 3, MidY - 2}}) {
-            s.Zoom = 4, s.ReversH = mode & 1, s.ReversV = mode >> 1, s.DispCursor = 0;
-            PixelImage img = Redraw(p.x, p.y);
-            int bad = 0, black = 0;
-            for (int y = 0; y < H - s.FrameWidth - Panel; y++)
-                for (int x = 0; x < W; x++) {
-                    COLORREF want = Want(s, p.x, p.y, p.x, p.y, x, y, &m);
-                    bad += img.At(x, y) != want, black += want == Black;
-                }
-            EXPECT_TRUE(bad == 0 && black > 1000) << mode << " at " << p.x << ": " << bad << " wrong, " << black << " black";
-        }
-    RefreshMonitors();
 }
 
 // A capture takes the pixel under the pointer, also while the view is
