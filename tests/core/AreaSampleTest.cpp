@@ -1,7 +1,6 @@
 // The colour of an area sample: the mean of the square of screen pixels
 // around the pointer's pixel, over patterns whose means are worked out by
-// hand, at the edges of the monitors and of the copy; and the sizes the
-// square takes, as the menu, the wheel and the options step through them.
+// hand, at the edges of the monitors and of the copy.
 #include <gtest/gtest.h>
 
 #include <limits.h>
@@ -64,6 +63,8 @@ TEST(AreaSample, BlackAndWhiteEdge) {
         {119, 3, Grey(85, 9)},     // one white column of three: 255 / 3 = 85
         {119, 5, Grey(102, 25)},   // two of five: 255 * 2 / 5 = 102
         {119, 15, Grey(119, 225)}, // 112 to 118 ... 120 to 126: seven of fifteen, 255 * 7 / 15 = 119
+        // A size that is not in the list is taken as its nearest one below.
+        {120, 4, Grey(170, 9)}, {120, 0, Grey(255, 1)}, {120, 99, Grey(136, 225)},
     };
     for (const auto& k : cases)
         EXPECT_EQ(k.want, Mean(c, k.px, 210, k.size, kOneScreen, 1)) << k.px << " N " << k.size;
@@ -113,6 +114,12 @@ TEST(AreaSample, PixelsOffEveryMonitorAndOutsideTheCopyAreLeftOut) {
     Copy small(0, 0, 20, 20, [](int x, int) { return x == 19 ? 0xFFFFFFu : 0u; });
     EXPECT_EQ(Grey(128, 6), Mean(small, 19, 10, 3, kOneScreen, 1));  // 765 / 6 = 127.5, up to 128
     EXPECT_EQ(Grey(128, 4), Mean(small, 19, 19, 3, kOneScreen, 1));  // 510 / 4 = 127.5
+    // The ends of the int range reach no overflow (UBSan watches): x up to
+    // INT_MAX - 1 (the right edge is exclusive), y from INT_MIN.
+    Copy corner(INT_MAX - 3, INT_MIN, 4, 4, [](int, int) { return 0x0A0B0Cu; });
+    const Rect32 far[] = {{INT_MAX - 3, INT_MIN, INT_MAX, INT_MIN + 4}};
+    EXPECT_EQ("0A0B0C/2", Mean(corner, INT_MAX, INT_MIN, 3, far, 1));
+    EXPECT_EQ("-/0", Mean(corner, INT_MIN, INT_MAX, 15, far, 1));
 }
 
 // Each channel's mean is rounded half up on its own: the left column of
@@ -133,36 +140,6 @@ TEST(AreaSample, EachChannelRoundsHalfUp) {
     // / 6 = 1.33 down to 1, and (1 + 1 + 3) * 2 / 6 = 1.67 up to 2.
     EXPECT_EQ("010201/6", Mean(square(2), 1, 1, 3, monitor, 1));
     EXPECT_EQ("010202/6", Mean(square(3), 1, 1, 3, monitor, 1));
-}
-
-// A size that is not in the list is taken as its nearest one below; the
-// ends of the int range reach no overflow (UBSan watches).
-TEST(AreaSample, UnlistedSizesAndTheEndsOfTheCoordinates) {
-    Copy c(0, 0, 20, 20, [](int x, int) { return x < 10 ? 0u : 0xFFFFFFu; });
-    EXPECT_EQ(Grey(170, 9), Mean(c, 10, 10, 4, kOneScreen, 1));   // 4 is 3
-    EXPECT_EQ(Grey(255, 1), Mean(c, 10, 10, 0, kOneScreen, 1));   // 0 is 1
-    EXPECT_EQ(Grey(136, 225), Mean(c, 10, 10, 99, kOneScreen, 1)); // 99 is 15, as on the edge above
-    Copy corner(INT_MAX - 3, INT_MIN, 4, 4, [](int, int) { return 0x0A0B0Cu; });
-    const Rect32 far[] = {{INT_MAX - 3, INT_MIN, INT_MAX, INT_MIN + 4}};
-    // x up to INT_MAX - 1 (the right edge is exclusive), y from INT_MIN.
-    EXPECT_EQ("0A0B0C/2", Mean(corner, INT_MAX, INT_MIN, 3, far, 1));
-    EXPECT_EQ("-/0", Mean(corner, INT_MIN, INT_MAX, 15, far, 1));
-}
-
-// The sizes in their order; a step past either end stays there; the names
-// the menu and the options give them.
-TEST(SampleSize, StepsAndNames) {
-    const int steps[][3] = {{1, 1, 3}, {3, 1, 5}, {13, 1, 15}, {15, 1, 15}, {15, -1, 13}, {3, -1, 1}, {1, -1, 1},
-                            {4, 1, 5}, {4, -1, 1}, {40, -1, 13}, {-8, 1, 3}};
-    for (const auto& s : steps)
-        EXPECT_EQ(s[2], StepSampleSize(s[0], s[1])) << s[0] << " " << s[1];
-    std::string names;
-    for (int size : SampleSizes) {
-        char label[SampleSizeLabelSize];
-        FormatSampleSizeLabel(size, label);
-        names += std::string(label) + "|";
-    }
-    EXPECT_EQ("1 × 1|3 × 3|5 × 5|7 × 7|9 × 9|11 × 11|13 × 13|15 × 15|", names);
 }
 
 }  // namespace

@@ -442,8 +442,9 @@ TEST(MainWndRules, HitTestTimerTicksWheelAndArrowKeys) {
     // sampled square alike, from one odd size to the next.
     for (const auto& w : {std::vector<int>{8, 1200, 9}, {8, -120, 7}, {32, 120, 0}, {1, -120, 0}})
         EXPECT_EQ(w[2], WheelZoom(w[0], w[1])) << w[0] << " " << w[1];
+    // A size not in the list (hand-edited) steps from its nearest one below.
     for (const auto& w : {std::vector<int>{1, 120, 3}, {5, 1200, 7}, {5, -120, 3}, {3, -240, 1}, {13, 120, 15},
-                          {15, 120, 0}, {1, -120, 0}})
+                          {15, 120, 0}, {1, -120, 0}, {4, 120, 5}, {4, -120, 1}, {40, -120, 13}, {-8, 120, 3}})
         EXPECT_EQ(w[2], WheelSampleSize(w[0], w[1])) << w[0] << " " << w[1];
     // One pixel, ten with Ctrl: right, down with Ctrl, left with Ctrl, up;
     // then Home, which is no arrow.
