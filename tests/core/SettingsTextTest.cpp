@@ -77,7 +77,10 @@ TEST(SettingsReader, ValuesAreClampedSaturatedAndCut) {
         {"CustomColor=#FF0000,#00ff00", "CustomColor=#FF0000,#00FF00,#222222,#333333,#444444,#555555,#666666,#777777,"
                                         "#888888,#999999,#AAAAAA,#BBBBBB,#CCCCCC,#DDDDDD,#EEEEEE,#FFFFFF"},
         {"HistoryColor=#010101,,#030303,", "HistoryColor=#010101,#000000,#030303"}, {"", "HistoryColor="},
-        {"BackColor=#123", "BackColor=#000123"}, {"BackColor=red", "BackColor=#0000ED"}};  // only hex digits count
+        {"BackColor=#123", "BackColor=#000123"}, {"BackColor=red", "BackColor=#0000ED"},  // only hex digits count
+        // The sampled square's side is one of 1, 3 ... 15: any other number
+        // is the nearest of them below, what is below 1 (no number too) 1.
+        {"SampleSize=10", "SampleSize=9"}, {"SampleSize=99999999999", "SampleSize=15"}, {"SampleSize=-3", "SampleSize=1"}};
     for (const auto& c : cases)
         EXPECT_NE(std::string::npos, Loaded(System(c[0])).Write().find("\n" + c[1] + "\r")) << c[0];
     // Only flags of exactly 1 count as panel lines: 6 by default.
@@ -87,22 +90,6 @@ TEST(SettingsReader, ValuesAreClampedSaturatedAndCut) {
     for (int i = 0; i < SettingsMaxCopyKeys + 5; i++)
         keys += "Key=2\r\n";
     EXPECT_EQ(0xBFFF - CopyKeyHotkeyBase + 1, Loaded(keys).s.CopyKeyCount);
-}
-
-// The sampled square's side is one of 1, 3, 5 ... 15: any other number is
-// read as the nearest of them below it, and what is no number (or nothing
-// at all) as 1. Written back with the other keys, after DoubleClickMin.
-TEST(SettingsReader, SampleSizeIsTheNearestListedSizeBelow) {
-    const char* cases[][2] = {
-        {"", "1"}, {"SampleSize=1", "1"}, {"SampleSize=5", "5"}, {"SampleSize=15", "15"},
-        {"SampleSize=2", "1"}, {"SampleSize=4", "3"}, {"SampleSize=10", "9"}, {"SampleSize=14", "13"},
-        {"SampleSize=16", "15"}, {"SampleSize=9999999999", "15"}, {"SampleSize=0", "1"}, {"SampleSize=-3", "1"},
-        {"SampleSize=-99999999999", "1"}, {"SampleSize=abc", "1"}, {"SampleSize= 7x", "7"}, {"samplesize=11", "11"}};
-    for (const auto& c : cases) {
-        std::string written = Loaded(System(c[0])).Write();
-        EXPECT_NE(std::string::npos, written.find("\r\nDoubleClickMin=0\r\nSampleSize=" + std::string(c[1]) + "\r\n\r\n"))
-            << c[0];
-    }
 }
 
 TEST(SettingsReader, SectionsKeysAndLineEnds) {
