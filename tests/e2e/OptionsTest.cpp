@@ -45,15 +45,6 @@ bool ControlsInside(HWND page) {
     return GetWindow(page, GW_CHILD) != nullptr;
 }
 
-// Centred on the work area (of the one monitor here).
-bool Centred(HWND sheet) {
-    RECT work, rc;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    GetWindowRect(sheet, &rc);
-    return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
-           rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
-}
-
 // The Copy keys page's buttons as "AESDUN" (Add, Edit, Separator, Delete,
 // Up, dowN), "-" for each greyed one.
 std::string Buttons(HWND page) {
@@ -232,7 +223,7 @@ TEST_F(OptionsE2E, CancelKeepsAllButTheStartPageThenTheWindowPageStoresOnOk) {
 
     sheet = OpenOptionsSheet(p);
     ASSERT_TRUE(sheet);
-    EXPECT_TRUE(Centred(sheet));
+    EXPECT_TRUE(CentredOnWorkAreaAt(sheet, 0, 0));  // of the one monitor here
     page = CurrentPage(sheet);
     ASSERT_TRUE(GetDlgItem(page, IDC_WIN_TOP));
     // The slider moves the edit, the edit the slider; both preview. An

@@ -15,30 +15,8 @@
 
 namespace {
 
-// The program's default window: 300 x 260 at 100, 100, frame 2.
+// The program's default window: 300 x 260 at 100, 100.
 const int WinX = 100, WinY = 100, WinW = 300, WinH = 260;
-
-// Waits until every pixel of the image area above the pointer's cell (the
-// enlarged arrow hangs from it: Wine's arrow has its hot spot at 0, 0)
-// shows the pattern pixel of its cell.
-bool ScreenShowsZoom(int zoom, int px, int py) {
-    const int cellX = WinW / 2 - zoom / 2, cellY = WinH / 2 - zoom / 2;
-    return WaitUntil([&] {
-        PixelImage shot = ReadPixels(nullptr, WinX, WinY, WinW, WinH);
-        for (int y = 2; y < cellY; y++)
-            for (int x = 2; x < WinW - 2; x++)
-                if (shot.At(x, y) != PatternColor(px + FloorDiv(x - cellX, zoom), py + FloorDiv(y - cellY, zoom)))
-                    return false;
-        return true;
-    }, 5000);
-}
-
-// "RRGGBB"
-std::string Hex(COLORREF c) {
-    char s[8];
-    snprintf(s, sizeof(s), "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
-    return s;
-}
 
 // The clipboard's image as "<width>x<height> RRGGBB" with the colour of
 // its last pixel, where a block as large as the header says ends; "" when
@@ -96,14 +74,17 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(StartMirabo(&p, dir));
     RECT rc = {}, place = {WinX, WinY, WinX + WinW, WinY + WinH};
     EXPECT_TRUE(GetWindowRect(p.hwnd, &rc) && EqualRect(&rc, &place)) << rc.left << "," << rc.top;
-    EXPECT_TRUE(ScreenShowsZoom(2, 820, 620));
+    // The rows above the pointer's cell show its pattern (the enlarged
+    // arrow hangs from that cell: Wine's arrow has its hot spot at 0, 0).
+    std::string wrong;
+    EXPECT_TRUE(ViewShowsPattern(2, 820, 620, 129, nullptr, &wrong)) << wrong;
     // The enlarged arrow's tip covers the pointer's cell.
     EXPECT_NE(PatternColor(820, 620), ReadPixels(nullptr, WinX + 149, WinY + 129, 1, 1).At(0, 0));
     SetCursorPos(790, 637);  // the timer makes the view follow
-    EXPECT_TRUE(ScreenShowsZoom(2, 790, 637));
+    EXPECT_TRUE(ViewShowsPattern(2, 790, 637, 129, nullptr, &wrong)) << wrong;
     // One zoom step per wheel message, whatever its distance.
     SendMessageA(p.hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, 360), MAKELPARAM(790, 637));
-    EXPECT_TRUE(ScreenShowsZoom(3, 790, 637));
+    EXPECT_TRUE(ViewShowsPattern(3, 790, 637, 129, nullptr, &wrong)) << wrong;
 
     // 7 as a hotkey while another window has the focus. The pattern's
     // 132, 38, 154 there, worked out by tools/color-reference.py, 7.7065

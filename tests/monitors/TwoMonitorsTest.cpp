@@ -58,52 +58,9 @@ struct TwoMonitorDesktop : ::testing::Environment {
 };
 [[maybe_unused]] const auto* const kDesktop = ::testing::AddGlobalTestEnvironment(new TwoMonitorDesktop);
 
-// Whether the window lies in the middle of the work area of the monitor
-// that holds the point, as the system gives that work area.
-bool CentredOnMonitorAt(HWND w, int x, int y, std::string* where) {
-    MONITORINFO info = {sizeof(info)};
-    GetMonitorInfoA(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL), &info);
-    const RECT& work = info.rcWork;
-    RECT rc = {};
-    GetWindowRect(w, &rc);
-    *where = Text(rc) + " on the work area " + Text(work);
-    return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
-           rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
-}
-
 // On one of the two monitors the desktop was checked to have.
 bool OnAMonitor(int x, int y) {
     return (x >= -800 && x < 0 && y >= 0 && y < 600) || (x >= 0 && x < 1024 && y >= 0 && y < 768);
-}
-
-// Waits until every pixel of the view's image area shows the pattern
-// pixel of its cell around the pointer at px, py, or black where that
-// pixel lies on no monitor. (The program runs without a cursor mark.)
-bool ScreenShowsView(int px, int py, std::string* first) {
-    const int zoom = 2, cellX = WinW / 2 - zoom / 2, cellY = WinH / 2 - zoom / 2;
-    return WaitUntil([&] {
-        PixelImage shot = ReadPixels(nullptr, WinX, WinY, WinW, WinH);
-        for (int y = 2; y < WinH - 2; y++)
-            for (int x = 2; x < WinW - 2; x++) {
-                int sx = px + FloorDiv(x - cellX, zoom), sy = py + FloorDiv(y - cellY, zoom);
-                COLORREF want = OnAMonitor(sx, sy) ? PatternColor(sx, sy) : RGB(0, 0, 0);
-                if (shot.At(x, y) != want) {
-                    char s[96];
-                    snprintf(s, sizeof(s), "view pixel %d,%d (screen %d,%d) is %06lX", x, y, sx, sy, shot.At(x, y));
-                    *first = s;
-                    return false;
-                }
-            }
-        return true;
-    }, 5000);
-}
-
-// "#RRGGBB x y left", what the capture key below copies: the colour, the
-// position and the left edge of the window under the pointer.
-std::string Capture(COLORREF c, int x, int y, int left) {
-    char s[64];
-    snprintf(s, sizeof(s), "#%02X%02X%02X %d %d %d", GetRValue(c), GetGValue(c), GetBValue(c), x, y, left);
-    return s;
 }
 
 // Patterns over the second monitor with the corner under it, and over
@@ -140,10 +97,12 @@ TEST_F(TwoMonitors, ViewAndCaptureShowWhatLiesUnderThePointerOnEitherMonitor) {
         const int windowLeft = pt.x < 0 ? -800 : 0;  // the pattern there
         SetCursorPos(pt.x, pt.y);
         std::string wrong;
-        EXPECT_TRUE(ScreenShowsView(pt.x, pt.y, &wrong)) << pt.x << "," << pt.y << ": " << wrong;
+        EXPECT_TRUE(ViewShowsPattern(2, pt.x, pt.y, 258, OnAMonitor, &wrong)) << pt.x << "," << pt.y << ": " << wrong;
         OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
         ASSERT_TRUE(Xdotool("key 7"));
-        const std::string want = Capture(PatternColor(pt.x, pt.y), pt.x, pt.y, windowLeft);
+        // The colour, the position and the left edge of the window there.
+        const std::string want = "#" + Hex(PatternColor(pt.x, pt.y)) + " " + std::to_string(pt.x) + " " +
+                                 std::to_string(pt.y) + " " + std::to_string(windowLeft);
         EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == want; }, 5000)) << want << ": " << ClipboardText();
     }
 }
@@ -173,13 +132,13 @@ TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorOrOnOneThatIsThereAndTheSheetFol
             std::string where;
             HWND sheet = OpenOptionsSheet(p);
             ASSERT_NE(nullptr, sheet);
-            EXPECT_TRUE(CentredOnMonitorAt(sheet, -400, 300, &where)) << "sheet at " << where;
+            EXPECT_TRUE(CentredOnWorkAreaAt(sheet, -400, 300, &where)) << "sheet at " << where;
             HWND page = ShowPage(sheet, 2);  // the capture keys
             SelectListRow(GetDlgItem(page, IDC_KEYS_LIST), 0);
             PostClick(page, IDC_KEYS_EDIT);
             HWND editor = WaitForWindowOf(p, "#32770", "取得キー情報の変更 [0]");
             ASSERT_NE(nullptr, editor);
-            EXPECT_TRUE(CentredOnMonitorAt(editor, -400, 300, &where)) << "editor at " << where;
+            EXPECT_TRUE(CentredOnWorkAreaAt(editor, -400, 300, &where)) << "editor at " << where;
             PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
             EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 10000));
             EXPECT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
@@ -192,9 +151,6 @@ TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorOrOnOneThatIsThereAndTheSheetFol
         EXPECT_NE(std::string::npos, saved.find(place)) << saved;
     }
 }
-
-// Runs xrandr on the test desktop; true when it succeeded.
-bool Xrandr(const std::string& args) { return RunUnix("/usr/bin/xrandr " + args) == 0; }
 
 // The second monitor goes while the window is on it: the window moves
 // whole onto the primary, as little as it takes (to its left edge), and

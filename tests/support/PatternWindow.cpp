@@ -1,5 +1,7 @@
 #include "PatternWindow.h"
 
+#include <stdio.h>
+
 #include "WineHarness.h"
 
 COLORREF PatternColor(int x, int y) {
@@ -98,4 +100,27 @@ PixelImage ReadPixels(HDC dc, int x, int y, int w, int h) {
     if (!dc)
         ReleaseDC(nullptr, src);
     return image;
+}
+
+std::string Hex(COLORREF c) {
+    char s[8];
+    snprintf(s, sizeof(s), "%02X%02X%02X", GetRValue(c), GetGValue(c), GetBValue(c));
+    return s;
+}
+
+bool ViewShowsPattern(int z, int px, int py, int rows, bool (*onMonitor)(int, int), std::string* wrong) {
+    const int x0 = 100, y0 = 100, w = 300, h = 260, cellX = w / 2 - z / 2, cellY = h / 2 - z / 2;
+    return WaitUntil([&] {
+        PixelImage shot = ReadPixels(nullptr, x0, y0, w, h);
+        for (int y = 2; y < rows; y++)
+            for (int x = 2; x < w - 2; x++) {
+                int sx = px + FloorDiv(x - cellX, z), sy = py + FloorDiv(y - cellY, z);
+                if (shot.At(x, y) != (!onMonitor || onMonitor(sx, sy) ? PatternColor(sx, sy) : RGB(0, 0, 0))) {
+                    *wrong = "view pixel " + std::to_string(x) + "," + std::to_string(y) + " (screen " +
+                             std::to_string(sx) + "," + std::to_string(sy) + ") is " + Hex(shot.At(x, y));
+                    return false;
+                }
+            }
+        return true;
+    }, 5000);
 }

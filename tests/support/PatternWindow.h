@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 // Red and green the low bytes of x and y, blue 0x80 plus the high bits:
@@ -43,3 +44,13 @@ struct PixelImage {
 
 // A copy of the pixels of a device context, of the screen when dc is null.
 PixelImage ReadPixels(HDC dc, int x, int y, int w, int h);
+
+// The colour as "RRGGBB".
+std::string Hex(COLORREF c);
+
+// Waits until the program's default window (300 x 260 at 100, 100, frame
+// 2) shows in its image rows 2 to rows - 1 the pattern pixel of each cell
+// round the pointer's at px, py, at zoom z; black where onMonitor (when
+// given) says no monitor holds the pixel. False, the first wrong pixel in
+// *wrong, when it does not within five seconds.
+bool ViewShowsPattern(int z, int px, int py, int rows, bool (*onMonitor)(int, int), std::string* wrong);
