@@ -25,7 +25,6 @@
 #include "view/InfoPanelText.h"
 #include "view/RedrawView.h"
 #include "view/SamplePoint.h"
-#include "view/ViewLayout.h"
 
 namespace {
 
@@ -245,26 +244,20 @@ TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
     Settings& s = gSettings;
     s.DispInfoUser = 1, s.BackColorMode = 1;  // the frame in the pointer's colour
     strcpy(s.DispInfoUserFormat, "[DECR]");
-    // Whether the view's copy holds the square, and was grown for it.
-    const struct { const char* what; int size, image, fixX, copyHolds, grown; COLORREF want; } cases[] = {
-        {"one pixel", 1, 1, 0, 1, 0, RGB(0, 0, 0)},
-        {"in the copy", 5, 1, 0, 1, 0, mean},
-        {"in the copy, web-safe", 5, 1, 0, 1, 0, webSafe},
+    // (Where the view finds the square: the view layout tests.)
+    const struct { const char* what; int size, image, fixX; COLORREF want; } cases[] = {
+        {"one pixel", 1, 1, 0, RGB(0, 0, 0)},
+        {"in the copy", 5, 1, 0, mean},
+        {"in the copy, web-safe", 5, 1, 0, webSafe},
         // Fixed 75 pixels left: the pointer lies one column past the 149 shown.
-        {"in the grown copy", 5, 1, p.x - 75, 1, 1, mean},
-        {"apart from a fixed view", 5, 1, p.x - 400, 0, 0, mean},
-        {"apart, web-safe", 5, 1, p.x - 400, 0, 0, webSafe},
-        {"without an image", 5, 0, 0, 0, 0, mean},
+        {"in the grown copy", 5, 1, p.x - 75, mean},
+        {"apart from a fixed view", 5, 1, p.x - 400, mean},
+        {"apart, web-safe", 5, 1, p.x - 400, webSafe},
+        {"without an image", 5, 0, 0, mean},
     };
     for (const auto& c : cases) {
         s.SampleSize = c.size, s.DispZoomImage = c.image, s.WebSafeColor = c.want == webSafe;
         s.FixMouse = c.fixX != 0, s.FixMouseX = c.fixX, s.FixMouseY = p.y;
-        ViewLayoutInput in;
-        FillLayoutSettings(&s, &in);
-        in.PointerX = p.x, in.PointerY = p.y, in.Monitors = &gApp.Monitors, in.HaveScreen = 1;
-        ViewLayout l;
-        ComputeViewLayout(&in, &l);
-        EXPECT_TRUE(l.SampleInRead == c.copyHolds && (l.ReadW > l.NX) == (c.grown == 1)) << c.what;
         PixelImage img = Redraw(p.x, p.y);
         EXPECT_TRUE(gApp.ViewPointInfo.Color == c.want && img.At(1, 100) == c.want)
             << c.what << ": " << std::hex << gApp.ViewPointInfo.Color << " " << img.At(1, 100);
