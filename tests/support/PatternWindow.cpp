@@ -22,60 +22,55 @@ static HWND ShowWhenPainted(HWND hwnd, Painted painted) {
     return nullptr;
 }
 
+// Paints the pattern, or for a corner window (its white corner's place
+// inside it kept in its user data, never 0, 0) black and the white corner.
 static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_PAINT)  // the class has no brush to erase with
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT r;
+    RECT r, white;
     GetWindowRect(hwnd, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<DWORD> bits;  // top-down rows of 0x00RRGGBB, COLORREF's bytes the other way round
-    for (int y = r.top; y < r.bottom; y++)
-        for (int x = r.left; x < r.right; x++)
-            bits.push_back(__builtin_bswap32(PatternColor(x, y)) >> 8);
-    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
-    SetDIBitsToDevice(dc, 0, 0, w, h, 0, 0, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
+    if (LONG_PTR at = GetWindowLongPtrA(hwnd, GWLP_USERDATA)) {
+        SetRect(&r, 0, 0, w, h);
+        FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
+        SetRect(&white, (short)LOWORD(at), (short)HIWORD(at), w, h);
+        FillRect(dc, &white, (HBRUSH)GetStockObject(WHITE_BRUSH));
+    } else {
+        std::vector<DWORD> bits;  // top-down rows of 0x00RRGGBB, COLORREF's bytes the other way round
+        for (int y = r.top; y < r.bottom; y++)
+            for (int x = r.left; x < r.right; x++)
+                bits.push_back(__builtin_bswap32(PatternColor(x, y)) >> 8);
+        BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
+        SetDIBitsToDevice(dc, 0, 0, w, h, 0, 0, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
+    }
     EndPaint(hwnd, &ps);
     return 0;
 }
 
-HWND ShowPatternWindow(int x, int y, int w, int h) {
+static HWND CreatePatternWindow(const char* title, int x, int y, int w, int h) {
     WNDCLASSA wc = {0, PatternProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestPattern"};
     RegisterClassA(&wc);  // fails harmlessly once registered
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "pattern",
-                                WS_POPUP, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
-    auto shows = [](int px, int py) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == PatternColor(px, py); };
+    return CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, title, WS_POPUP, x, y,
+                           w, h, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
+static bool Shows(int x, int y, COLORREF c) { return ReadPixels(nullptr, x, y, 1, 1).At(0, 0) == c; }
+
+HWND ShowPatternWindow(int x, int y, int w, int h) {
+    HWND hwnd = CreatePatternWindow("pattern", x, y, w, h);
+    auto shows = [](int px, int py) { return Shows(px, py, PatternColor(px, py)); };
     return ShowWhenPainted(hwnd, [&] { return shows(x, y) && shows(x + w - 1, y + h - 1) && shows(x + w / 2, y + h / 2); });
 }
 
-static LRESULT CALLBACK CornerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg != WM_PAINT)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
-    RECT r, white;
-    GetClientRect(hwnd, &r);
-    FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
-    // The white corner's place inside the window, kept in its user data.
-    LONG_PTR at = GetWindowLongPtrA(hwnd, GWLP_USERDATA);
-    SetRect(&white, (short)LOWORD(at), (short)HIWORD(at), r.right, r.bottom);
-    FillRect(dc, &white, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    EndPaint(hwnd, &ps);
-    return 0;
-}
-
 HWND ShowCornerWindow(int x, int y, int w, int h, int whiteX, int whiteY) {
-    WNDCLASSA wc = {0, CornerProc, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr, nullptr, nullptr, "MiraboTestCorner"};
-    RegisterClassA(&wc);  // fails harmlessly once registered
-    HWND hwnd = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "corner",
-                                WS_POPUP, x, y, w, h, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreatePatternWindow("corner", x, y, w, h);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, MAKELONG(whiteX - x, whiteY - y));
     const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
-    auto shows = [](int px, int py, COLORREF c) { return ReadPixels(nullptr, px, py, 1, 1).At(0, 0) == c; };
     return ShowWhenPainted(hwnd, [&] {
-        return shows(x, y, black) && shows(whiteX - 1, whiteY, black) && shows(whiteX, whiteY - 1, black) &&
-               shows(whiteX, whiteY, white) && shows(x + w - 1, y + h - 1, white);
+        return Shows(x, y, black) && Shows(whiteX - 1, whiteY, black) && Shows(whiteX, whiteY - 1, black) &&
+               Shows(whiteX, whiteY, white) && Shows(x + w - 1, y + h - 1, white);
     });
 }
 
