@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "core/MonitorLayout.h"
+#include "tests/support/MadeUpMonitors.h"
 #include "view/ViewLayout.h"
 
 namespace {
@@ -25,36 +25,25 @@ std::string Text(const Rect32& r) {
 // The desktop the issue was found on: the primary 1024 x 768 at 0, 0 with
 // a task bar of 40 along its bottom, a second monitor 800 x 600 at 150 %
 // to its left. Left of the primary's bottom lies an empty corner.
-MonitorLayout TwoMonitors() {
-    MonitorLayout m;
-    ClearMonitorLayout(&m);
-    AddMonitor(&m, {-800, 0, 0, 600}, {-800, 0, 0, 600}, 144, 0);
-    AddMonitor(&m, {0, 0, 1024, 768}, {0, 0, 1024, 728}, 96, 1);
-    return m;
-}
+const MonitorLayout kTwo = MadeUpMonitors({{{-800, 0, 0, 600}, {-800, 0, 0, 600}, 144, 0},
+                                           {{0, 0, 1024, 768}, {0, 0, 1024, 728}, 96, 1}});
 
 // Three at 100 %, 150 % and 200 %, with gaps and negative origins: the
 // primary 1920 x 1080 with its task bar of 60 on the left; 80 pixels right
 // of it a 2560 x 1440 one raised by 200; left of it, 40 pixels away and
 // lowered by 300, a 1280 x 1024 one with a bar of 50 along its top.
-MonitorLayout ThreeMonitors() {
-    MonitorLayout m;
-    ClearMonitorLayout(&m);
-    m.SystemDpi = 96;
-    AddMonitor(&m, {0, 0, 1920, 1080}, {60, 0, 1920, 1080}, 96, 1);
-    AddMonitor(&m, {2000, -200, 4560, 1240}, {2000, -200, 4560, 1240}, 144, 0);
-    AddMonitor(&m, {-1320, 300, -40, 1324}, {-1320, 350, -40, 1324}, 192, 0);
-    return m;
-}
+const MonitorLayout kThree = MadeUpMonitors({{{0, 0, 1920, 1080}, {60, 0, 1920, 1080}, 96, 1},
+                                             {{2000, -200, 4560, 1240}, {2000, -200, 4560, 1240}, 144, 0},
+                                             {{-1320, 300, -40, 1324}, {-1320, 350, -40, 1324}, 192, 0}});
+const MonitorLayout kNone = MadeUpMonitors({});
 
 TEST(MonitorLayout, KeepsThePrimaryFirstAndGrowsTheVirtualScreen) {
-    MonitorLayout m = TwoMonitors();
+    const MonitorLayout& m = kTwo;
     EXPECT_EQ(2, m.Count);
     EXPECT_EQ("0,0-1024,768 -800,0-0,600", Text(m.Area[0]) + " " + Text(m.Area[1]));
     EXPECT_EQ("0,0-1024,728 96 144", Text(m.Work[0]) + " " + std::to_string(m.Dpi[0]) + " " + std::to_string(m.Dpi[1]));
     EXPECT_EQ("-800,0-1024,768", Text(m.Virtual));
-    m = ThreeMonitors();
-    EXPECT_EQ("-1320,-200-4560,1324", Text(m.Virtual));
+    EXPECT_EQ("-1320,-200-4560,1324", Text(kThree.Virtual));
     // A work area that does not lie inside its monitor counts as the whole
     // monitor; no scale is the system's; an empty monitor is not taken,
     // nor one beyond the capacity.
@@ -71,7 +60,7 @@ TEST(MonitorLayout, KeepsThePrimaryFirstAndGrowsTheVirtualScreen) {
 }
 
 TEST(MonitorLayout, PointsAndRectanglesFindTheirMonitor) {
-    const MonitorLayout m = ThreeMonitors();
+    const MonitorLayout& m = kThree;
     // Edges: left and top inside, right and bottom outside; gaps and the
     // corners no monitor covers belong to none.
     const int points[][3] = {{0, 0, 0},         {1919, 1079, 0},   {1920, 500, -1}, {1999, 500, -1},
@@ -89,13 +78,11 @@ TEST(MonitorLayout, PointsAndRectanglesFindTheirMonitor) {
         {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0}};
     for (const auto& c : rects)
         EXPECT_EQ(c.want, MonitorOfRect(&m, &c.r)) << Text(c.r);
-    MonitorLayout none;
-    ClearMonitorLayout(&none);
-    EXPECT_TRUE(MonitorOfRect(&none, &rects[0].r) == -1 && PointOnMonitor(&none, 0, 0) == -1);
+    EXPECT_TRUE(MonitorOfRect(&kNone, &rects[0].r) == -1 && PointOnMonitor(&kNone, 0, 0) == -1);
 }
 
 TEST(MonitorLayout, PiecesOfAnAreaAreWhatLiesOnEachMonitor) {
-    const MonitorLayout m = TwoMonitors();
+    const MonitorLayout& m = kTwo;
     Rect32 pieces[MonitorCapacity];
     const struct { Rect32 area; std::string want; } cases[] = {
         {{-300, 100, -100, 200}, "-300,100--100,200 "},
@@ -117,24 +104,23 @@ TEST(MonitorLayout, PiecesOfAnAreaAreWhatLiesOnEachMonitor) {
 // takes onto the work area of its monitor, keeping its pixel size (a
 // monitor's scale does not change it) unless the work area is smaller.
 TEST(MonitorLayout, TheWindowStaysWhereItShowsAndIsBroughtBackWholeOtherwise) {
-    const MonitorLayout two = TwoMonitors(), three = ThreeMonitors();
     const struct { const MonitorLayout* m; int x, y, w, h; const char* want; } cases[] = {
-        {&two, -700, 50, 300, 260, "-700,50--400,310"},         // on the second monitor
-        {&two, 100, 100, 300, 260, "100,100-400,360"},
-        {&two, -150, 100, 300, 260, "-150,100-150,360"},        // across both
-        {&two, 992, 736, 300, 260, "992,736-1292,996"},         // 32 x 32 show, under the task bar too
-        {&two, 993, 736, 300, 260, "724,468-1024,728"},         // 31 wide: up onto the work area
-        {&two, -1000, 400, 300, 260, "-1000,400--700,660"},     // 100 x 200 show: kept
-        {&two, -3000, 2500, 300, 260, "-800,340--500,600"},     // nearest: the second monitor
-        {&two, 5000, 5000, 2000, 1000, "0,0-1024,728"},         // shrunk to the work area
-        {&two, -20, 610, 300, 260, "-20,610-280,870"},          // over the empty corner, 280 x 158 show
-        {&two, 1020, 100, 20, 10, "1004,100-1024,110"},         // small: 4 of 20 show
-        {&two, 1004, 100, 20, 10, "1004,100-1024,110"},         // small and whole: kept
-        {&three, 1925, 500, 300, 260, "1925,500-2225,760"},     // 225 x 260 on the 150 % one
-        {&three, 1930, 1300, 300, 260, "2000,980-2300,1240"},   // below the gap: nearest the 150 % one
-        {&three, -1400, 50, 300, 260, "-1320,350--1020,610"},   // 10 show: under the 200 % one's bar
-        {&three, -10, -300, 300, 260, "60,0-360,260"},          // off the primary's top: right of its bar
-        {&three, INT_MIN, INT_MAX, INT_MAX, INT_MAX, "-1320,350--40,1324"},
+        {&kTwo, -700, 50, 300, 260, "-700,50--400,310"},         // on the second monitor
+        {&kTwo, 100, 100, 300, 260, "100,100-400,360"},
+        {&kTwo, -150, 100, 300, 260, "-150,100-150,360"},        // across both
+        {&kTwo, 992, 736, 300, 260, "992,736-1292,996"},         // 32 x 32 show, under the task bar too
+        {&kTwo, 993, 736, 300, 260, "724,468-1024,728"},         // 31 wide: up onto the work area
+        {&kTwo, -1000, 400, 300, 260, "-1000,400--700,660"},     // 100 x 200 show: kept
+        {&kTwo, -3000, 2500, 300, 260, "-800,340--500,600"},     // nearest: the second monitor
+        {&kTwo, 5000, 5000, 2000, 1000, "0,0-1024,728"},         // shrunk to the work area
+        {&kTwo, -20, 610, 300, 260, "-20,610-280,870"},          // over the empty corner, 280 x 158 show
+        {&kTwo, 1020, 100, 20, 10, "1004,100-1024,110"},         // small: 4 of 20 show
+        {&kTwo, 1004, 100, 20, 10, "1004,100-1024,110"},         // small and whole: kept
+        {&kThree, 1925, 500, 300, 260, "1925,500-2225,760"},     // 225 x 260 on the 150 % one
+        {&kThree, 1930, 1300, 300, 260, "2000,980-2300,1240"},   // below the gap: nearest the 150 % one
+        {&kThree, -1400, 50, 300, 260, "-1320,350--1020,610"},   // 10 show: under the 200 % one's bar
+        {&kThree, -10, -300, 300, 260, "60,0-360,260"},          // off the primary's top: right of its bar
+        {&kThree, INT_MIN, INT_MAX, INT_MAX, INT_MAX, "-1320,350--40,1324"},
     };
     for (const auto& c : cases) {
         Rect32 r = RescueWindowRect(c.m, c.x, c.y, c.w, c.h);
@@ -142,39 +128,34 @@ TEST(MonitorLayout, TheWindowStaysWhereItShowsAndIsBroughtBackWholeOtherwise) {
         int kept = r.Left == c.x && r.Top == c.y;
         EXPECT_EQ(kept, WindowReachable(c.m, c.x, c.y, c.w, c.h)) << c.x << "," << c.y;
     }
-    MonitorLayout none;
-    ClearMonitorLayout(&none);
-    EXPECT_EQ("-3000,2500--2700,2760", Text(RescueWindowRect(&none, -3000, 2500, 300, 260)));
-    EXPECT_EQ(0, WindowReachable(&none, 0, 0, 300, 260));
+    EXPECT_EQ("-3000,2500--2700,2760", Text(RescueWindowRect(&kNone, -3000, 2500, 300, 260)));
+    EXPECT_EQ(0, WindowReachable(&kNone, 0, 0, 300, 260));
 }
 
 // Centred on the work area of the owner's monitor: the x of a work area
 // that starts right of a task bar counts from the bar, not from 0.
 TEST(MonitorLayout, DialogsCentreOnTheWorkAreaOfTheOwnersMonitor) {
-    const MonitorLayout two = TwoMonitors(), three = ThreeMonitors();
     const struct { const MonitorLayout* m; Rect32 owner; int w, h; const char* want; } cases[] = {
-        {&two, {100, 100, 400, 360}, 400, 300, "312,214-712,514"},
-        {&two, {-700, 50, -400, 310}, 400, 300, "-600,150--200,450"},
-        {&two, {-100, 100, 200, 360}, 400, 300, "312,214-712,514"},  // more of it on the primary
-        {&three, {100, 100, 400, 360}, 400, 300, "790,390-1190,690"},
-        {&three, {-1000, 500, -700, 760}, 401, 301, "-881,686--480,987"},
-        {&three, {2500, 0, 2800, 260}, 3000, 2000, "2000,-200-5000,1800"},  // larger: from the corner
+        {&kTwo, {100, 100, 400, 360}, 400, 300, "312,214-712,514"},
+        {&kTwo, {-700, 50, -400, 310}, 400, 300, "-600,150--200,450"},
+        {&kTwo, {-100, 100, 200, 360}, 400, 300, "312,214-712,514"},  // more of it on the primary
+        {&kThree, {100, 100, 400, 360}, 400, 300, "790,390-1190,690"},
+        {&kThree, {-1000, 500, -700, 760}, 401, 301, "-881,686--480,987"},
+        {&kThree, {2500, 0, 2800, 260}, 3000, 2000, "2000,-200-5000,1800"},  // larger: from the corner
     };
     for (const auto& c : cases) {
         Rect32 r = {};
         EXPECT_EQ(1, CentreOnWorkArea(c.m, &c.owner, c.w, c.h, &r));
         EXPECT_EQ(c.want, Text(r)) << Text(c.owner);
     }
-    MonitorLayout none;
-    ClearMonitorLayout(&none);
     Rect32 r = {};
-    EXPECT_EQ(0, CentreOnWorkArea(&none, &cases[0].owner, 400, 300, &r));
+    EXPECT_EQ(0, CentreOnWorkArea(&kNone, &cases[0].owner, 400, 300, &r));
 }
 
 // The system gives the pointer's size for its own scale; a monitor of
 // another scale shows it scaled, to the nearest pixel.
 TEST(MonitorLayout, ThePointerTakesTheScaleOfItsMonitor) {
-    const MonitorLayout m = ThreeMonitors();
+    const MonitorLayout& m = kThree;
     EXPECT_EQ("96 144 192 96", std::to_string(DpiAt(&m, 5, 5)) + " " + std::to_string(DpiAt(&m, 3000, 0)) + " " +
                                    std::to_string(DpiAt(&m, -100, 400)) + " " + std::to_string(DpiAt(&m, 1950, 0)));
     const int scaled[][4] = {{32, 96, 144, 48}, {32, 96, 192, 64}, {32, 144, 96, 21}, {48, 144, 96, 32},
@@ -188,7 +169,7 @@ TEST(MonitorLayout, ThePointerTakesTheScaleOfItsMonitor) {
 // virtual screen, never the primary alone, the pointer's pixel still in
 // the centre cell; the parts on each monitor read, the rest black.
 TEST(MonitorLayout, TheViewsSourceStaysOnTheVirtualScreen) {
-    const MonitorLayout m = TwoMonitors();
+    const MonitorLayout& m = kTwo;
     ViewLayoutInput in;
     Settings s;
     SetDefaultSettings(&s);

@@ -15,17 +15,11 @@
 #include "view/FrameOps.h"
 #include "view/InfoPanelText.h"
 #include "view/ViewLayout.h"
+#include "tests/support/MadeUpMonitors.h"
 
 namespace {
 
-// One monitor of w x h at 0, 0.
-MonitorLayout OneScreen(int w, int h) {
-    MonitorLayout m;
-    ClearMonitorLayout(&m);
-    AddMonitor(&m, Rect32{0, 0, w, h}, Rect32{0, 0, w, h}, 0, 1);
-    return m;
-}
-const MonitorLayout kScreen = OneScreen(1280, 1024);
+const MonitorLayout kScreen = MadeUpMonitors({{{0, 0, 1280, 1024}, {0, 0, 1280, 1024}, 0, 1}});
 
 // The default window: 300 x 260, frame 2, zoom 2, no panel, on a
 // 1280 x 1024 screen with the pointer at 600, 500.

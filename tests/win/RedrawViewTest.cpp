@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "../support/MadeUpMonitors.h"
 #include "../support/PatternWindow.h"
 #include "../support/WineHarness.h"
 #include "app/InitDefaults.h"
@@ -184,11 +185,8 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode)
     Settings& s = gSettings;
     for (const auto& c : configs) {
         MonitorLayout& m = gApp.Monitors;
-        if (c.cut) {
-            ClearMonitorLayout(&m);
-            AddMonitor(&m, {0, 0, MidX, sh}, {0, 0, MidX, sh}, 0, 1);
-            AddMonitor(&m, {MidX, 0, sw, MidY}, {MidX, 0, sw, MidY}, 0, 0);
-        }
+        if (c.cut)
+            m = MadeUpMonitors({{{0, 0, MidX, sh}, {}, 0, 1}, {{MidX, 0, sw, MidY}, {}, 0, 0}});
         for (int zoom : {1, 2, 3, 4, 8, 32})
             for (int mode = 0; mode < (c.cut ? 4 : 8); mode++) {  // mirrored across, down; inverted
                 s.Zoom = zoom, s.ReversH = mode & 1, s.ReversV = (mode >> 1) & 1, s.ReversColor = mode >> 2;
@@ -272,10 +270,7 @@ TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
     // over the screen leave x >= 302, y >= 660 to none, 4 white pixels of
     // the square. The other 21 hold 4 white: 4 x 255 / 21 = 48.6, 49.
     const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    MonitorLayout& m = gApp.Monitors;
-    ClearMonitorLayout(&m);
-    AddMonitor(&m, {0, 0, 302, sh}, {0, 0, 302, sh}, 0, 1);
-    AddMonitor(&m, {302, 0, sw, 660}, {302, 0, sw, 660}, 0, 0);
+    gApp.Monitors = MadeUpMonitors({{{0, 0, 302, sh}, {}, 0, 1}, {{302, 0, sw, 660}, {}, 0, 0}});
     for (int fixX : {0, (int)p.x - 400}) {
         s.FixMouse = fixX != 0, s.FixMouseX = fixX;
         Redraw(p.x, p.y);
