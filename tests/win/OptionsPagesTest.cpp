@@ -21,11 +21,11 @@
 #include "platform/AppState.h"
 #include "res/resource.h"
 
-TEST(OptionsPages, SmoothingSwitchesTheBackBufferAtOnceAndTheSheetCaptionLosesItsHelpButton) {
+TEST(OptionsPages, SmoothingAppliesAtOnceTheHelpButtonGoesAndSamplesEndWhereTheCapturedTextEnds) {
     InitDefaults(GetModuleHandleA(nullptr));
     InitOptionsControls();
-    HWND owner = CreateWindowExA(WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, "STATIC", "sheet", WS_POPUP | WS_CAPTION, 0, 0,
-                                 50, 40, nullptr, nullptr, nullptr, nullptr);
+    HWND owner = gApp.MainWindow = CreateWindowExA(WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW, "STATIC", "sheet",
+                                                   WS_POPUP | WS_CAPTION, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
     gApp.BackBufferDC = CreateCompatibleDC(nullptr);  // BLACKONWHITE, neither mode the page sets
     HWND page = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_PAGE_OTHER), owner, OtherPageProc, 0);
     ASSERT_TRUE(owner && page);
@@ -41,29 +41,22 @@ TEST(OptionsPages, SmoothingSwitchesTheBackBufferAtOnceAndTheSheetCaptionLosesIt
     // The owner stands in for the sheet.
     EXPECT_EQ(0, SheetFrameCallback(owner, PSCB_INITIALIZED, 0));
     EXPECT_EQ(WS_EX_TOOLWINDOW, GetWindowLongA(owner, GWL_EXSTYLE) & (WS_EX_CONTEXTHELP | WS_EX_TOOLWINDOW));
-    DestroyWindow(owner);
-}
 
-// A sample shows what the capture copies, also where the expansion is cut:
-// the Display page's sample and the Copy keys page's sample column end
-// where the clipboard's text ends.
-TEST(OptionsPages, SamplesEndWhereTheCapturedTextEnds) {
-    InitDefaults(GetModuleHandleA(nullptr));
-    InitOptionsControls();
-    HWND owner = gApp.MainWindow =
-        CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 50, 40, nullptr, nullptr, nullptr, nullptr);
+    // A sample shows what the capture copies, also where the expansion is
+    // cut: the Display page's sample and the Copy keys page's sample column
+    // end where the clipboard's text ends. 16 texts of 255 bytes and 12
+    // letters: 4092 bytes. A capture keeps 4094 bytes and the terminator,
+    // that is 4091 and "...".
     memset(gApp.CapturePointInfo.Text, 'x', 255);
     gApp.CapturePointInfo.Text[255] = 0;
-    // 16 texts of 255 bytes and 12 letters: 4092 bytes. A capture keeps
-    // 4094 bytes and the terminator, that is 4091 and "...".
     std::string format;
     for (int i = 0; i < 16; i++)
         format += "[TEXT]";
     format += "abcdefghijkl";
     const std::string cut = std::string(16 * 255, 'x') + "abcdefghijk...";
     strcpy(gSettings.DispInfoUserFormat, format.c_str());
-    HWND page = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_PAGE_DISPLAY), owner, DisplayPageProc, 0);
-    ASSERT_TRUE(owner && page);
+    page = CreateDialogParamA(gApp.Instance, MAKEINTRESOURCEA(IDD_PAGE_DISPLAY), owner, DisplayPageProc, 0);
+    ASSERT_TRUE(page);
     // Its length and its end, for a readable failure.
     auto ending = [](const std::string& s) { return std::to_string(s.size()) + " ..." + s.substr(s.size() - 16); };
     static char shown[8192];
