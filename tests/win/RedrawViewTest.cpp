@@ -61,8 +61,8 @@ bool CloseMainWindow(HWND hwnd) {
 // picture's own geometry: the centre point's pixel in the middle cell of
 // the image area, its neighbours cell by cell around it (the other way
 // round when mirrored), black beyond the screen (or off the monitors
-// given); the mark on the pointer's cell and the grid over that; the frame
-// around it all.
+// given); the mark on the pointer's cell, the grid over that, the
+// sampled square's outline; the frame around it all.
 COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y, const MonitorLayout* monitors = nullptr) {
     const int f = s.FrameWidth, z = s.Zoom, mh = s.ReversH, mv = s.ReversV;
     const COLORREF back = s.BackColorMode ? PatternColor(px, py) : s.BackColor;
@@ -86,21 +86,15 @@ COLORREF Want(const Settings& s, int cx, int cy, int px, int py, int x, int y, c
     const int grid = s.DispGrid == 1 && z > 1;
     if (grid && (kx * z == x - cellX || ky * z == y - cellY))
         c = RGB(136, 136, 136);
-    // The pixel frame lies around the cell, or on its grid lines.
-    int left = mx - !grid, top = my - !grid, n = z + 1 + !grid;
-    if (mark == 3 && x >= left && x < left + n && y >= top && y < top + n &&
-        (x == left || x == left + n - 1 || y == top || y == top + n - 1))
-        c = Red;
-    // Over everything, the outline of an area sample's cells: the size x
-    // size cells round the pointer's, on their grid lines or round them.
-    if (s.SampleSize > 1) {
-        const int half = s.SampleSize / 2;
-        left = mx - z * half - !grid, top = my - z * half - !grid, n = z * s.SampleSize + 1 + !grid;
-        if (x >= left && x < left + n && y >= top && y < top + n &&
-            (x == left || x == left + n - 1 || y == top || y == top + n - 1))
-            c = Red;
-    }
-    return c;
+    // The pixel frame round the pointer's cell and, over everything, the
+    // outline of an area sample's size x size cells round it: each on the
+    // grid lines or one pixel outside the cells.
+    auto outlines = [&](int cells) {
+        const int left = mx - z * (cells / 2) - !grid, top = my - z * (cells / 2) - !grid, n = z * cells + 1 + !grid;
+        return x >= left && x < left + n && y >= top && y < top + n &&
+               (x == left || x == left + n - 1 || y == top || y == top + n - 1);
+    };
+    return (mark == 3 && outlines(1)) || (s.SampleSize > 1 && outlines(s.SampleSize)) ? Red : c;
 }
 
 class RedrawViewTest : public ::testing::Test {
