@@ -220,7 +220,7 @@ static void SampleView(ViewFrame* f, const POINT* pointer) {
     const ViewLayout& l = f->Layout;
     if (l.ImageShown && l.Copied)
         f->Read = ReadScreenCopy(gApp.ScreenDC, l.ReadX, l.ReadY, l.ReadW, l.ReadH, l.Pieces,
-                                 l.PieceCount);
+                                 l.PieceCount, s.ReversColor == 1);
 
     // Without a display context the pointer colour reads as pure red.
     uint32_t pixel = 255;

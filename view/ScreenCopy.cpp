@@ -26,7 +26,8 @@ static int SizeSurface(CopySurface* s, int w, int h) {
     return MakeDibSurface(s, w, h);
 }
 
-int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* pieces, int count) {
+int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* pieces, int count,
+                   int inverted) {
     gLatest ^= 1;
     CopySurface* s = &gCopies[gLatest];
     s->W = 0;
@@ -34,8 +35,10 @@ int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* piece
         return 0;
     size_t bytes = (size_t)w * (size_t)h * 4;
     const Rect32 whole = {x, y, x + w, y + h};
+    // What lies on no monitor must come out black: white under a stretch
+    // that inverts.
     if (!(count == 1 && Rect32Equal(pieces[0], whole)))
-        memset(s->Bits, 0, bytes);
+        memset(s->Bits, inverted ? 0xFF : 0, bytes);
     int ok = 1;
     for (int i = 0; ok && i < count; i++) {
         const Rect32& p = pieces[i];

@@ -13,9 +13,11 @@
 
 // Reads the w x h area at (x, y) through screenDC into the next copy: the
 // count pieces of it that lie on monitors, one read each. Everything else
-// stays black, as does all of it when a read fails (0 then). A single
-// piece that is the whole area needs no black first.
-int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* pieces, int count);
+// is black, or white when the copy is to be shown inverted (so that it
+// shows black too); all of it is black when a read fails (0 then). A
+// single piece that is the whole area needs no fill first.
+int ReadScreenCopy(HDC screenDC, int x, int y, int w, int h, const Rect32* pieces, int count,
+                   int inverted);
 
 // The memory DC holding the latest copy, its (0, 0) the area's top-left.
 HDC ScreenCopyDC();
