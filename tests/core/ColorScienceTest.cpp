@@ -201,9 +201,9 @@ TEST(CssColorNames, HoldEveryKeywordAndFindTheNearest) {
 }
 
 // The fixed-point tools: the linear table against the transfer function,
-// the cube root exact where the root is, the matrices whose rows a grey's
-// a and b rely on.
-TEST(ColorFixedPoint, LinearTableCubeRootAndMatrixRows) {
+// the cube root exact where the root is. (The matrices' rows show in every
+// grey's a, b and hue of 0, and in the reference values.)
+TEST(ColorFixedPoint, LinearTableAndCubeRoot) {
     for (int c = 0; c < 256; c++) {
         double v = c / 255.0;
         double linear = v <= 0.04045 ? v / 12.92 : pow((v + 0.055) / 1.055, 2.4);
@@ -222,10 +222,6 @@ TEST(ColorFixedPoint, LinearTableCubeRootAndMatrixRows) {
         EXPECT_TRUE(got <= root + 1e-6 && root < got + 1) << t << ": " << got << " for " << root;
     }
     EXPECT_EQ(0, FixedCbrt(-5));
-    for (int i = 0; i < 3; i++) {
-        EXPECT_EQ(FixedOne, kLabXyzFromLinear[i][0] + kLabXyzFromLinear[i][1] + kLabXyzFromLinear[i][2]) << i;
-        EXPECT_EQ(i == 0 ? FixedOne : 0, kOklabFromLms[i][0] + kOklabFromLms[i][1] + kOklabFromLms[i][2]) << i;
-    }
 }
 
 }  // namespace
