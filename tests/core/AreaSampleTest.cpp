@@ -122,24 +122,4 @@ TEST(AreaSample, PixelsOffEveryMonitorAndOutsideTheCopyAreLeftOut) {
     EXPECT_EQ("-/0", Mean(corner, INT_MIN, INT_MAX, 15, far, 1));
 }
 
-// Each channel's mean is rounded half up on its own: the left column of
-// the 3 x 3 square lies off the monitor, so six pixels count.
-TEST(AreaSample, EachChannelRoundsHalfUp) {
-    const Rect32 monitor[] = {{1, 0, 100, 100}};
-    // Column 1: red 1, green 2; column 2: red 0, green 1. Blue 1, 1, b2 down
-    // each column. Column 0 (off the monitor) is white.
-    auto square = [&](int b2) {
-        return Copy(0, 0, 3, 3, [b2](int x, int y) {
-            if (x == 0)
-                return 0xFFFFFFu;
-            int red = x == 1 ? 1 : 0, green = x == 1 ? 2 : 1, blue = y == 2 ? b2 : 1;
-            return (uint32_t)(red << 16 | green << 8 | blue);
-        });
-    };
-    // Red 3 / 6 = 0.5 up to 1; green 9 / 6 = 1.5 up to 2; blue (1 + 1 + 2) * 2
-    // / 6 = 1.33 down to 1, and (1 + 1 + 3) * 2 / 6 = 1.67 up to 2.
-    EXPECT_EQ("010201/6", Mean(square(2), 1, 1, 3, monitor, 1));
-    EXPECT_EQ("010202/6", Mean(square(3), 1, 1, 3, monitor, 1));
-}
-
 }  // namespace
