@@ -85,27 +85,6 @@ void ClickUnderRows(HWND list) {
     WaitUntil([&] { return ListSelection(list) == -1; }, 3000);
 }
 
-// Whether a popup menu is open (with its top left corner at `at`, when given).
-bool MenuShown(const POINT* at = nullptr) {
-    HWND w = nullptr;
-    RECT rc;
-    while ((w = FindWindowExA(nullptr, w, "#32768", nullptr)))
-        if (IsWindowVisible(w) && GetWindowRect(w, &rc) && (!at || (rc.left == at->x && rc.top == at->y)))
-            return true;
-    return false;
-}
-
-// Waits for a popup menu (at `at`, when given), types the keys into it and
-// waits for every menu to close. Keys typed faster than this get lost.
-bool TypeIntoMenu(const std::string& keys, const POINT* at = nullptr) {
-    if (!WaitUntil([&] { return MenuShown(at); }, 5000))
-        return false;
-    PumpMessages(300);
-    bool closed = Xdotool("key --delay 100 " + keys) && WaitUntil([] { return !MenuShown(); }, 5000);
-    PumpMessages(300);
-    return closed;
-}
-
 // The window that has the keyboard focus in w's thread of the program.
 HWND FocusIn(HWND w) {
     GUITHREADINFO info = {};
@@ -154,16 +133,13 @@ struct OptionsE2E : ::testing::Test {
     }
     // Starts the program over the given settings file.
     void Start(const char* name, const std::string& ini) {
-        dir = MakeRunDir(name);
-        ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", ini));
+        dir = MakeRunDir(name, ini.c_str());
         ASSERT_TRUE(StartMirabo(&p, dir));
     }
     // Ends the program and returns what it saved.
     std::string Saved() {
         EXPECT_EQ(0, CloseMirabo(&p));
-        std::string ini;
-        ReadWholeFile(dir + "\\system.ini", &ini);
-        return ini;
+        return ReadWholeFile(dir + "\\system.ini");
     }
 };
 

@@ -66,8 +66,7 @@ TEST(Startup, SingleInstanceEndsWithZeroAndSystemIniIsWrittenBackAsRead) {
         EXPECT_EQ(0, CloseMirabo(&second)) << run.showCmd;
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(w) && GetForegroundWindow() == w; }, 5000)) << run.showCmd;
         EXPECT_EQ(0, CloseMirabo(&first)) << run.showCmd;
-        std::string saved;
-        EXPECT_TRUE(ReadWholeFile(dir + "\\system.ini", &saved) && saved == run.saved) << run.showCmd << "\n" << saved;
+        EXPECT_EQ(run.saved, ReadWholeFile(dir + "\\system.ini")) << run.showCmd;
     }
     DestroyWindow(other);
 }

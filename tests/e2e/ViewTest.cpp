@@ -64,11 +64,9 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     // capture menu's preview to open at the pointer), a separator, and the
     // inverted 32 x 32 image. (Shortcuts of capture keys by real keys: the
     // options run.)
-    std::string dir = MakeRunDir("view");
-    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini",
-                               "[System]\r\nInvalidHotkey=0\r\nHistoryColor=#FFFFFF\r\n[CopyKey]\r\n"
-                               "Key=0,#[HEX02R][HEX02G][HEX02B] [CSSLAB] [CONTRAST] [WCAG],32,32,0,0,0,55\r\n"
-                               "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,0,0\r\n"));
+    const std::string dir = MakeRunDir("view", "[System]\r\nInvalidHotkey=0\r\nHistoryColor=#FFFFFF\r\n[CopyKey]\r\n"
+                                               "Key=0,#[HEX02R][HEX02G][HEX02B] [CSSLAB] [CONTRAST] [WCAG],32,32,0,0,0,55\r\n"
+                                               "Key=2,,0,0,0,0,0,0\r\nKey=1,,32,32,1,0,0,0\r\n");
     OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
     SetCursorPos(820, 620);
     ASSERT_TRUE(StartMirabo(&p, dir));
@@ -99,12 +97,9 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     // Space in the program's window opens the capture menu at the pointer;
     // its second item (the separator is skipped) is the image, the third key.
     ASSERT_TRUE(FocusWindow(p.hwnd, "Mirabo"));
-    ASSERT_TRUE(Xdotool("mousemove --sync 750 550"));
-    ASSERT_TRUE(Xdotool("key space"));
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(menu = FindWindowA("#32768", nullptr)); }, 5000));
-    EXPECT_TRUE(GetWindowRect(menu, &rc) && rc.left == 750 && rc.top == 550) << rc.left << "," << rc.top;
-    ASSERT_TRUE(Xdotool("key Down Down Return"));
+    ASSERT_TRUE(Xdotool("mousemove --sync 750 550 key space"));
+    const POINT at = {750, 550};
+    EXPECT_TRUE(TypeIntoMenu("Down Down Return", &at));
     EXPECT_TRUE(WaitUntil([&] { return ClipboardDib() == "32x32 " + Hex(~a); }, 5000)) << ClipboardDib();
 
     // Num 9 is 16x, Num + one step more, Esc ends and saves; the history
@@ -112,8 +107,7 @@ TEST_F(ViewE2E, MagnifiesFollowsZoomsCapturesAndSavesOnEscAt144Dpi) {
     ASSERT_TRUE(Xdotool("key KP_9 KP_Add Escape"));
     p.hwnd = nullptr;  // Esc alone must end it
     ASSERT_EQ(0, CloseMirabo(&p, 10000));
-    std::string saved;
-    ReadWholeFile(dir + "\\system.ini", &saved);
+    const std::string saved = ReadWholeFile(dir + "\\system.ini");
     EXPECT_NE(std::string::npos, saved.find("\r\nZoom=17\r\n")) << saved;
     EXPECT_NE(std::string::npos, saved.find("\r\nHistoryColor=#" + Hex(a) + ",#" + Hex(b) + ",#FFFFFF\r\n")) << saved;
 }

@@ -86,11 +86,9 @@ struct TwoMonitors : ::testing::Test {
 // position and the window there.
 TEST_F(TwoMonitors, ViewAndCaptureShowWhatLiesUnderThePointerOnEitherMonitor) {
     ASSERT_TRUE(left && below && other);
-    std::string dir = MakeRunDir("monitors-view");
-    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nDispCursor=0\r\nInvalidHotkey=0\r\n[CopyKey]\r\n"
-                                                      "Key=0,#[HEX02R][HEX02G][HEX02B] [MOUSEX] [MOUSEY] [LEFT],32,32,0,0,0,55\r\n"));
     SetCursorPos(-450, 250);
-    ASSERT_TRUE(StartMirabo(&p, dir));
+    ASSERT_TRUE(StartMirabo(&p, MakeRunDir("monitors-view", "[System]\r\nDispCursor=0\r\nInvalidHotkey=0\r\n[CopyKey]\r\n"
+                                                             "Key=0,#[HEX02R][HEX02G][HEX02B] [MOUSEX] [MOUSEY] [LEFT],32,32,0,0,0,55\r\n")));
     ASSERT_TRUE(FocusWindow(other, "mirabo-other"));
     const POINT points[] = {{-450, 250}, {-30, 450}, {-400, 590}, {700, 500}};
     for (POINT pt : points) {
@@ -122,8 +120,8 @@ std::string PlaceOf(HWND w) {
 // takes the X server's new monitors into its list but broadcasts no
 // WM_DISPLAYCHANGE: the test sends the one Windows would.)
 TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorWithTheSheetAndMovesWhenTheMonitorGoes) {
-    std::string dir = MakeRunDir("monitors-place"), where, saved;
-    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nLeft=-700\r\nTop=50\r\n[CopyKey]\r\nKey=0,[HEX02R]\r\n"));
+    const std::string dir = MakeRunDir("monitors-place", "[System]\r\nLeft=-700\r\nTop=50\r\n[CopyKey]\r\nKey=0,[HEX02R]\r\n");
+    std::string where;
     ASSERT_TRUE(StartMirabo(&p, dir));
     EXPECT_EQ("-700,50--400,310", PlaceOf(p.hwnd));
     HWND sheet = OpenOptionsSheet(p);
@@ -149,7 +147,7 @@ TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorWithTheSheetAndMovesWhenTheMonit
     ASSERT_TRUE(displayChanged("--output DUMMY1 --mode 800x600_60 --left-of DUMMY0", kBothMonitors)) << ListedMonitors();
     EXPECT_EQ("0,50-300,310", PlaceOf(p.hwnd));
     ASSERT_EQ(0, CloseMirabo(&p));
-    ReadWholeFile(dir + "\\system.ini", &saved);
+    const std::string saved = ReadWholeFile(dir + "\\system.ini");
     EXPECT_NE(std::string::npos, saved.find("\r\nLeft=0\r\nTop=50\r\n")) << saved;
 }
 
@@ -157,12 +155,11 @@ TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorWithTheSheetAndMovesWhenTheMonit
 // second: 1900 across and down from it, against 2700 and 1732 from the
 // primary), and system.ini keeps that place.
 TEST_F(TwoMonitors, WindowSavedWhereNoMonitorIsOpensOnTheNearest) {
-    std::string dir = MakeRunDir("monitors-rescue"), saved;
-    ASSERT_TRUE(WriteWholeFile(dir + "\\system.ini", "[System]\r\nLeft=-3000\r\nTop=2500\r\n"));
+    const std::string dir = MakeRunDir("monitors-rescue", "[System]\r\nLeft=-3000\r\nTop=2500\r\n");
     ASSERT_TRUE(StartMirabo(&p, dir));
     EXPECT_EQ("-800,340--500,600", PlaceOf(p.hwnd));
     ASSERT_EQ(0, CloseMirabo(&p));
-    ReadWholeFile(dir + "\\system.ini", &saved);
+    const std::string saved = ReadWholeFile(dir + "\\system.ini");
     EXPECT_NE(std::string::npos, saved.find("\r\nLeft=-800\r\nTop=340\r\n")) << saved;
 }
 

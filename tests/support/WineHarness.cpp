@@ -12,7 +12,7 @@ static std::string ToWindowsPath(std::string path) {
     return "Z:" + path;
 }
 
-std::string MakeRunDir(const char* name) {
+std::string MakeRunDir(const char* name, const char* ini) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     std::string dir = std::string(temp) + "mirabo-test-" + name;
@@ -21,7 +21,7 @@ std::string MakeRunDir(const char* name) {
     DeleteFileA((dir + "\\system.ini.tmp").c_str());
     const char* exe = getenv("MIRABO_EXE");
     CopyFileA(ToWindowsPath(exe ? exe : "").c_str(), (dir + "\\mirabo.exe").c_str(), FALSE);
-    return dir;
+    return !ini || WriteWholeFile(dir + "\\system.ini", ini) ? dir : "";
 }
 
 HWND FindWindowOf(DWORD pid, const char* className, const char* caption, bool visible) {
@@ -77,10 +77,9 @@ int RunWindowsProgram(const char* unixPath, DWORD timeoutMs) {
     return started ? CloseMirabo(&p, timeoutMs) : -1;
 }
 
-bool ReadWholeFile(const std::string& path, std::string* out) {
+std::string ReadWholeFile(const std::string& path) {
     std::ifstream f(path, std::ios::binary);
-    out->assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    return f.is_open();
+    return f.is_open() ? std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()) : "(none)";
 }
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
@@ -112,9 +111,28 @@ int RunUnix(const std::string& commandLine, DWORD timeoutMs) {
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return -1;
-    bool ended = WaitUntil([&] { return ReadWholeFile(ToWindowsPath(done), &code); }, timeoutMs);
+    bool ended = WaitUntil([&] { return (code = ReadWholeFile(ToWindowsPath(done))) != "(none)"; }, timeoutMs);
     DeleteFileA(ToWindowsPath(done).c_str());
     return ended && !code.empty() ? atoi(code.c_str()) : -1;
+}
+
+// Whether a popup menu is open (with its top left corner at `at`, when given).
+static bool MenuShown(const POINT* at) {
+    HWND w = nullptr;
+    RECT rc;
+    while ((w = FindWindowExA(nullptr, w, "#32768", nullptr)))
+        if (IsWindowVisible(w) && GetWindowRect(w, &rc) && (!at || (rc.left == at->x && rc.top == at->y)))
+            return true;
+    return false;
+}
+
+bool TypeIntoMenu(const std::string& keys, const POINT* at) {
+    if (!WaitUntil([&] { return MenuShown(at); }, 5000))
+        return false;
+    PumpMessages(300);
+    bool closed = Xdotool("key --delay 100 " + keys) && WaitUntil([] { return !MenuShown(nullptr); }, 5000);
+    PumpMessages(300);
+    return closed;
 }
 
 bool FocusWindow(HWND w, const std::string& title) {

@@ -8,8 +8,10 @@
 #include <string>
 
 // A folder under the temporary folder holding a copy of the program
-// (MIRABO_EXE) and no system.ini (it lives beside the executable).
-std::string MakeRunDir(const char* name);
+// (MIRABO_EXE) and a system.ini of the text given, or none (it lives beside
+// the executable). "" when the file could not be written: no program
+// starts from there.
+std::string MakeRunDir(const char* name, const char* ini = nullptr);
 
 struct MiraboProcess {
     PROCESS_INFORMATION pi = {};
@@ -37,7 +39,8 @@ int RunWindowsProgram(const char* unixPath, DWORD timeoutMs = 10000);
 // null), only a visible one if asked; null when there is none.
 HWND FindWindowOf(DWORD pid, const char* className, const char* caption, bool visible);
 
-bool ReadWholeFile(const std::string& path, std::string* out);
+// The file's bytes, "(none)" when it cannot be opened.
+std::string ReadWholeFile(const std::string& path);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // Runs a Unix command line (an absolute program path and its arguments,
@@ -47,6 +50,12 @@ int RunUnix(const std::string& commandLine, DWORD timeoutMs = 10000);
 
 // Runs xdotool with the given arguments (real X input); true when it succeeded.
 inline bool Xdotool(const std::string& args) { return RunUnix("/usr/bin/xdotool " + args) == 0; }
+
+// Waits for a popup menu (with its top left corner at `at`, when given),
+// types the keys (xdotool's names) into it and waits for every menu to
+// close; false when no menu came or one stayed. Keys typed faster than
+// this get lost.
+bool TypeIntoMenu(const std::string& keys, const POINT* at = nullptr);
 
 // Gives w, titled title, the keyboard focus as the user's click would: the
 // X server's focus (keys from xdotool go to the X window that has it) and

@@ -23,7 +23,6 @@ static int FailingWrite(HANDLE file, const char* bytes, DWORD length) {
 
 TEST(SettingsFile, IsReplacedOnlyWholeAndNeverWhenItCouldNotBeRead) {
     const std::string path = MakeRunDir("settings-file") + "\\system.ini", old = "[System]\r\nZoom=7\r\n";
-    auto file = [&] { std::string s; return ReadWholeFile(path, &s) ? s : "(none)"; };
     ASSERT_TRUE(WriteWholeFile(path, old));
     SetDefaultSettings(&gSettings);
     ClearCopyKeys(&gCopyKeys);
@@ -35,7 +34,7 @@ TEST(SettingsFile, IsReplacedOnlyWholeAndNeverWhenItCouldNotBeRead) {
     for (gFailAt = 0; gFailAt <= 14; gFailAt++) {
         gCalls = 0;
         const int whole = gFailAt == 14, written = WriteSettingsFileAt(path.c_str(), nullptr);
-        EXPECT_TRUE(written == whole && (file() != old) == whole &&
+        EXPECT_TRUE(written == whole && (ReadWholeFile(path) != old) == whole &&
                     GetFileAttributesA((path + ".tmp").c_str()) == INVALID_FILE_ATTRIBUTES) << gFailAt;
     }
     gSettingsFileWrite = gRealWrite;
@@ -51,7 +50,7 @@ TEST(SettingsFile, IsReplacedOnlyWholeAndNeverWhenItCouldNotBeRead) {
         CloseHandle(h);
         const int written = WriteSettingsFileAt(path.c_str(), nullptr);
         EXPECT_TRUE(read == shared && gSettings.Zoom == (shared ? 7 : 3) && written == shared &&
-                    file().find(old) == (shared ? std::string::npos : 0)) << shared;
+                    ReadWholeFile(path).find(old) == (shared ? std::string::npos : 0)) << shared;
     }
     ClearCopyKeys(&gCopyKeys);
     SetDefaultSettings(&gSettings);
