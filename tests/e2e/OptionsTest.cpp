@@ -308,11 +308,8 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     choose("Down Down Down Down Down Down Down Down Down Right Down Down Down Down Down Down Down Down Down Down Down "
            "Down Down Down Down Return");
     EXPECT_EQ("x[TID]", TextOf(page, IDC_DISP_FORMAT));
-    EXPECT_EQ("x0", TextOf(page, IDC_DISP_FORMAT_SAMPLE));  // the placeholder's thread
-    choose("Up Right Down Down Return");  // "\\: \の文字"
-    EXPECT_EQ("x[TID]\\\\", TextOf(page, IDC_DISP_FORMAT));
     choose("Escape");
-    EXPECT_EQ("x[TID]\\\\", TextOf(page, IDC_DISP_FORMAT));
+    EXPECT_EQ("x[TID]", TextOf(page, IDC_DISP_FORMAT));
     SetText(page, IDC_DISP_FORMAT, "ABC");
     SendMessageA(edit, EM_SETSEL, 0, 3);
     choose("Down Down Right Return");
@@ -331,9 +328,7 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     // cut that does it on Windows).
     SetText(page, IDC_DISP_FORMAT, std::string(254, 'a') + "\x95");
     EXPECT_EQ(std::string(254, 'a'), TextOf(page, IDC_DISP_FORMAT_SAMPLE));
-    // A number the up-down does not take leaves the last valid one.
     SetText(page, IDC_DISP_HISTORY_X, "40");
-    SetText(page, IDC_DISP_HISTORY_X, "999");
     SendDlgItemMessageA(page, IDC_DISP_INTERVAL_SPIN, UDM_SETPOS32, 0, 5000);
     SendDlgItemMessageA(page, IDC_DISP_CURSOR_MODE, CB_SETCURSEL, 3, 0);
     page = ShowPage(sheet, OtherTab);
@@ -358,7 +353,6 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     for (int column = 0; column < 4; column++)
         EXPECT_EQ(column ? shared : 74, SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
     Click(page, IDC_KEYS_DELETE);
-    EXPECT_EQ("AES---", Buttons(page));
     Click(page, IDC_KEYS_ADD);
 
     // Key A, on the new row the page selected. The shortcut field takes
