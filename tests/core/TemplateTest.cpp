@@ -101,10 +101,6 @@ TEST(ExpandTemplate, ColourScienceTokensPrintTheirPlacesAndCompareWithThePreviou
         {0, 0, 0, "[CMYKC] [CMYKM] [CMYKY] [CMYKK] [HWBB] [LABL] [OKL] [NAME]", "0 0 0 100 100 0.00 0.0000 black"},
         {255, 255, 255, "[CSSLAB] [CSSOKLCH] [XYZX] [XYZY] [XYZZ] [LUM] [CSSHSL]",
          "lab(100.00 0.00 0.00) oklch(1.0000 0.0000 0.00) 95.05 100.00 108.91 1.0000 hsl(0 0% 100%)"},
-        {255, 0, 0, "[CSSLAB] [LCHC] [LCHH] [CSSOKLCH] [LUM]", "lab(54.29 80.80 69.89) 106.84 40.86 oklch(0.6280 0.2577 29.23) 0.2126"},
-        {255, 128, 0, "[CMYKC] [CMYKM] [CMYKY] [CMYKK] [HWBH] [HWBW] [HWBB] [CSSRGB] [NAME]",
-         "0 50 100 0 30 0 0 rgb(255 128 0) darkorange"},
-        {128, 128, 128, "[NAME] [LCHH] [OKLCHH] [HWBH]", "gray 0.00 0.00 0"},
     };
     PointInfo info = kSample;
     for (const auto& c : colours) {
