@@ -341,21 +341,30 @@ TEST(InfoPanelText, ColourLineNamesTheSampledSquare) {
     }
 }
 
+// Before each push a sample takes the newest colour for the contrast
+// tokens, or none ("-") from an empty history (a damaged negative count too).
 TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
-    // The order, the count set first (-1: as it is), the colours pushed,
-    // one per letter (its code as red), and the history after as letters.
-    const struct { int order, count; const char *pushed, *history; } steps[] = {
-        {2, -1, "CBAC", "CABC"},  // only 1 moves repeats
-        {2, -1, "abcdefghijklmnopqrst", "tsrqponmlkjihgfedcba"},  // a full history drops its oldest entry
+    // The order, the count set first (-1: as it is), the colour a sample
+    // then takes as previous, the colours pushed, one per letter (its code
+    // as red), and the history after as letters.
+    const struct { int order, count; char previous; const char *pushed, *history; } steps[] = {
+        {2, -1, '-', "CBAC", "CABC"},  // only 1 moves repeats
+        {2, -1, 'C', "abcdefghijklmnopqrst", "tsrqponmlkjihgfedcba"},  // a full history drops its oldest entry
         // With HistoryOrder a colour found, even at the last place, moves up whole.
-        {1, -1, "a", "atsrqponmlkjihgfedcb"}, {1, 0, "CBAC", "CAB"}, {1, -1, "C", "CAB"},
+        {1, -1, 't', "a", "atsrqponmlkjihgfedcb"}, {1, 0, '-', "CBAC", "CAB"}, {1, -1, 'C', "C", "CAB"},
         // A count outside the array, only possible from a damaged record, is
         // brought back inside (beyond the count the old colours stay).
-        {1, 57, "X", "XCABrqponmlkjihgfedc"}, {1, -3, "Y", "Y"}};
+        {1, 57, 'C', "X", "XCABrqponmlkjihgfedc"}, {1, -3, '-', "Y", "Y"}};
     Settings s;
     SetDefaultSettings(&s);
     for (const auto& step : steps) {
         s.HistoryOrder = step.order, s.HistoryCount = step.count == -1 ? s.HistoryCount : step.count;
+        PointInfo info;
+        memset(&info, 0x55, sizeof(info));
+        NotePreviousColor(&s, &info);
+        char previous = info.HasPreviousColor == 1 ? (char)ColorRed(info.PreviousColor)
+                        : info.HasPreviousColor == 0 && info.PreviousColor == 0 ? '-' : '?';
+        EXPECT_TRUE(step.previous == previous && (info.Red & 0xFF) == 0x55) << step.pushed;  // nothing else changes
         for (const char* c = step.pushed; *c; c++)
             PushHistoryColor(&s, MakeColor(*c, 0, 0));
         std::string out;
@@ -363,24 +372,6 @@ TEST(ColorHistory, NewestFirstWithRepeatsMovedOnlyUnderHistoryOrder) {
             out += (char)ColorRed(s.HistoryColor[i]);
         EXPECT_EQ(step.history, out) << step.pushed;
     }
-}
-
-// A sample takes the newest history colour for the contrast tokens, or
-// none from an empty history (a damaged negative count too).
-TEST(ColorHistory, PreviousColourOfASampleIsTheNewestOne) {
-    Settings s;
-    SetDefaultSettings(&s);
-    PointInfo info;
-    memset(&info, 0x55, sizeof(info));
-    const struct { int count; int has; ColorRef previous; } cases[] = {
-        {2, 1, MakeColor(9, 8, 7)}, {0, 0, 0}, {-4, 0, 0}, {20, 1, MakeColor(9, 8, 7)}};
-    s.HistoryColor[0] = MakeColor(9, 8, 7), s.HistoryColor[1] = MakeColor(1, 2, 3);
-    for (const auto& c : cases) {
-        s.HistoryCount = c.count;
-        NotePreviousColor(&s, &info);
-        EXPECT_TRUE(info.HasPreviousColor == c.has && info.PreviousColor == c.previous) << c.count;
-    }
-    EXPECT_EQ(0x55, info.Red & 0xFF);  // nothing else changes
 }
 
 // The main window's decisions: the frameless window's edges (four pixels,
