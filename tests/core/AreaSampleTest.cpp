@@ -31,7 +31,8 @@ const Rect32 kOneScreen[] = {{0, 0, 1280, 1024}};
 const ColorRef kUntouched = 0xDEADBEEF;
 
 // The mean and the number of pixels it took, as "RRGGBB/n" (colour
-// reference components in the order red, green, blue); "-/0" when none.
+// reference components in the order red, green, blue: grey 170 is
+// "AAAAAA/n"); "-/0" when none.
 std::string Mean(const Copy& c, int px, int py, int size, const Rect32* rects, int count) {
     ColorRef mean = kUntouched;
     int n = AverageSquare(&c.pixels, px, py, size, rects, count, &mean);
@@ -43,28 +44,22 @@ std::string Mean(const Copy& c, int px, int py, int size, const Rect32* rects, i
     return out;
 }
 
-std::string Grey(int v, int n) {
-    char out[32];
-    snprintf(out, sizeof(out), "%02X%02X%02X/%d", v, v, v, n);
-    return out;
-}
-
 // Black left of x = 120, white from there on.
 TEST(AreaSample, BlackAndWhiteEdge) {
     Copy c(100, 200, 40, 20, [](int x, int) { return x < 120 ? 0x000000u : 0xFFFFFFu; });
     const struct { int px, size; std::string want; } cases[] = {
         // The pointer on the first white column.
-        {120, 1, Grey(255, 1)},
-        {120, 3, Grey(170, 9)},    // columns 119 black, 120 and 121 white: 255 * 6 / 9 = 170
-        {120, 5, Grey(153, 25)},   // 118, 119 black, 120 to 122 white: 255 * 15 / 25 = 153
-        {120, 15, Grey(136, 225)}, // 113 to 119 black, 120 to 127 white: 255 * 120 / 225 = 136
+        {120, 1, "FFFFFF/1"},
+        {120, 3, "AAAAAA/9"},     // columns 119 black, 120 and 121 white: 255 * 6 / 9 = 170
+        {120, 5, "999999/25"},    // 118, 119 black, 120 to 122 white: 255 * 15 / 25 = 153
+        {120, 15, "888888/225"},  // 113 to 119 black, 120 to 127 white: 255 * 120 / 225 = 136
         // The pointer on the last black column.
-        {119, 1, Grey(0, 1)},
-        {119, 3, Grey(85, 9)},     // one white column of three: 255 / 3 = 85
-        {119, 5, Grey(102, 25)},   // two of five: 255 * 2 / 5 = 102
-        {119, 15, Grey(119, 225)}, // 112 to 118 ... 120 to 126: seven of fifteen, 255 * 7 / 15 = 119
+        {119, 1, "000000/1"},
+        {119, 3, "555555/9"},     // one white column of three: 255 / 3 = 85
+        {119, 5, "666666/25"},    // two of five: 255 * 2 / 5 = 102
+        {119, 15, "777777/225"},  // 112 to 118 ... 120 to 126: seven of fifteen, 255 * 7 / 15 = 119
         // A size that is not in the list is taken as its nearest one below.
-        {120, 4, Grey(170, 9)}, {120, 0, Grey(255, 1)}, {120, 99, Grey(136, 225)},
+        {120, 4, "AAAAAA/9"}, {120, 0, "FFFFFF/1"}, {120, 99, "888888/225"},
     };
     for (const auto& k : cases)
         EXPECT_EQ(k.want, Mean(c, k.px, 210, k.size, kOneScreen, 1)) << k.px << " N " << k.size;
@@ -104,7 +99,7 @@ TEST(AreaSample, PixelsOffEveryMonitorAndOutsideTheCopyAreLeftOut) {
     // 15 x 15 round (1285, 775): x 1278 to 1292, y 768 to 782. Columns 1278
     // and 1279 are on the left monitor, rows 768 to 779 in the copy: 24
     // white pixels; the right monitor ends above row 768.
-    EXPECT_EQ(Grey(255, 24), Mean(c, 1285, 775, 15, monitors, 2));
+    EXPECT_EQ("FFFFFF/24", Mean(c, 1285, 775, 15, monitors, 2));
     // Without any monitor nothing counts.
     EXPECT_EQ("-/0", Mean(c, 1275, 765, 3, monitors, 0));
     // On one monitor, a copy smaller than the square: at its right edge
@@ -112,8 +107,8 @@ TEST(AreaSample, PixelsOffEveryMonitorAndOutsideTheCopyAreLeftOut) {
     // out (2 x 3 and 2 x 2 pixels), never read from the next row or past
     // the end.
     Copy small(0, 0, 20, 20, [](int x, int) { return x == 19 ? 0xFFFFFFu : 0u; });
-    EXPECT_EQ(Grey(128, 6), Mean(small, 19, 10, 3, kOneScreen, 1));  // 765 / 6 = 127.5, up to 128
-    EXPECT_EQ(Grey(128, 4), Mean(small, 19, 19, 3, kOneScreen, 1));  // 510 / 4 = 127.5
+    EXPECT_EQ("808080/6", Mean(small, 19, 10, 3, kOneScreen, 1));  // 765 / 6 = 127.5, up to 128
+    EXPECT_EQ("808080/4", Mean(small, 19, 19, 3, kOneScreen, 1));  // 510 / 4 = 127.5
     // The ends of the int range reach no overflow (UBSan watches): x up to
     // INT_MAX - 1 (the right edge is exclusive), y from INT_MIN.
     Copy corner(INT_MAX - 3, INT_MIN, 4, 4, [](int, int) { return 0x0A0B0Cu; });
