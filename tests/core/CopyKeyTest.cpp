@@ -57,8 +57,6 @@ TEST_F(CopyKeyListTest, InsertMoveRemoveAndSetOnThreeKeys) {
         EXPECT_EQ(c.order, Order()) << c.op << c.a << "," << c.b;
         EXPECT_EQ((int)strlen(c.order) / 2 + 1, CountCopyKeys(&list));
     }
-    ClearCopyKeys(&list);
-    EXPECT_TRUE(!MoveCopyKey(&list, 0, 2) && !RemoveCopyKeyAt(&list, 0));
 }
 
 TEST_F(CopyKeyListTest, GetAndSetCopyWholeRecordsByFieldMask) {

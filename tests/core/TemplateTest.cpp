@@ -241,7 +241,6 @@ TEST(TokenMenu, OffersExactlyTheLanguageWithItsTexts) {
               std::vector<int>(next, next + TokenSubmenuCount));
     EXPECT_EQ(117u, tokens.size());
     EXPECT_EQ(31u, escapes.size());
-    EXPECT_EQ("", Expand("[HEX02X]", kSample));
     EXPECT_EQ(nullptr, FindTokenMenuItem(0));
     EXPECT_EQ(nullptr, FindTokenMenuItem(1019));
     // 9016 inserts [TID] all the same.
