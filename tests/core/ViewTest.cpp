@@ -148,11 +148,6 @@ TEST(ViewLayout, SampleOutlineLiesOnTheCellGrid) {
             snprintf(out, sizeof(out), "%d,%d %dx%d", o.X, o.Y, o.W, o.H);
         EXPECT_STREQ(c.want, out) << c.zoom << " " << c.size;
     }
-    ViewLayoutInput in = kDefault;  // nothing to outline without an image
-    in.DispZoomImage = 0;
-    ViewLayout l = Layout(in);
-    SampleOutline o;
-    EXPECT_EQ(0, PlaceSampleOutline(&l, 5, 0, &o));
 }
 
 // The screen area read for a redraw grows to hold the square an area
