@@ -158,10 +158,6 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode)
         {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back, 1, 0},
         {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90), 1, 0},
         {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID, 1, 0},
-        {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back, 1, 0},
-        {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back, 1, 0},
-        {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back, 1, 0},
-        {"pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back, 1, 0},
         {"pixel frame, grid flag neither 0 nor 1", MidX, MidY, no, 0, 2, 3, 2, Back, 1, 0},
         {"fixed image, mark on the pointer", MidX + 3, MidY - 2, MidX, MidY, 0, 3, 2, Back, 1, 0},
         // The outline of an area sample's cells lies over every mark, on the
@@ -169,7 +165,6 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode)
         {"3 x 3 outline, small cross", MidX, MidY, no, 0, 0, 1, 2, Back, 3, 0},
         {"5 x 5 outline over the pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back, 5, 0},
         {"15 x 15 outline, fixed, full cross, grid", MidX + 3, MidY - 2, MidX, MidY, 1, 2, 2, Back, 15, 0},
-        {"5 x 5 outline, fixed", MidX + 3, MidY - 2, MidX, MidY, 0, 0, 2, Back, 5, 0},
         // Cells whose pixel lies on no monitor show black, whatever the
         // screen holds there, also inverted; the read stays inside the
         // virtual screen.
