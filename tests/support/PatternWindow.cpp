@@ -29,22 +29,17 @@ static LRESULT CALLBACK PatternProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT r, white;
+    RECT r;
     GetWindowRect(hwnd, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
-    if (LONG_PTR at = GetWindowLongPtrA(hwnd, GWLP_USERDATA)) {
-        SetRect(&r, 0, 0, w, h);
-        FillRect(dc, &r, (HBRUSH)GetStockObject(BLACK_BRUSH));
-        SetRect(&white, (short)LOWORD(at), (short)HIWORD(at), w, h);
-        FillRect(dc, &white, (HBRUSH)GetStockObject(WHITE_BRUSH));
-    } else {
-        std::vector<DWORD> bits;  // top-down rows of 0x00RRGGBB, COLORREF's bytes the other way round
-        for (int y = r.top; y < r.bottom; y++)
-            for (int x = r.left; x < r.right; x++)
-                bits.push_back(__builtin_bswap32(PatternColor(x, y)) >> 8);
-        BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
-        SetDIBitsToDevice(dc, 0, 0, w, h, 0, 0, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
-    }
+    const LONG_PTR at = GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    std::vector<DWORD> bits;  // top-down rows of 0x00RRGGBB, COLORREF's bytes the other way round
+    for (int y = r.top; y < r.bottom; y++)
+        for (int x = r.left; x < r.right; x++)
+            bits.push_back(!at ? __builtin_bswap32(PatternColor(x, y)) >> 8
+                               : x - r.left >= (short)LOWORD(at) && y - r.top >= (short)HIWORD(at) ? 0xFFFFFF : 0);
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB}};
+    SetDIBitsToDevice(dc, 0, 0, w, h, 0, 0, 0, h, bits.data(), &bi, DIB_RGB_COLORS);
     EndPaint(hwnd, &ps);
     return 0;
 }

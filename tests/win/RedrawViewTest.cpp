@@ -158,10 +158,6 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode)
         {"beyond the right edge", 900, 500, sw + 20, 500, 0, 0, 2, Back, 1, 0},
         {"grid, dark frame", MidX, MidY, no, 0, 1, 0, 3, RGB(30, 60, 90), 1, 0},
         {"frame in the pointer's colour", MidX, MidY, no, 0, 1, 3, 3, CLR_INVALID, 1, 0},
-        {"small cross", MidX, MidY, no, 0, 0, 1, 2, Back, 1, 0},
-        {"full cross", MidX, MidY, no, 0, 0, 2, 2, Back, 1, 0},
-        {"pixel frame", MidX, MidY, no, 0, 0, 3, 2, Back, 1, 0},
-        {"pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back, 1, 0},
         {"pixel frame, grid flag neither 0 nor 1", MidX, MidY, no, 0, 2, 3, 2, Back, 1, 0},
         {"fixed image, mark on the pointer", MidX + 3, MidY - 2, MidX, MidY, 0, 3, 2, Back, 1, 0},
         // The outline of an area sample's cells lies over every mark, on the
@@ -169,7 +165,6 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode)
         {"3 x 3 outline, small cross", MidX, MidY, no, 0, 0, 1, 2, Back, 3, 0},
         {"5 x 5 outline over the pixel frame on the grid", MidX, MidY, no, 0, 1, 3, 2, Back, 5, 0},
         {"15 x 15 outline, fixed, full cross, grid", MidX + 3, MidY - 2, MidX, MidY, 1, 2, 2, Back, 15, 0},
-        {"5 x 5 outline, fixed", MidX + 3, MidY - 2, MidX, MidY, 0, 0, 2, Back, 5, 0},
         // Cells whose pixel lies on no monitor show black, whatever the
         // screen holds there, also inverted; the read stays inside the
         // virtual screen.
@@ -218,12 +213,13 @@ TEST_F(RedrawViewTest, EveryPixelShowsItsCellMarkGridFrameAndOutlineInEveryMode)
 }
 
 // An area sample takes the mean of the square round the pointer in the
-// view (the colour line's swatch, the user line) and in a capture's sample
-// (its text and the history: the end-to-end options run), wherever the
-// view finds the square: in its copy, in the copy grown for it, read on its
-// own while the view shows a point far away, or without an image. Web-safe
-// rounding applies to the mean; the pointer's position stays its own
-// pixel's.
+// view (the colour line's swatch, the user line) wherever the view finds
+// the square: in its copy, in the copy grown for it, read on its own while
+// the view shows a point far away, or without an image. Web-safe rounding
+// applies to the mean. A capture's sample leaves out what no monitor shows
+// as the view does, its position the pointer's. (Its mean, text and
+// history: the end-to-end options run; its web-safe rounding: the samples
+// test.)
 TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
     // Black, white from 300, 660 right and down. The 5 x 5 square round
     // 301, 659 (299 to 303, 657 to 661) holds white in 4 columns of 2 rows:
@@ -253,9 +249,6 @@ TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
         PixelImage img = Redraw(p.x, p.y);
         EXPECT_TRUE(gApp.ViewPointInfo.Color == c.want && img.At(1, 100) == c.want)
             << c.what << ": " << std::hex << gApp.ViewPointInfo.Color << " " << img.At(1, 100);
-        PointInfo i = Sample(p.x, p.y);
-        EXPECT_TRUE(i.Color == c.want && RGB(i.Red, i.Green, i.Blue) == c.want && i.MouseX == p.x && i.MouseY == p.y)
-            << c.what << ": " << std::hex << i.Color;
     }
     s.SampleSize = 5, s.WebSafeColor = 0, s.DispZoomImage = 1;
 
@@ -270,7 +263,8 @@ TEST_F(RedrawViewTest, AreaSampleTakesTheMeanInTheViewAndInCaptures) {
         Redraw(p.x, p.y);
         EXPECT_EQ(RGB(49, 49, 49), gApp.ViewPointInfo.Color) << fixX;
     }
-    EXPECT_EQ(RGB(49, 49, 49), Sample(p.x, p.y).Color);
+    const PointInfo i = Sample(p.x, p.y);
+    EXPECT_TRUE(i.Color == RGB(49, 49, 49) && i.MouseX == p.x && i.MouseY == p.y) << std::hex << i.Color;
     RefreshMonitors();
     ClosePatternWindow(corner);
 }
@@ -300,8 +294,6 @@ TEST_F(RedrawViewTest, CapturesTakeThePointersPixelShowTheSwatchAtOnceAlsoWhenTh
     CloseClipboard();
     ClearCopyKeys(&gCopyKeys);
     EXPECT_TRUE(placed == 0 && gSettings.HistoryCount == 1) << placed;
-    // The capture's contrast tokens saw the history as it stood before it.
-    EXPECT_EQ(0, gApp.CapturePointInfo.HasPreviousColor);
     EXPECT_EQ(PatternColor(MidX, MidY), GetPixel(gApp.BackBufferDC, 2 + 9 + 18, H - 2 - 9));  // the second swatch
 }
 
