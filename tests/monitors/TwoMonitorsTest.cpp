@@ -120,15 +120,14 @@ std::string PlaceOf(HWND w) {
 // WM_DISPLAYCHANGE: the test sends the one Windows would.)
 TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorWithTheSheetAndMovesWhenTheMonitorGoes) {
     const std::string dir = MakeRunDir("monitors-place", "[System]\r\nLeft=-700\r\nTop=50\r\n[CopyKey]\r\nKey=0,[HEX02R]\r\n");
-    std::string where;
     ASSERT_TRUE(StartMirabo(&p, dir));
     EXPECT_EQ("-700,50--400,310", PlaceOf(p.hwnd));
     HWND sheet = OpenOptionsSheet(p);
     ASSERT_NE(nullptr, sheet);
-    EXPECT_TRUE(CentredOnWorkAreaAt(sheet, -400, 300, &where)) << "sheet at " << where;
+    EXPECT_TRUE(CentredOnWorkAreaAt(sheet, -400, 300)) << "sheet at " << PlaceOf(sheet);
     HWND editor = OpenEditor(p, ShowPage(sheet, 2), 0);  // the capture keys' first row, selected
     ASSERT_NE(nullptr, editor);
-    EXPECT_TRUE(CentredOnWorkAreaAt(editor, -400, 300, &where)) << "editor at " << where;
+    EXPECT_TRUE(CentredOnWorkAreaAt(editor, -400, 300)) << "editor at " << PlaceOf(editor);
     Click(editor, IDCANCEL);
     EXPECT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
     auto displayChanged = [&](const char* xrandr, const std::string& monitors) {

@@ -39,17 +39,13 @@ inline HWND ShowPage(HWND sheet, int position) {
 }
 
 // Whether the window lies in the middle of the work area of the monitor
-// that holds x, y (the nearest one), as the system gives that work area;
-// where it lies in *where.
-inline bool CentredOnWorkAreaAt(HWND w, int x, int y, std::string* where = nullptr) {
+// that holds x, y (the nearest one), as the system gives that work area.
+inline bool CentredOnWorkAreaAt(HWND w, int x, int y) {
     MONITORINFO info = {sizeof(info)};
     GetMonitorInfoA(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &info);
     const RECT& work = info.rcWork;
     RECT rc = {};
     GetWindowRect(w, &rc);
-    if (where)
-        *where = std::to_string(rc.left) + "," + std::to_string(rc.top) + " " + std::to_string(rc.right - rc.left) + "x" +
-                 std::to_string(rc.bottom - rc.top);
     return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
            rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
 }
