@@ -17,7 +17,6 @@
 #include "../support/PatternWindow.h"
 #include "../support/SheetDriver.h"
 #include "../support/WineHarness.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -121,20 +120,15 @@ std::string PlaceOf(HWND w) {
 // WM_DISPLAYCHANGE: the test sends the one Windows would.)
 TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorWithTheSheetAndMovesWhenTheMonitorGoes) {
     const std::string dir = MakeRunDir("monitors-place", "[System]\r\nLeft=-700\r\nTop=50\r\n[CopyKey]\r\nKey=0,[HEX02R]\r\n");
-    std::string where;
     ASSERT_TRUE(StartMirabo(&p, dir));
     EXPECT_EQ("-700,50--400,310", PlaceOf(p.hwnd));
     HWND sheet = OpenOptionsSheet(p);
     ASSERT_NE(nullptr, sheet);
-    EXPECT_TRUE(CentredOnWorkAreaAt(sheet, -400, 300, &where)) << "sheet at " << where;
-    HWND page = ShowPage(sheet, 2);  // the capture keys
-    SelectListRow(GetDlgItem(page, IDC_KEYS_LIST), 0);
-    PostClick(page, IDC_KEYS_EDIT);
-    HWND editor = WaitForWindowOf(p, "#32770", "取得キー情報の変更 [0]");
+    EXPECT_TRUE(CentredOnWorkAreaAt(sheet, -400, 300)) << "sheet at " << PlaceOf(sheet);
+    HWND editor = OpenEditor(p, ShowPage(sheet, 2), 0);  // the capture keys' first row, selected
     ASSERT_NE(nullptr, editor);
-    EXPECT_TRUE(CentredOnWorkAreaAt(editor, -400, 300, &where)) << "editor at " << where;
-    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }, 10000));
+    EXPECT_TRUE(CentredOnWorkAreaAt(editor, -400, 300)) << "editor at " << PlaceOf(editor);
+    Click(editor, IDCANCEL);
     EXPECT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
     auto displayChanged = [&](const char* xrandr, const std::string& monitors) {
         DWORD_PTR result;

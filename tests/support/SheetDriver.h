@@ -1,6 +1,6 @@
 // Driving the running program's options sheet from the test process: the
-// sheet, its pages and their controls through the window messages a user's
-// clicks and keys would cause.
+// sheet, its pages, their controls and the capture-key editor through the
+// window messages a user's clicks and keys would cause.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "WineHarness.h"
+#include "res/resource.h"
 
 // The program's window of the given class and caption once it is visible;
 // null after timeoutMs.
@@ -38,17 +39,13 @@ inline HWND ShowPage(HWND sheet, int position) {
 }
 
 // Whether the window lies in the middle of the work area of the monitor
-// that holds x, y (the nearest one), as the system gives that work area;
-// where it lies in *where.
-inline bool CentredOnWorkAreaAt(HWND w, int x, int y, std::string* where = nullptr) {
+// that holds x, y (the nearest one), as the system gives that work area.
+inline bool CentredOnWorkAreaAt(HWND w, int x, int y) {
     MONITORINFO info = {sizeof(info)};
     GetMonitorInfoA(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &info);
     const RECT& work = info.rcWork;
     RECT rc = {};
     GetWindowRect(w, &rc);
-    if (where)
-        *where = std::to_string(rc.left) + "," + std::to_string(rc.top) + " " + std::to_string(rc.right - rc.left) + "x" +
-                 std::to_string(rc.bottom - rc.top);
     return rc.left == work.left + (work.right - work.left - (rc.right - rc.left)) / 2 &&
            rc.top == work.top + (work.bottom - work.top - (rc.bottom - rc.top)) / 2;
 }
@@ -104,11 +101,9 @@ inline LRESULT SendWithBlock(HWND w, UINT msg, WPARAM wp, void* data, size_t siz
     return result;
 }
 
-// A list view of the program: its rows, the selected row (-1 for none),
-// a row's cells joined by "|", a row selected as a click would, and the
+// A list view of the program: the selected row (-1 for none), a row's cells joined by "|", a row selected as a click would, and the
 // row's place on the screen. The messages that carry structures get them
 // in the program's memory.
-inline int ListRows(HWND list) { return (int)SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); }
 inline int ListSelection(HWND list) { return (int)SendMessageA(list, LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED); }
 inline std::string ListRow(HWND list, int row, int columns = 4) {
     std::string cells;
@@ -143,4 +138,25 @@ inline std::string IniValue(const std::string& ini, const std::string& key) {
         return "(none)";
     at += key.size() + 2;
     return ini.substr(at, ini.find('\r', at) - at);
+}
+
+// Real clicks ("click 3", "click --repeat 2 1") at a point of the screen.
+// The pointer comes from beside the point: a move to where the pointer is
+// already never ends (--sync waits for a move).
+inline void ClickAt(int x, int y, const std::string& click) {
+    Xdotool("mousemove --sync " + std::to_string(x + 7) + " " + std::to_string(y + 7) + " mousemove --sync " +
+            std::to_string(x) + " " + std::to_string(y) + " " + click);
+}
+
+// The editor on the selected row by the Edit button, or on the row by a
+// double click; null when it did not open.
+inline HWND OpenEditor(const MiraboProcess& p, HWND page, int row, bool doubleClick = false) {
+    RECT rc = ListRowRect(GetDlgItem(page, IDC_KEYS_LIST), row);
+    if (doubleClick)
+        ClickAt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, "click --repeat 2 1");
+    else
+        PostClick(page, IDC_KEYS_EDIT);
+    std::string caption = "取得キー情報の変更 [" + std::to_string(row) + "]";
+    HWND editor = WaitForWindowOf(p, "#32770", caption.c_str(), doubleClick ? 3000 : 10000);
+    return editor && FocusWindow(editor, "取得キー情報の変更.*") ? editor : nullptr;
 }
