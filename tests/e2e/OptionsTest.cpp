@@ -149,7 +149,7 @@ TEST_F(OptionsE2E, CancelKeepsAllButTheStartPageThenTheWindowPageStoresOnOk) {
     ASSERT_TRUE(editor);
     SetText(editor, IDC_KEY_FORMAT, "x");
     Click(editor, IDC_KEY_IMAGE);
-    Click(editor, IDCANCEL);
+    EXPECT_TRUE(CloseEditor(editor, IDCANCEL));
     EXPECT_EQ(rows[0], ListRow(list, 0));
     // The buttons grey while the selection moves, and a greyed button
     // loses the keyboard focus: after 削除, 下へ and 上へ it is back on the
@@ -344,7 +344,7 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     EXPECT_TRUE(WaitUntil([&] { return FieldKey(editor, IDC_KEY_SHORTCUT) == VK_RETURN; }, 3000));
     EXPECT_EQ('K', TypeKey(editor, IDC_KEY_SHORTCUT, "ctrl+k", 'K'));
     Click(editor, IDC_KEY_SHORTCUT_CTRL);
-    Click(editor, IDOK);
+    EXPECT_TRUE(CloseEditor(editor, IDOK));
 
     // After a click under the rows Add appends. Key B, opened by a double
     // click: a hotkey another program holds is marked, a free one not; A's
@@ -367,7 +367,7 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, true));
     Click(editor, IDC_KEY_SHORTCUT_CLEAR);
     EXPECT_TRUE(Shows(editor, IDC_KEY_SHORTCUT_TAKEN, false));
-    Click(editor, IDOK);
+    EXPECT_TRUE(CloseEditor(editor, IDOK));
 
     // A separator at the selected row: nothing to edit.
     Click(page, IDC_KEYS_SEPARATOR);
@@ -389,7 +389,7 @@ TEST_F(OptionsE2E, PagesStoreOnOkAndNewCopyKeysWorkAtOnce) {
     SendMessageA(editor, WM_COMMAND, MAKEWPARAM(IDC_KEY_GRADIENT, CBN_SELCHANGE),
                  (LPARAM)GetDlgItem(editor, IDC_KEY_GRADIENT));
     EXPECT_EQ("↑ 下から上", TextOf(editor, IDC_KEY_GRADIENT));  // inserted by index, not sorted
-    Click(editor, IDOK);
+    EXPECT_TRUE(CloseEditor(editor, IDOK));
 
     // A, -, B, C to B, A, -, C: the moved row stays selected (B goes up
     // twice), the rows show what the editor stored.

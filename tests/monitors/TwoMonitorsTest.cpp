@@ -128,7 +128,7 @@ TEST_F(TwoMonitors, SavedWindowOpensOnItsMonitorWithTheSheetAndMovesWhenTheMonit
     HWND editor = OpenEditor(p, ShowPage(sheet, 2), 0);  // the capture keys' first row, selected
     ASSERT_NE(nullptr, editor);
     EXPECT_TRUE(CentredOnWorkAreaAt(editor, -400, 300)) << "editor at " << PlaceOf(editor);
-    Click(editor, IDCANCEL);
+    EXPECT_TRUE(CloseEditor(editor, IDCANCEL));
     EXPECT_TRUE(CloseSheet(sheet, PSBTN_CANCEL));
     auto displayChanged = [&](const char* xrandr, const std::string& monitors) {
         DWORD_PTR result;

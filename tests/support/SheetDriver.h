@@ -61,6 +61,14 @@ inline bool CloseSheet(HWND sheet, int button) {
 // opens something modal, so that the call does not wait for it).
 inline void Click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
 inline void PostClick(HWND page, int id) { PostMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0); }
+// Presses the key editor's OK or Cancel and waits until the editor is
+// gone: the page stores the edit only after the editor's own loop ends, and
+// a message sent to the page before then runs inside that loop, ahead of
+// the store. False when it stayed.
+inline bool CloseEditor(HWND editor, int button) {
+    Click(editor, button);
+    return WaitUntil([&] { return !IsWindow(editor); }, 10000);
+}
 inline bool Ticked(HWND page, int id) { return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 inline bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
 
